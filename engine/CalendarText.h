@@ -1,0 +1,24 @@
+// One place that reads and writes "a date in the calendar of a field": every window, the
+// Compute command and the command-line tool go through these two functions.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/DateTypes.h"
+
+namespace valdora {
+
+// Reads `text` as a date in calendar `cal` (CE, JC, JDN, ORD, ISO, LPW or LPM) with the
+// given date format (CE, JC) and hyphen option (ORD); on status 1 `jdn` holds the day.
+// Uses the current DateSeparator and ThousandsSeparator.
+ParseStatus ReadDateInCalendar(std::string_view text, CalendarCode cal, DateFormat format,
+                               bool hyphen, Jdn& jdn) noexcept;
+
+// Writes `jdn` in calendar `cal` with the given date format (CE, JC) and hyphen option (ORD,
+// ISO), using the current separators. Returns false, leaving `text` untouched, when the
+// day has no text in that calendar (an ordinal date outside 0001-001..9999-365).
+bool WriteDateInCalendar(Jdn jdn, CalendarCode cal, DateFormat format, bool hyphen,
+                         std::string& text);
+
+}  // namespace valdora
