@@ -1,0 +1,48 @@
+#include "ui/common/MessageBox.h"
+
+#include <utility>
+
+namespace valdora {
+
+namespace {
+MessageRecorder& Recorder() {
+  static MessageRecorder recorder;
+  return recorder;
+}
+
+QMessageBox::Icon ToQtIcon(MsgIcon icon) {
+  switch (icon) {
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::Warning: return QMessageBox::Warning;
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQtButtons(MsgButtons buttons) {
+  switch (buttons) {
+    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::Ok: break;
+  }
+  return QMessageBox::Ok;
+}
+}  // namespace
+
+QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
+                                        const QString& title, MsgIcon icon,
+                                        MsgButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) {
+  if (Recorder()) {
+    return Recorder()(MessageRequest{text, title, icon, buttons, defaultButton});
+  }
+  QMessageBox box(ToQtIcon(icon), title, text, ToQtButtons(buttons), parent);
+  if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void SetMessageRecorder(MessageRecorder recorder) { Recorder() = std::move(recorder); }
+
+}  // namespace valdora

@@ -1,0 +1,37 @@
+// The one seam through which every window shows a message box. Tests install a recorder
+// that captures each box and returns scripted answers instead of opening a real one.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace valdora {
+
+enum class MsgIcon { None, Information, Warning, Critical, Question };
+enum class MsgButtons { Ok, YesNo, OkCancel };
+
+// What a box asked: its text, title, icon, buttons and the default button.
+struct MessageRequest {
+  QString text;
+  QString title;
+  MsgIcon icon = MsgIcon::None;
+  MsgButtons buttons = MsgButtons::Ok;
+  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+// Shows a modal message box and returns the button pressed (QMessageBox::Ok, Yes, No, ...).
+QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
+                                        const QString& title, MsgIcon icon = MsgIcon::None,
+                                        MsgButtons buttons = MsgButtons::Ok,
+                                        QMessageBox::StandardButton defaultButton =
+                                            QMessageBox::NoButton);
+
+// Replaces the real box: every ShowMessage call goes to `recorder` and returns its answer.
+// An empty function restores the real box.
+using MessageRecorder = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
+void SetMessageRecorder(MessageRecorder recorder);
+
+}  // namespace valdora

@@ -1,0 +1,19 @@
+// Screen measures and fonts shared by the windows: twips (1/1440 inch) to pixels at the
+// screen's logical DPI, and the fixed-pitch and interface fonts.
+#pragma once
+
+#include <QFont>
+
+namespace valdora {
+
+// Pixels for a length in twips at the primary screen's logical DPI (15 twips = 1 px at 96 dpi).
+int TwipsToPixels(int twips);
+// Twips for a length in pixels; the inverse of TwipsToPixels.
+int PixelsToTwips(int pixels);
+
+// "Courier New" where installed, otherwise the system's fixed-pitch font, at `pointSize`.
+QFont FixedPitchFont(int pointSize = 10);
+// `family` ("Tahoma", "DokChampa", ...) where installed, otherwise the default UI font.
+QFont InterfaceFont(const QString& family, int pointSize = 0);
+
+}  // namespace valdora
