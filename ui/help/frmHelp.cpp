@@ -1,0 +1,158 @@
+#include "ui/help/frmHelp.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <algorithm>
+
+#include "text/GenText.h"
+#include "text/Language.h"
+#include "ui/common/Metrics.h"
+#include "ui/help/HelpText.h"
+
+namespace valdora {
+
+namespace {
+
+QString Fixed(std::string_view english) { return QString::fromStdString(FixedText(english)); }
+
+// The main window, found by its name so that this window needs nothing else of it.
+QWidget* MainWindow() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == QLatin1String("frmMain")) return w;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+frmHelp* frmHelp::s_instance = nullptr;
+
+frmHelp& frmHelp::instance() {
+  if (!s_instance) s_instance = new frmHelp();
+  return *s_instance;
+}
+
+bool frmHelp::exists() { return s_instance != nullptr; }
+
+void frmHelp::unload() { delete s_instance; }
+
+frmHelp::frmHelp() : QWidget(nullptr) {
+  setObjectName(QStringLiteral("frmHelp"));
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setWindowTitle(QStringLiteral("Help"));
+  setFont(InterfaceFont(QStringLiteral("Tahoma")));
+
+  txbMsg = new QPlainTextEdit(this);
+  txbMsg->setObjectName(QStringLiteral("txbMsg"));
+  txbMsg->setReadOnly(true);
+  txbMsg->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  txbMsg->setGeometry(TwipsToPixels(200), TwipsToPixels(100), TwipsToPixels(3550),
+                      TwipsToPixels(2900));
+  cmdClose = new QPushButton(QStringLiteral("Close"), this);
+  cmdClose->setObjectName(QStringLiteral("cmdClose"));
+  cmdClose->resize(TwipsToPixels(1500), TwipsToPixels(375));
+  connect(cmdClose, &QPushButton::clicked, this, &frmHelp::cmdClose_Click);
+
+  setMinimumSize(TwipsToPixels(kMinSizeTwips), TwipsToPixels(kMinSizeTwips));
+  resize(TwipsToPixels(kMinSizeTwips), TwipsToPixels(kMinSizeTwips));
+  Form_Load();
+}
+
+frmHelp::~frmHelp() {
+  if (s_instance == this) s_instance = nullptr;
+}
+
+void frmHelp::BuildHelpText() {
+  for (std::size_t slot = 0; slot < strHelpText.size(); ++slot) {
+    QString text = QString::fromStdString(valdora::BuildHelpText(static_cast<std::int16_t>(slot)));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    strHelpText[slot] = text;
+  }
+}
+
+void frmHelp::Form_Load() {
+  BuildHelpText();
+  QWidget* main = MainWindow();
+  if (!main) return;
+  // Over the main window: from just above its today labels down to 125 twips above its
+  // bottom edge, as wide as it is; never smaller than this window's minimum.
+  const QRect mainFrame = main->frameGeometry();
+  const QWidget* frame3 = main->findChild<QWidget*>(QStringLiteral("Frame3"));
+  const QWidget* today = main->findChild<QWidget*>(QStringLiteral("lblTodaysDate(0)"));
+  int labelTop = 0;  // pixels below the main window's client top
+  if (today) {
+    labelTop = today->mapTo(main, QPoint(0, 0)).y();
+  } else if (frame3) {
+    labelTop = frame3->y();
+  }
+  const int top = mainFrame.top() + labelTop - TwipsToPixels(425);
+  const int frameExtraH = mainFrame.height() - main->height();
+  const int outerHeight = mainFrame.bottom() + 1 - top - TwipsToPixels(125);
+  move(mainFrame.left(), top);
+  resize(main->width(), std::max(outerHeight - frameExtraH, minimumHeight()));
+}
+
+void frmHelp::Form_Activate() {
+  setWindowTitle(QStringLiteral("Valdora ") + Fixed("Help"));
+  cmdClose->setText(Fixed("Close"));
+  const std::size_t slot = intLanguage >= 0 && intLanguage <= 2 ? intLanguage : 0;
+  // The text is put back only when it changed, so that refocusing keeps the place read.
+  if (txbMsg->toPlainText() != strHelpText[slot]) {
+    txbMsg->setPlainText(strHelpText[slot]);
+    txbMsg->moveCursor(QTextCursor::Start);
+  }
+  if (isMaximized()) return;
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+  Form_Resize();
+}
+
+void frmHelp::Form_Resize() {
+  if (isMinimized()) return;
+  const int minSize = TwipsToPixels(kMinSizeTwips);
+  if (width() < minSize || height() < minSize) {
+    resize(std::max(width(), minSize), std::max(height(), minSize));
+    if (width() < minSize || height() < minSize) return;
+  }
+  txbMsg->resize(std::max(0, width() - TwipsToPixels(450)),
+                 std::max(0, height() - TwipsToPixels(1100)));
+  cmdClose->move((txbMsg->width() - cmdClose->width()) / 2 + TwipsToPixels(200),
+                 txbMsg->y() + txbMsg->height() + TwipsToPixels(100));
+  update();
+}
+
+void frmHelp::cmdClose_Click() {
+  hide();
+  if (QWidget* main = MainWindow()) {
+    if (auto* first = main->findChild<QLineEdit*>(QStringLiteral("txbFirstDate"))) {
+      main->activateWindow();
+      first->setFocus();
+    }
+  }
+}
+
+void frmHelp::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Form_Resize();
+}
+
+void frmHelp::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  Form_Activate();
+}
+
+void frmHelp::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+}
+
+void frmHelp::closeEvent(QCloseEvent* event) {
+  // The close box does what Close does: the window is hidden and stays loaded.
+  event->accept();
+  cmdClose_Click();
+}
+
+}  // namespace valdora

@@ -1,0 +1,53 @@
+// The help window: the help text of the display language in one large text box with a
+// Close button under it. Resizable and modeless; one lazy instance per program run.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace valdora {
+
+class frmHelp : public QWidget {
+ public:
+  // The one window, created on first use (not shown).
+  static frmHelp& instance();
+  // Whether the window is loaded.
+  static bool exists();
+  // Destroys the window; the next instance() loads it afresh.
+  static void unload();
+
+  // Smallest window, in twips, in either direction.
+  static constexpr int kMinSizeTwips = 4000;
+
+  QPlainTextEdit* txbMsg = nullptr;
+  QPushButton* cmdClose = nullptr;
+  // Help text per language slot: 0 English, 1 German, 2 none.
+  std::array<QString, 3> strHelpText;
+
+  // Fills strHelpText.
+  void BuildHelpText();
+  // Hides the window and gives the focus to the main window's first date.
+  void cmdClose_Click();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  frmHelp();
+  ~frmHelp() override;
+
+  void Form_Load();
+  void Form_Activate();
+  void Form_Resize();
+
+  static frmHelp* s_instance;
+};
+
+}  // namespace valdora
