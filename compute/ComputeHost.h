@@ -1,0 +1,83 @@
+// The one seam between the Compute command and the window that owns its inputs: the three
+// field texts, the options, the output text, message boxes, the clear-field question and the
+// Today action. The main window implements it with widgets, valdora-cli over plain strings,
+// the tests with a recorder. The Compute command reads and writes nothing else.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/DateTypes.h"
+
+namespace valdora {
+
+// The three input fields.
+enum class ComputeField : std::int16_t { FirstDate = 1, DateDiff = 2, SecondDate = 3 };
+
+// Answer of the clear-field question: the field to empty, or Cancel (nothing is computed).
+enum class ClearChoice : std::int16_t { Cancel = 0, FirstDate = 1, DateDiff = 2, SecondDate = 3 };
+
+// Which message a box carries. 0..9 are the ComputeMessage kinds (compute/Compute.h); the
+// three refusals of the month arithmetic carry the number of their first program text.
+// Every box of the Compute command has only an OK button and no icon.
+enum ComputeBox : std::int16_t {
+  BoxFirstDateNotValid = 1,
+  BoxFirstDateOutOfRange = 3,
+  BoxDateDiffNotValid = 4,
+  BoxDateDiffOutOfRange = 5,
+  BoxSecondDateNotValid = 6,
+  BoxSecondDateOutOfRange = 8,
+  BoxResultOutOfRange = 9,
+  BoxMonthsTwoDates = 21,            // program texts 21, 22: both dates with the unit months
+  BoxMonthsCalendarsDiffer = 23,     // program texts 23, 24
+  BoxMonthsCalendarNotAllowed = 25,  // program texts 25..27: ISO, JDN, LPW or ORD
+};
+
+class ComputeHost {
+ public:
+  virtual ~ComputeHost() = default;
+
+  // ---- The input fields ----
+  // The text of a field as it stands (untrimmed).
+  virtual std::string FieldText(ComputeField field) const = 0;
+  // Replaces the text of a field.
+  virtual void SetFieldText(ComputeField field, std::string_view text) = 0;
+
+  // ---- The options, read afresh by every Compute ----
+  // Calendar of the first date (which == 1) or the second (any other value).
+  virtual CalendarCode GetCal(int which) const = 0;
+  // The user date format (orders CE and JC dates).
+  virtual DateFormat UsersDateFormat() const = 0;
+  // Check boxes, 0 unchecked or 1 checked.
+  virtual std::int16_t IncludeFirstDateValue() const = 0;  // chkIncludeFirstDate
+  virtual std::int16_t IncludeWeekendsValue() const = 0;   // chkIncludeWeekends
+  virtual std::int16_t VerboseValue() const = 0;           // chkVerbose
+  virtual std::int16_t HyphenValue() const = 0;            // chkHyphen
+  // True when the unit of the difference is days (optDays), false for months (optMonths).
+  virtual bool DaysSelected() const = 0;
+  // Selects the unit days (optDays), running its click behaviour.
+  virtual void SelectDays() = 0;
+
+  // ---- Focus, output, messages ----
+  // Returns the keyboard focus to where the user most likely continues.
+  virtual void SetTheFocus() = 0;
+  // Appends text to the output window (line breaks are "\r\n").
+  virtual void AppendOutput(std::string_view text) = 0;
+  // Moves the output's caret to its end (so that it shows its last line); `beforeLastChar`
+  // puts it one character before the end. Nothing when the output is empty.
+  virtual void MoveOutputCaretToEnd(bool beforeLastChar) = 0;
+  // Shows a modal message box with an OK button and no icon; returns when it is closed.
+  virtual void ShowComputeMessage(const std::string& text, const std::string& title,
+                                  ComputeBox box) = 0;
+
+  // ---- The two helpers of the command ----
+  // All three fields filled: asks which one to empty (the clear-field dialog). The host only
+  // asks; the Compute command empties the chosen field.
+  virtual ClearChoice AskFieldToClear() = 0;
+  // The Today button of the first date (cmdToday_Click with index 0): writes today's date
+  // into the first field in the first date's calendar.
+  virtual void PutTodayIntoFirstDate() = 0;
+};
+
+}  // namespace valdora
