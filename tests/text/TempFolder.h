@@ -1,0 +1,44 @@
+// A private folder for one test, removed with everything in it when the test ends.
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace valdora::testing {
+
+class TempFolder {
+ public:
+  TempFolder() {
+    static int counter = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("valdora-text-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+
+  // Writes `content` byte for byte into <folder>/<name> and returns the full path.
+  std::string Write(const std::string& name, std::string_view content) const {
+    const std::filesystem::path file = path_ / name;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    return file.string();
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace valdora::testing
