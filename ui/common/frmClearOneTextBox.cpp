@@ -1,0 +1,100 @@
+#include "ui/common/frmClearOneTextBox.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "ui/common/Metrics.h"
+#include "ui/main/frmMain.h"
+
+using namespace valdora;
+
+namespace {
+frmClearOneTextBox* g_dialog = nullptr;
+}
+
+frmClearOneTextBox& frmClearOneTextBox::instance() {
+  if (g_dialog == nullptr) g_dialog = new frmClearOneTextBox();
+  return *g_dialog;
+}
+
+bool frmClearOneTextBox::exists() { return g_dialog != nullptr; }
+
+void frmClearOneTextBox::unload() {
+  delete g_dialog;
+  g_dialog = nullptr;
+}
+
+frmClearOneTextBox::frmClearOneTextBox() : QDialog(nullptr) {
+  setObjectName(QStringLiteral("frmClearOneTextBox"));
+  setWindowTitle(QStringLiteral("Clear one textbox"));
+  setModal(true);
+  setFont(InterfaceFont(QStringLiteral("DokChampa")));
+
+  lblNeedToClear = new QLabel(QStringLiteral("Need to clear"), this);
+  lblNeedToClear->setObjectName(QStringLiteral("lblNeedToClear"));
+  lblNeedToClear->setWordWrap(false);
+  lblClear = new QLabel(QStringLiteral("Clear:"), this);
+  lblClear->setObjectName(QStringLiteral("lblClear"));
+  optClearFirstDate = new QRadioButton(QStringLiteral("first date"), this);
+  optClearFirstDate->setObjectName(QStringLiteral("optClearFirstDate"));
+  lblOr = new QLabel(QStringLiteral("or"), this);
+  lblOr->setObjectName(QStringLiteral("lblOr"));
+  optClearDateDiff = new QRadioButton(QStringLiteral("date difference"), this);
+  optClearDateDiff->setObjectName(QStringLiteral("optClearDateDiff"));
+  optClearSecondDate = new QRadioButton(QStringLiteral("second date"), this);
+  optClearSecondDate->setObjectName(QStringLiteral("optClearSecondDate"));
+  optCancel = new QRadioButton(QStringLiteral("Cancel this operation"), this);
+  optCancel->setObjectName(QStringLiteral("optCancel"));
+  cmdContinue = new QPushButton(QStringLiteral("Continue"), this);
+  cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
+  cmdContinue->setDefault(true);
+
+  auto* group = new QButtonGroup(this);
+  for (QRadioButton* option : {optClearFirstDate, optClearDateDiff, optClearSecondDate, optCancel}) {
+    group->addButton(option);
+  }
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(lblNeedToClear);
+  auto* choices = new QGridLayout;
+  choices->addWidget(lblClear, 0, 0);
+  choices->addWidget(optClearFirstDate, 0, 1);
+  choices->addWidget(optClearDateDiff, 1, 1);
+  choices->addWidget(optClearSecondDate, 2, 1);
+  choices->addWidget(lblOr, 3, 0);
+  choices->addWidget(optCancel, 3, 1);
+  choices->setColumnStretch(2, 1);
+  layout->addLayout(choices);
+  layout->addWidget(cmdContinue, 0, Qt::AlignRight);
+
+  connect(cmdContinue, &QPushButton::clicked, this, &frmClearOneTextBox::cmdContinue_Click);
+  Form_Load();
+}
+
+void frmClearOneTextBox::Form_Load() { optClearDateDiff->setChecked(true); }
+
+void frmClearOneTextBox::Form_Activate() {
+  if (frmMain* main = frmMain::current()) {
+    const QPoint origin = main->geometry().topLeft();
+    move(origin.x() + main->Frame3->x() + TwipsToPixels(50), origin.y() + TwipsToPixels(2850));
+  }
+  if (optCancel->isChecked()) optClearDateDiff->setChecked(true);
+}
+
+void frmClearOneTextBox::cmdContinue_Click() { accept(); }
+
+void frmClearOneTextBox::reject() {
+  optCancel->setChecked(true);
+  QDialog::reject();
+}
+
+void frmClearOneTextBox::showEvent(QShowEvent* event) {
+  Form_Activate();
+  QDialog::showEvent(event);
+}

@@ -1,0 +1,45 @@
+// The small modal dialog that asks which of the three filled input fields to clear. Its only
+// output is which option is selected when it hides; it keeps that choice for the next time,
+// except that a cancel is not offered again as the preselection.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QShowEvent;
+
+class frmClearOneTextBox : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The one dialog, created (not shown) on first use.
+  static frmClearOneTextBox& instance();
+  static bool exists();
+  // Destroys the dialog; the next instance() loads it afresh.
+  static void unload();
+
+  QLabel* lblNeedToClear = nullptr;
+  QLabel* lblClear = nullptr;
+  QRadioButton* optClearFirstDate = nullptr;
+  QLabel* lblOr = nullptr;
+  QRadioButton* optClearDateDiff = nullptr;
+  QRadioButton* optClearSecondDate = nullptr;
+  QRadioButton* optCancel = nullptr;
+  QPushButton* cmdContinue = nullptr;
+
+  void Form_Load();
+  // Places the dialog over the main window's input frame and drops a left-over cancel.
+  void Form_Activate();
+  void cmdContinue_Click();
+
+  // Closing by the frame or Escape means: cancel this operation.
+  void reject() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  frmClearOneTextBox();
+};

@@ -1,0 +1,210 @@
+#include "ui/main/UserFile.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace valdora {
+
+namespace {
+
+// Reads the items of the file one at a time. Items are separated by commas or line ends
+// (CR LF, LF or CR); a text item is between double quotes and may span lines, with a doubled
+// quote standing for one quote.
+class ItemReader {
+ public:
+  explicit ItemReader(std::string_view text) : text_(text) {}
+
+  // The next item, or nothing at the end of the text or at an unclosed quote.
+  std::optional<std::string> Next() {
+    SkipBlanks();
+    if (pos_ >= text_.size()) return std::nullopt;
+    std::string item;
+    if (text_[pos_] == '"') {
+      ++pos_;
+      for (;;) {
+        if (pos_ >= text_.size()) return std::nullopt;  // unclosed quote
+        const char c = text_[pos_++];
+        if (c != '"') {
+          item.push_back(c);
+        } else if (pos_ < text_.size() && text_[pos_] == '"') {
+          item.push_back('"');
+          ++pos_;
+        } else {
+          break;
+        }
+      }
+      // Anything between the closing quote and the delimiter is ignored.
+      while (pos_ < text_.size() && !IsDelimiter(text_[pos_])) ++pos_;
+    } else {
+      const std::size_t start = pos_;
+      while (pos_ < text_.size() && !IsDelimiter(text_[pos_])) ++pos_;
+      item.assign(text_.substr(start, pos_ - start));
+      while (!item.empty() && (item.back() == ' ' || item.back() == '\t')) item.pop_back();
+    }
+    SkipDelimiter();
+    return item;
+  }
+
+ private:
+  static bool IsDelimiter(char c) { return c == ',' || c == '\r' || c == '\n'; }
+  void SkipBlanks() {
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+  }
+  void SkipDelimiter() {
+    if (pos_ >= text_.size()) return;
+    if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') pos_ += 2;
+    else ++pos_;
+  }
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// A whole item as a 16-bit integer: optional sign and digits only.
+std::optional<std::int16_t> ToInteger(const std::optional<std::string>& item) {
+  if (!item || item->empty()) return std::nullopt;
+  std::size_t i = 0;
+  const bool negative = (*item)[0] == '-';
+  if ((*item)[0] == '-' || (*item)[0] == '+') i = 1;
+  if (i == item->size()) return std::nullopt;
+  long value = 0;  // stays within [-32769, 32768] before the range test below
+  for (; i < item->size(); ++i) {
+    const char c = (*item)[i];
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > 32768) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value < std::numeric_limits<std::int16_t>::min() ||
+      value > std::numeric_limits<std::int16_t>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<std::int16_t>(value);
+}
+
+// The leading number of a text (blanks, sign, digits, fraction), rounded half to even;
+// 0 when the text does not begin with a number.
+double LeadingNumber(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  double value = 0;
+  bool any = false;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && value < 1e9; ++i) {
+    value = value * 10 + (text[i] - '0');
+    any = true;
+  }
+  if (i < text.size() && text[i] == '.') {
+    double scale = 0.1;
+    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9' && scale > 1e-12; ++i) {
+      value += (text[i] - '0') * scale;
+      scale /= 10;
+      any = true;
+    }
+  }
+  if (!any) return 0;
+  return std::nearbyint(negative ? -value : value);
+}
+
+// A check box value: 0 or 1 as read, anything else the box's default.
+std::int16_t CheckValue(const std::string& text, std::int16_t fallback) {
+  const double value = LeadingNumber(text);
+  if (value == 0) return 0;
+  if (value == 1) return 1;
+  return fallback;
+}
+
+bool IsCalendarCode(std::int16_t code) {
+  return code == 0 || code == 1 || code == 2 || code == 4 || code == 6 || code == 7 || code == 8;
+}
+
+std::string Quoted(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"') out += "\"\"";
+    else out.push_back(c);
+  }
+  out += '"';
+  return out;
+}
+
+// Lines 1..14 into `s`; false when one of them is missing or unreadable.
+bool ParseFirstFourteenLines(ItemReader& reader, UserSettings& s) {
+  const UserSettings defaults;
+  std::optional<std::int16_t> n[7];
+  for (auto& value : n) {
+    value = ToInteger(reader.Next());
+    if (!value) return false;
+  }
+  s.language = (*n[0] == 0 || *n[0] == 1) ? *n[0] : defaults.language;
+  s.dateFormat = (*n[1] >= 0 && *n[1] <= 2) ? *n[1] : defaults.dateFormat;
+  s.dateSeparator = (*n[2] == 45 || *n[2] == 46 || *n[2] == 47) ? *n[2] : defaults.dateSeparator;
+  s.thousandsSeparator = (*n[3] == 0 || *n[3] == 44 || *n[3] == 46) ? *n[3] : defaults.thousandsSeparator;
+  s.todayCal = IsCalendarCode(*n[4]) ? *n[4] : defaults.todayCal;
+  s.firstCal = IsCalendarCode(*n[5]) ? *n[5] : defaults.firstCal;
+  s.secondCal = IsCalendarCode(*n[6]) ? *n[6] : defaults.secondCal;
+
+  std::int16_t* checks[5] = {&s.includeFirstDate, &s.includeWeekends, &s.verbose, &s.hyphen,
+                             &s.saveOutput};
+  const std::int16_t checkDefaults[5] = {defaults.includeFirstDate, defaults.includeWeekends,
+                                         defaults.verbose, defaults.hyphen, defaults.saveOutput};
+  for (int i = 0; i < 5; ++i) {
+    const auto item = reader.Next();
+    if (!item) return false;
+    *checks[i] = CheckValue(*item, checkDefaults[i]);
+  }
+
+  const auto weekStart = reader.Next();
+  const auto monthCal = reader.Next();
+  if (!weekStart || !monthCal) return false;
+  s.firstDayOfWeek = *weekStart == "Mon" ? "Mon" : "Sun";
+  s.monthCalendar = *monthCal == "JC" ? "JC" : "CE";
+
+  std::string* texts[4] = {&s.firstDate, &s.dateDiff, &s.secondDate, &s.output};
+  for (std::string* text : texts) {
+    auto item = reader.Next();
+    if (!item) return false;
+    *text = std::move(*item);
+  }
+  return true;
+}
+
+}  // namespace
+
+UserFileStatus ParseUserFile(std::string_view text, UserSettings& settings) {
+  settings = UserSettings{};
+  if (text.size() > MaxUserFileSize) return UserFileStatus::Damaged;
+  ItemReader reader(text);
+  UserSettings parsed;
+  if (!ParseFirstFourteenLines(reader, parsed)) return UserFileStatus::Damaged;
+  settings = std::move(parsed);
+  const auto unit = ToInteger(reader.Next());
+  if (!unit) {
+    settings.unit = 0;
+    return UserFileStatus::LastLineDamaged;
+  }
+  settings.unit = *unit == 1 ? 1 : 0;
+  return UserFileStatus::Complete;
+}
+
+std::string FormatUserFile(const UserSettings& s) {
+  const auto n = [](std::int16_t value) { return std::to_string(value); };
+  std::string out;
+  out += n(s.language) + "\r\n";
+  out += n(s.dateFormat) + "," + n(s.dateSeparator) + "," + n(s.thousandsSeparator) + "\r\n";
+  out += n(s.todayCal) + "," + n(s.firstCal) + "," + n(s.secondCal) + "\r\n";
+  for (std::int16_t check : {s.includeFirstDate, s.includeWeekends, s.verbose, s.hyphen, s.saveOutput}) {
+    out += n(check) + "\r\n";
+  }
+  out += Quoted(s.firstDayOfWeek) + "\r\n";
+  out += Quoted(s.monthCalendar) + "\r\n";
+  for (const std::string* text : {&s.firstDate, &s.dateDiff, &s.secondDate, &s.output}) {
+    out += Quoted(*text) + "\r\n";
+  }
+  out += n(s.unit) + "\r\n";
+  return out;
+}
+
+}  // namespace valdora

@@ -1,0 +1,341 @@
+// The main window's controls, their layout and wiring, the option behaviour, the three
+// public queries and the re-expression of a typed date in another calendar.
+#include "ui/main/frmMain.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "compute/Compute.h"
+#include "engine/CalendarText.h"
+#include "text/Language.h"
+#include "ui/common/MessageBox.h"
+#include "ui/common/Metrics.h"
+#include "ui/common/frmClearOneTextBox.h"
+
+using namespace valdora;
+
+namespace {
+frmMain* g_current = nullptr;
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+}  // namespace
+
+frmMain* frmMain::current() { return g_current; }
+
+frmMain::frmMain(QWidget* parent)
+    : QWidget(parent),
+      intFirstCal(valdora::intFirstCal),
+      intSecondCal(valdora::intSecondCal),
+      intIncludeFirstDate(valdora::intIncludeFirstDate),
+      intIncludeWeekends(valdora::intIncludeWeekends),
+      intVerbose(valdora::intVerbose),
+      intHyphen(valdora::intHyphen),
+      blnNoDateDiffandSameCal(valdora::blnNoDateDiffandSameCal),
+      strFirstDateWithCal(valdora::strFirstDateWithCal),
+      strSecondDateWithCal(valdora::strSecondDateWithCal) {
+  setObjectName(QStringLiteral("frmMain"));
+  g_current = this;
+  BuildControls();
+  ConnectControls();
+}
+
+frmMain::~frmMain() {
+  if (g_current == this) g_current = nullptr;
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  // Closing by the frame is Quit; the close that Quit itself causes only closes.
+  if (!blnQuitting) Form_Unload();
+  event->accept();
+}
+
+// ---------------------------------------------------------------------------------------
+// Queries
+// ---------------------------------------------------------------------------------------
+
+CalendarCode frmMain::GetCal(int which) const {
+  const bool first = which == 1;
+  const std::array<std::pair<QRadioButton*, CalendarCode>, 6> order = {{
+      {first ? optFirstDateIsJC : optSecondDateIsJC, JC},
+      {first ? optFirstDateIsISO : optSecondDateIsISO, ISO},
+      {first ? optFirstDateIsJDN : optSecondDateIsJDN, JDN},
+      {first ? optFirstDateIsORD : optSecondDateIsORD, ORD},
+      {first ? optFirstDateIsLPW : optSecondDateIsLPW, LPW},
+      {first ? optFirstDateIsLPM : optSecondDateIsLPM, LPM}}};
+  for (const auto& [option, code] : order) {
+    if (option->isChecked()) return code;
+  }
+  return CE;
+}
+
+DateFormat frmMain::UsersDateFormat() const {
+  if (optDateFormatIsYMD->isChecked()) return YMD;
+  if (optDateFormatIsDMY->isChecked()) return DMY;
+  return MDY;
+}
+
+void frmMain::SetTheFocus() {
+  if (!isEnabled() || !blnStartUpCompleted) return;
+  const bool first = !txbFirstDate->text().isEmpty();
+  const bool diff = !txbDateDiff->text().isEmpty();
+  const bool second = !txbSecondDate->text().isEmpty();
+  if (int(first) + int(diff) + int(second) >= 2) cmdCompute->setFocus();
+  else if (!first) txbFirstDate->setFocus();
+  else if (!diff) txbDateDiff->setFocus();
+  else txbSecondDate->setFocus();
+}
+
+void frmMain::ClearInputFields() {
+  txbFirstDate->clear();
+  txbSecondDate->clear();
+  txbDateDiff->clear();
+  if (blnStartUpCompleted) txbFirstDate->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------
+// Option behaviour
+// ---------------------------------------------------------------------------------------
+
+namespace {
+void SetSeparatorCaptions(frmMain& w, const char* dash, const char* slash, const char* dot) {
+  w.optSeparatorIsDash->setText(QString::fromLatin1(dash));
+  w.optSeparatorIsSlash->setText(QString::fromLatin1(slash));
+  w.optSeparatorIsDot->setText(QString::fromLatin1(dot));
+}
+}  // namespace
+
+void frmMain::optDateFormatIsYMD_Click() {
+  SetSeparatorCaptions(*this, "2012-12-31", "2012/12/31", "2012.12.31");
+  ClearInputFields();
+  ShowTodaysDate();
+}
+
+void frmMain::optDateFormatIsDMY_Click() {
+  SetSeparatorCaptions(*this, "31-12-2012", "31/12/2012", "31.12.2012");
+  ClearInputFields();
+  ShowTodaysDate();
+}
+
+void frmMain::optDateFormatIsMDY_Click() {
+  SetSeparatorCaptions(*this, "12-31-2012", "12/31/2012", "12.31.2012");
+  ClearInputFields();
+  ShowTodaysDate();
+}
+
+void frmMain::optSeparator_Click(const char* separator) {
+  DateSeparator = separator;
+  ClearInputFields();
+  ShowTodaysDate();
+}
+
+void frmMain::optThousSep_Click(const char* separator) {
+  ThousandsSeparator = separator;
+  SetTheFocus();
+}
+
+void frmMain::optDays_Click() {
+  chkIncludeFirstDate->setVisible(true);
+  chkIncludeWeekends->setVisible(true);
+  SetTheFocus();
+}
+
+void frmMain::optMonths_Click() {
+  chkIncludeFirstDate->setVisible(false);
+  chkIncludeWeekends->setVisible(false);
+  SetTheFocus();
+}
+
+void frmMain::chkOption_Click() { SetTheFocus(); }
+
+void frmMain::SelectCalOption(int which, std::int16_t code, bool ceIfUnknown) {
+  QButtonGroup* group = which == 1 ? grpFirstCal : grpSecondCal;
+  QAbstractButton* option = group->button(code);
+  if (option == nullptr && ceIfUnknown) option = group->button(CE);
+  if (option != nullptr) option->setChecked(true);
+}
+
+// ---------------------------------------------------------------------------------------
+// Re-expression of a typed date in another calendar
+// ---------------------------------------------------------------------------------------
+
+void frmMain::FirstDateCalChanged(std::int16_t code) {
+  txbFirstDate->setText(txbFirstDate->text().trimmed());
+  if (txbFirstDate->text().isEmpty() || !blnStartUpCompleted) {
+    intFirstDateOptCal = code;
+    return;
+  }
+  if (blnRevertingCalOption) return;
+  strDateToReExpress = txbFirstDate->text().toStdString();
+  intOldCal = intFirstDateOptCal;
+  intNewCal = code;
+  bool ok = false;
+  bool showMessage = false;
+  ReExpressDate(ok, showMessage);
+  if (ok) {
+    txbFirstDate->setText(Q(strReExpressedDate));
+    intFirstDateOptCal = intNewCal;
+  } else {
+    RevertFirstDateCal(showMessage);
+  }
+}
+
+void frmMain::SecondDateCalChanged(std::int16_t code) {
+  txbSecondDate->setText(txbSecondDate->text().trimmed());
+  if (txbSecondDate->text().isEmpty() || !blnStartUpCompleted) {
+    intSecondDateOptCal = code;
+    return;
+  }
+  if (blnRevertingCalOption) return;
+  strDateToReExpress = txbSecondDate->text().toStdString();
+  intOldCal = intSecondDateOptCal;
+  intNewCal = code;
+  bool ok = false;
+  bool showMessage = false;
+  ReExpressDate(ok, showMessage);
+  if (ok) {
+    txbSecondDate->setText(Q(strReExpressedDate));
+    intSecondDateOptCal = intNewCal;
+  } else {
+    RevertSecondDateCal(showMessage);
+  }
+}
+
+void frmMain::ReExpressDate(bool& ok, bool& showMessage) {
+  ok = false;
+  showMessage = false;
+  ShowTodaysDate();
+  if (strDateToReExpress.empty() || intOldCal == intNewCal) return;
+  const bool hyphen = chkHyphen->isChecked();
+  Jdn jdn = 0;
+  if (ReadDateInCalendar(strDateToReExpress, static_cast<CalendarCode>(intOldCal),
+                         UsersDateFormat(), hyphen, jdn) <= 0) {
+    showMessage = true;
+    return;
+  }
+  std::string text;
+  if (!WriteDateInCalendar(jdn, static_cast<CalendarCode>(intNewCal), UsersDateFormat(), hyphen,
+                           text)) {
+    return;  // no ordinal date before 0001 or after 9999: refused without a message
+  }
+  strReExpressedDate = text;
+  txbDateDiff->setCursorPosition(txbDateDiff->text().size());
+  txbDateDiff->setFocus();
+  ok = true;
+}
+
+void frmMain::RevertFirstDateCal(bool showMessage) {
+  blnRevertingCalOption = true;
+  SelectCalOption(1, intOldCal, false);
+  if (showMessage) {
+    ShowMessage(this, Q(ProgramText(156)), Q(ProgramText(150)), MsgIcon::None, MsgButtons::Ok);
+  }
+  blnRevertingCalOption = false;
+}
+
+void frmMain::RevertSecondDateCal(bool showMessage) {
+  blnRevertingCalOption = true;
+  SelectCalOption(2, intOldCal, false);
+  if (showMessage) {
+    ShowMessage(this, Q(ProgramText(157)), Q(ProgramText(150)), MsgIcon::None, MsgButtons::Ok);
+  }
+  blnRevertingCalOption = false;
+}
+
+// ---------------------------------------------------------------------------------------
+// Compute
+// ---------------------------------------------------------------------------------------
+
+void frmMain::cmdCompute_Click() { valdora::cmdCompute_Click(*this); }
+
+void frmMain::ReadComputeOptions() { valdora::ReadComputeOptions(*this); }
+
+void frmMain::SetNoDateDiffandSameCal() { valdora::SetNoDateDiffandSameCal(*this); }
+
+ClearChoice frmMain::AskFieldToClear() {
+  frmClearOneTextBox& dialog = frmClearOneTextBox::instance();
+  dialog.exec();
+  if (dialog.optClearFirstDate->isChecked()) return ClearChoice::FirstDate;
+  if (dialog.optClearDateDiff->isChecked()) return ClearChoice::DateDiff;
+  if (dialog.optClearSecondDate->isChecked()) return ClearChoice::SecondDate;
+  return ClearChoice::Cancel;
+}
+
+bool frmMain::AskWhichFieldToClear() {
+  switch (AskFieldToClear()) {
+    case ClearChoice::FirstDate: txbFirstDate->clear(); return true;
+    case ClearChoice::DateDiff: txbDateDiff->clear(); return true;
+    case ClearChoice::SecondDate: txbSecondDate->clear(); return true;
+    case ClearChoice::Cancel: break;
+  }
+  return false;
+}
+
+// ---------------------------------------------------------------------------------------
+// ComputeHost
+// ---------------------------------------------------------------------------------------
+
+namespace {
+QLineEdit* FieldOf(const frmMain& w, ComputeField field) {
+  switch (field) {
+    case ComputeField::FirstDate: return w.txbFirstDate;
+    case ComputeField::DateDiff: return w.txbDateDiff;
+    case ComputeField::SecondDate: return w.txbSecondDate;
+  }
+  return w.txbFirstDate;
+}
+}  // namespace
+
+std::string frmMain::FieldText(ComputeField field) const {
+  return FieldOf(*this, field)->text().toStdString();
+}
+
+void frmMain::SetFieldText(ComputeField field, std::string_view text) {
+  FieldOf(*this, field)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+std::int16_t frmMain::IncludeFirstDateValue() const { return chkIncludeFirstDate->isChecked() ? 1 : 0; }
+std::int16_t frmMain::IncludeWeekendsValue() const { return chkIncludeWeekends->isChecked() ? 1 : 0; }
+std::int16_t frmMain::VerboseValue() const { return chkVerbose->isChecked() ? 1 : 0; }
+std::int16_t frmMain::HyphenValue() const { return chkHyphen->isChecked() ? 1 : 0; }
+bool frmMain::DaysSelected() const { return optDays->isChecked(); }
+void frmMain::SelectDays() { optDays->setChecked(true); }
+
+void frmMain::AppendOutput(std::string_view text) {
+  // The output window keeps its line breaks as single LF characters.
+  QString added = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  added.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QTextCursor cursor(txbOutput->document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertText(added);
+}
+
+void frmMain::MoveOutputCaretToEnd(bool beforeLastChar) {
+  if (txbOutput->document()->isEmpty()) return;
+  QTextCursor cursor = txbOutput->textCursor();
+  cursor.movePosition(QTextCursor::End);
+  if (beforeLastChar) cursor.movePosition(QTextCursor::PreviousCharacter);
+  txbOutput->setTextCursor(cursor);
+  txbOutput->ensureCursorVisible();
+}
+
+void frmMain::ShowComputeMessage(const std::string& text, const std::string& title, ComputeBox) {
+  ShowMessage(this, Q(text), Q(title), MsgIcon::None, MsgButtons::Ok);
+}
+
+void frmMain::PutTodayIntoFirstDate() { cmdToday_Click(0); }

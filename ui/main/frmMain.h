@@ -1,0 +1,281 @@
+// The main window: the three input fields with their calendar options, the format and
+// separator options, the computation options, the output window, today's date and the links.
+// It owns the user's working state and is the ComputeHost of the Compute command.
+//
+// Its procedures are spread over several files, one subject each: frmMain.cpp (controls,
+// options, re-expression, the ComputeHost side), frmMainStartUp.cpp (start-up, reset, quit,
+// the user file), frmMainFields.cpp, frmMainToday.cpp, frmMainOutput.cpp, frmMainCaptions.cpp,
+// ui/month/frmMainDisplayMonth.cpp, ui/output/frmMainEnlarge.cpp, ui/help/frmMainHelp.cpp.
+// A .cpp defining frmMain procedures must include a Qt header itself (e.g. <QWidget>) so that
+// the build puts it into the Qt library.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "compute/ComputeHost.h"
+#include "engine/DateTypes.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QCloseEvent;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTimer;
+
+class frmMain : public QWidget, public valdora::ComputeHost {
+  Q_OBJECT
+
+ public:
+  // Builds the controls only; Form_Load brings the window to life.
+  explicit frmMain(QWidget* parent = nullptr);
+  ~frmMain() override;
+
+  // The one main window, or nullptr while none exists.
+  static frmMain* current();
+
+  // ---- Controls (objectName = member name; arrays are named "cmdToday(0)" etc.) ----
+  QLineEdit* txbFirstDate = nullptr;
+  QLineEdit* txbDateDiff = nullptr;
+  QLineEdit* txbSecondDate = nullptr;
+  QLabel* lblFirstDate = nullptr;
+  QLabel* lblDateDifference = nullptr;
+  QLabel* lblSecondDate = nullptr;
+  QPushButton* cmdClearFirstDate = nullptr;
+  QPushButton* cmdClearDateDiff = nullptr;
+  QPushButton* cmdClearSecondDate = nullptr;
+  std::array<QPushButton*, 2> cmdToday{};   // 0 under the first date, 1 under the second
+  std::array<QScrollBar*, 2> VScroll{};     // spin buttons, range -1..1, resting at 0
+  QPushButton* cmdMoveSecondDateToFirst = nullptr;
+
+  // Frame1/Frame2: calendar options of the first/second date; Frame3: the input fields;
+  // Frame4: thousands separator; Frame5: days/months; Frame6: the check boxes.
+  QGroupBox* Frame1 = nullptr;
+  QGroupBox* Frame2 = nullptr;
+  QGroupBox* Frame3 = nullptr;
+  QGroupBox* Frame4 = nullptr;
+  QGroupBox* Frame5 = nullptr;
+  QGroupBox* Frame6 = nullptr;
+  QGroupBox* frmDateFormat = nullptr;
+  QGroupBox* frmDateSeparator = nullptr;
+  std::array<QLabel*, 2> lblThisIsA{};      // heads of Frame1 and Frame2
+
+  QRadioButton* optFirstDateIsCE = nullptr;
+  QRadioButton* optFirstDateIsJC = nullptr;
+  QRadioButton* optFirstDateIsISO = nullptr;
+  QRadioButton* optFirstDateIsJDN = nullptr;
+  QRadioButton* optFirstDateIsORD = nullptr;
+  QRadioButton* optFirstDateIsLPM = nullptr;
+  QRadioButton* optFirstDateIsLPW = nullptr;
+  QRadioButton* optSecondDateIsCE = nullptr;
+  QRadioButton* optSecondDateIsJC = nullptr;
+  QRadioButton* optSecondDateIsISO = nullptr;
+  QRadioButton* optSecondDateIsJDN = nullptr;
+  QRadioButton* optSecondDateIsORD = nullptr;
+  QRadioButton* optSecondDateIsLPM = nullptr;
+  QRadioButton* optSecondDateIsLPW = nullptr;
+
+  QLabel* lblDateFormat = nullptr;
+  QRadioButton* optDateFormatIsYMD = nullptr;
+  QRadioButton* optDateFormatIsDMY = nullptr;
+  QRadioButton* optDateFormatIsMDY = nullptr;
+  QLabel* lblDateSeparator = nullptr;
+  QRadioButton* optSeparatorIsDash = nullptr;
+  QRadioButton* optSeparatorIsSlash = nullptr;
+  QRadioButton* optSeparatorIsDot = nullptr;
+  QLabel* lblThousandsSeparator = nullptr;
+  QRadioButton* optThousSepIsComma = nullptr;
+  QRadioButton* optThousSepIsDot = nullptr;
+  QRadioButton* optThousSepNone = nullptr;
+  QRadioButton* optDays = nullptr;
+  QRadioButton* optMonths = nullptr;
+
+  QCheckBox* chkIncludeFirstDate = nullptr;
+  QCheckBox* chkIncludeWeekends = nullptr;
+  QCheckBox* chkVerbose = nullptr;
+  QCheckBox* chkHyphen = nullptr;
+  QLabel* lblHyphen = nullptr;
+  QCheckBox* chkSaveOutput = nullptr;
+
+  QPushButton* cmdCompute = nullptr;
+  QPushButton* cmdDisplayMonth = nullptr;
+  QPushButton* cmdHelp = nullptr;
+  QPushButton* cmdReset = nullptr;
+  QPushButton* cmdQuit = nullptr;
+
+  QPlainTextEdit* txbOutput = nullptr;
+  QPushButton* cmdEnlarge = nullptr;
+  QPushButton* cmdClearOutputWindow = nullptr;
+  QPushButton* cmdCopyOutput = nullptr;
+
+  std::array<QLabel*, 2> lblTodaysDate{};
+  std::array<QLabel*, 2> lblWeekFromToday{};
+  QLabel* lblOnlineDocumentation = nullptr;
+  QLabel* lblOstrandSystems = nullptr;
+
+  QTimer* Clock = nullptr;
+
+  // ---- Window-level variables ----
+  bool blnStartUpCompleted = false;       // false until the last step of start-up
+  std::int16_t intFirstDateOptCal = valdora::CE;
+  std::int16_t intSecondDateOptCal = valdora::CE;
+  std::int16_t intOldCal = valdora::CE;   // handed to ReExpressDate
+  std::int16_t intNewCal = valdora::CE;
+  std::string strDateToReExpress;
+  std::string strReExpressedDate;
+  bool blnRevertingCalOption = false;     // true only inside a revert
+  std::int16_t intTodayCal = valdora::CE; // calendar of the today labels; saved
+  std::int16_t intMaxInputLength = 18;
+  std::string strUserFile;                // full path of vdr.usr
+  std::string strProgramTextFile = "vdr.dat";
+
+  // Inputs of one computation: the Compute module's state (compute/Compute.h), reached
+  // here under the window's names. Filled by ReadComputeOptions / SetNoDateDiffandSameCal.
+  std::int16_t& intFirstCal;
+  std::int16_t& intSecondCal;
+  std::int16_t& intIncludeFirstDate;
+  std::int16_t& intIncludeWeekends;
+  std::int16_t& intVerbose;
+  std::int16_t& intHyphen;
+  bool& blnNoDateDiffandSameCal;
+  std::string& strFirstDateWithCal;
+  std::string& strSecondDateWithCal;
+
+  // ---- Queries and state (frmMain.cpp) ----
+  // Calendar of the first date (which == 1) or the second (any other value).
+  valdora::CalendarCode GetCal(int which) const override;
+  // The date format of the format options.
+  valdora::DateFormat UsersDateFormat() const override;
+  // Focus where the user most likely continues; nothing during start-up or while disabled.
+  void SetTheFocus() override;
+  void ClearInputFields();
+  void FirstDateCalChanged(std::int16_t code);
+  void SecondDateCalChanged(std::int16_t code);
+  // strDateToReExpress from intOldCal into intNewCal; result in strReExpressedDate.
+  void ReExpressDate(bool& ok, bool& showMessage);
+  void RevertFirstDateCal(bool showMessage);
+  void RevertSecondDateCal(bool showMessage);
+  // Selects the option of calendar `code` in group 1 or 2 (CE for an unknown code when
+  // `ceIfUnknown`, else nothing); selecting runs the option's click behaviour.
+  void SelectCalOption(int which, std::int16_t code, bool ceIfUnknown);
+
+  void optDateFormatIsYMD_Click();
+  void optDateFormatIsDMY_Click();
+  void optDateFormatIsMDY_Click();
+  void optSeparator_Click(const char* separator);  // optSeparatorIsDash/Slash/Dot
+  void optThousSep_Click(const char* separator);   // optThousSepIsComma/Dot/None
+  void optDays_Click();
+  void optMonths_Click();
+  void chkOption_Click();  // chkIncludeFirstDate, chkIncludeWeekends, chkVerbose, chkSaveOutput
+
+  void ReadComputeOptions();
+  void SetNoDateDiffandSameCal();
+  void cmdCompute_Click();
+  // Shows the clear-field dialog; true when it emptied a field.
+  bool AskWhichFieldToClear();
+  void lblOnlineDocumentation_Click();
+  void lblOstrandSystems_Click();
+
+  // ---- Start-up, reset, quit, user file (frmMainStartUp.cpp) ----
+  // Loads the program texts and starts the window; false (after the loader's message) when
+  // the program texts could not be loaded; the caller then ends the program.
+  bool Form_Load();
+  void InitialiseProgram();
+  void SetStartValues();
+  void SetDefaultOptions();
+  void RestoreSettings();
+  // Writes the user file; false when the file could not be written (nothing is shown).
+  bool SaveSettings();
+  void cmdReset_Click();
+  void cmdQuit_Click();
+  void Form_Unload();
+
+  // ---- Input fields (frmMainFields.cpp) ----
+  // Key handlers: the key code in (Enter 13, Backspace 8, copy 3, paste 22, cut 24, else the
+  // character), the key code to insert out; 0 drops the key.
+  int txbFirstDate_KeyPress(int keyAscii);
+  int txbDateDiff_KeyPress(int keyAscii);
+  int txbSecondDate_KeyPress(int keyAscii);
+  void cmdClearFirstDate_Click();
+  void cmdClearDateDiff_Click();
+  void cmdClearSecondDate_Click();
+  void VScroll_Change(int index);
+  // The date `text` of field `which` (1, 2) moved by `delta` days; empty if nothing changes.
+  std::string StepDate(int which, const std::string& text, int delta);
+  void FocusDateField(int which);
+  void cmdMoveSecondDateToFirst_Click();
+  void chkHyphen_Click();
+
+  // ---- Today and clock (frmMainToday.cpp) ----
+  void ShowTodaysDate();
+  void NextTodayCal();
+  void PreviousTodayCal();
+  // button: 1 left, 2 right, 4 middle.
+  void lblTodaysDate_MouseUp(int index, int button);
+  void lblWeekFromToday_MouseUp(int index, int button);
+  void cmdToday_Click(int index);
+  void Clock_Timer();
+
+  // ---- Output window (frmMainOutput.cpp) ----
+  void SetCopyOutputButton();
+  void CopyOutputToClipboard();
+  void cmdCopyOutput_Click();
+  void txbOutput_MouseUp();
+  int txbOutput_KeyPress(int keyAscii);
+  void cmdClearOutputWindow_Click();
+
+  // ---- Secondary windows (their own folders) ----
+  void cmdEnlarge_Click();
+  void cmdDisplayMonth_Click();
+  void cmdHelp_Click();
+
+  // ---- Captions and colours (frmMainCaptions.cpp) ----
+  void ApplyCaptions();
+  void SetOrdinalCaption();
+  void ApplyColours();
+  void SetLanguageDependentText();
+
+  // ---- ComputeHost ----
+  std::string FieldText(valdora::ComputeField field) const override;
+  void SetFieldText(valdora::ComputeField field, std::string_view text) override;
+  std::int16_t IncludeFirstDateValue() const override;
+  std::int16_t IncludeWeekendsValue() const override;
+  std::int16_t VerboseValue() const override;
+  std::int16_t HyphenValue() const override;
+  bool DaysSelected() const override;
+  void SelectDays() override;
+  void AppendOutput(std::string_view text) override;
+  void MoveOutputCaretToEnd(bool beforeLastChar) override;
+  void ShowComputeMessage(const std::string& text, const std::string& title,
+                          valdora::ComputeBox box) override;
+  // Shows the clear-field dialog and tells the choice; empties nothing.
+  valdora::ClearChoice AskFieldToClear() override;
+  void PutTodayIntoFirstDate() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void ConnectControls();
+  // Runs a key handler on a key event; true when the event was consumed.
+  bool FilterKey(QObject* watched, QKeyEvent* event);
+
+  QButtonGroup* grpFirstCal = nullptr;
+  QButtonGroup* grpSecondCal = nullptr;
+  QButtonGroup* grpDateFormat = nullptr;
+  QButtonGroup* grpSeparator = nullptr;
+  QButtonGroup* grpThousSep = nullptr;
+  QButtonGroup* grpUnit = nullptr;
+  bool blnQuitting = false;  // Quit has run; the close that follows only closes
+};

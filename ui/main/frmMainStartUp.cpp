@@ -1,0 +1,275 @@
+// Start-up, reset and quit of the main window, and the user file that keeps the settings
+// (and, if asked, the inputs and the output) between runs.
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTimer>
+
+#include "compute/Compute.h"
+#include "text/GenText.h"
+#include "text/Language.h"
+#include "ui/common/MessageBox.h"
+#include "ui/common/folder.h"
+#include "ui/common/frmClearOneTextBox.h"
+#include "ui/common/weblink.h"
+#include "ui/main/UserFile.h"
+#include "ui/main/frmMain.h"
+
+#if __has_include("ui/month/frmDisplayMonth.h")
+#include "ui/month/frmDisplayMonth.h"
+#define VALDORA_HAS_MONTH_WINDOW 1
+#endif
+#if __has_include("ui/output/frmLargeDisplay.h")
+#include "ui/output/frmLargeDisplay.h"
+#define VALDORA_HAS_LARGE_DISPLAY 1
+#endif
+#if __has_include("ui/help/frmHelp.h")
+#include "ui/help/frmHelp.h"
+#define VALDORA_HAS_HELP_WINDOW 1
+#endif
+
+using namespace valdora;
+
+namespace {
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// Output text as kept in the window: line breaks as single LF.
+QString NormalisedLineBreaks(const std::string& text) {
+  QString result = Q(text);
+  result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return result;
+}
+
+void SetChecked(QCheckBox* box, std::int16_t value) { box->setChecked(value == 1); }
+
+// Month window options: first day of the week and calendar.
+void SetMonthWindowOptions(bool monday, bool julian) {
+#ifdef VALDORA_HAS_MONTH_WINDOW
+  frmDisplayMonth& month = frmDisplayMonth::instance();
+  (monday ? month.optMonday : month.optSunday)->setChecked(true);
+  (julian ? month.optJulian : month.optCommonEra)->setChecked(true);
+#else
+  (void)monday;
+  (void)julian;
+#endif
+}
+
+void MonthWindowOptions(bool& monday, bool& julian) {
+  monday = false;
+  julian = false;
+#ifdef VALDORA_HAS_MONTH_WINDOW
+  if (!frmDisplayMonth::exists()) return;
+  frmDisplayMonth& month = frmDisplayMonth::instance();
+  monday = !month.optSunday->isChecked();
+  julian = !month.optCommonEra->isChecked();
+#endif
+}
+}  // namespace
+
+bool frmMain::Form_Load() {
+  blnStartUpCompleted = false;
+  std::string message;
+  if (LoadProgramText(strProgramTextFile, message) < 1) {
+    ShowMessage(nullptr, Q(message), QString(), MsgIcon::Critical, MsgButtons::Ok);
+    return false;
+  }
+  InitialiseProgram();
+  ApplyCaptions();
+  intTextLanguage = intEnglish;
+  cmdCopyOutput->setVisible(false);
+  cmdClearOutputWindow->setVisible(false);
+  cmdEnlarge->setVisible(false);
+  show();
+  cmdCopyOutput->setEnabled(true);
+  SetCopyOutputButton();
+  txbFirstDate->setFocus();
+  RestoreSettings();
+  Clock->start(1000);
+  txbFirstDate->setFocus();
+  txbFirstDate->setCursorPosition(txbFirstDate->text().size());
+  chkSaveOutput->setVisible(true);
+  cmdCopyOutput->setVisible(false);
+  blnStartUpCompleted = true;
+  ShowTodaysDate();
+  return true;
+}
+
+void frmMain::InitialiseProgram() {
+  intTextLanguage = intEnglish;
+  GenerateText();
+  DateSeparator = "-";
+  ThousandsSeparator = ",";
+  SetStartValues();
+  ApplyColours();
+  SetDefaultOptions();
+  FillComputeMessages();
+}
+
+void frmMain::SetStartValues() {
+  strUserFile = AppDataFilePath("vdr.usr", ProgramText(310));
+  txbFirstDate->clear();
+  txbDateDiff->clear();
+  txbSecondDate->clear();
+  txbOutput->clear();
+  optFirstDateIsCE->setChecked(true);
+  optSecondDateIsCE->setChecked(true);
+  intMaxInputLength = 18;
+}
+
+void frmMain::SetDefaultOptions() {
+  intLanguage = intEnglish;
+  optDateFormatIsYMD->setChecked(true);
+  optSeparatorIsDash->setChecked(true);
+  optThousSepIsComma->setChecked(true);
+  intTodayCal = CE;
+  optFirstDateIsCE->setChecked(true);
+  optSecondDateIsCE->setChecked(true);
+  optDays->setChecked(true);
+  chkIncludeFirstDate->setChecked(false);
+  chkIncludeWeekends->setChecked(true);
+  chkVerbose->setChecked(true);
+  chkHyphen->setChecked(true);
+  chkSaveOutput->setChecked(true);
+  SetMonthWindowOptions(false, false);
+  txbFirstDate->clear();
+  txbDateDiff->clear();
+  txbSecondDate->clear();
+  txbOutput->clear();
+}
+
+void frmMain::RestoreSettings() {
+  UserSettings settings;
+  UserFileStatus status = UserFileStatus::Damaged;
+  QFile file(Q(strUserFile));
+  if (file.open(QIODevice::ReadOnly)) {
+    if (file.size() <= static_cast<qint64>(MaxUserFileSize)) {
+      const QByteArray content = file.readAll();
+      status = ParseUserFile(std::string_view(content.constData(), content.size()), settings);
+    }
+    file.close();
+  }
+
+  if (status == UserFileStatus::Damaged) {
+    SetDefaultOptions();
+  } else {
+    intLanguage = settings.language;
+    intTodayCal = settings.todayCal;
+    SetChecked(chkIncludeFirstDate, settings.includeFirstDate);
+    SetChecked(chkIncludeWeekends, settings.includeWeekends);
+    SetChecked(chkVerbose, settings.verbose);
+    SetChecked(chkHyphen, settings.hyphen);
+    SetChecked(chkSaveOutput, settings.saveOutput);
+    SetMonthWindowOptions(settings.firstDayOfWeek == "Mon", settings.monthCalendar == "JC");
+    // Format and separators come before the texts: their click behaviour empties the fields.
+    switch (settings.dateFormat) {
+      case MDY: optDateFormatIsMDY->setChecked(true); break;
+      case DMY: optDateFormatIsDMY->setChecked(true); break;
+      default: optDateFormatIsYMD->setChecked(true); break;
+    }
+    switch (settings.dateSeparator) {
+      case 46: optSeparatorIsDot->setChecked(true); break;
+      case 47: optSeparatorIsSlash->setChecked(true); break;
+      default: optSeparatorIsDash->setChecked(true); break;
+    }
+    if (settings.thousandsSeparator == 0) optThousSepNone->setChecked(true);
+    else if (settings.thousandsSeparator == 46) optThousSepIsDot->setChecked(true);
+    else optThousSepIsComma->setChecked(true);
+    SelectCalOption(1, settings.firstCal, true);
+    SelectCalOption(2, settings.secondCal, true);
+    txbFirstDate->setText(Q(settings.firstDate));
+    txbDateDiff->setText(Q(settings.dateDiff));
+    txbSecondDate->setText(Q(settings.secondDate));
+    txbOutput->setPlainText(NormalisedLineBreaks(settings.output));
+    txbOutput->moveCursor(QTextCursor::End);
+    (settings.unit == 1 ? optMonths : optDays)->setChecked(true);
+  }
+  // The captions were written in English before the settings were known.
+  SetLanguageDependentText();
+  update();
+}
+
+bool frmMain::SaveSettings() {
+  UserSettings s;
+  s.language = intLanguage;
+  s.dateFormat = UsersDateFormat();
+  s.dateSeparator = DateSeparator.empty() ? 45 : static_cast<unsigned char>(DateSeparator[0]);
+  s.thousandsSeparator =
+      ThousandsSeparator.empty() ? 0 : static_cast<unsigned char>(ThousandsSeparator[0]);
+  s.todayCal = intTodayCal;
+  s.firstCal = GetCal(1);
+  s.secondCal = GetCal(2);
+  s.includeFirstDate = chkIncludeFirstDate->isChecked() ? 1 : 0;
+  s.includeWeekends = chkIncludeWeekends->isChecked() ? 1 : 0;
+  s.verbose = chkVerbose->isChecked() ? 1 : 0;
+  s.hyphen = chkHyphen->isChecked() ? 1 : 0;
+  s.saveOutput = chkSaveOutput->isChecked() ? 1 : 0;
+  bool monday = false;
+  bool julian = false;
+  MonthWindowOptions(monday, julian);
+  s.firstDayOfWeek = monday ? "Mon" : "Sun";
+  s.monthCalendar = julian ? "JC" : "CE";
+  if (s.saveOutput == 1) {
+    s.firstDate = txbFirstDate->text().toStdString();
+    s.dateDiff = txbDateDiff->text().toStdString();
+    s.secondDate = txbSecondDate->text().toStdString();
+    s.output = txbOutput->toPlainText().toStdString();
+  }
+  s.unit = optDays->isChecked() ? 0 : 1;
+
+  // Written beside the old file and renamed over it: a failed save keeps the old file whole.
+  QSaveFile file(Q(strUserFile));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  const std::string text = FormatUserFile(s);
+  if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+void frmMain::cmdReset_Click() {
+  const QString prompt = Q(ProgramText(18)) + QStringLiteral("\r\n") + Q(ProgramText(19)) +
+                         QStringLiteral("\r\n\r\n") + Q(ProgramText(20));
+  const auto answer = ShowMessage(this, prompt, cmdReset->text(), MsgIcon::Question,
+                                  MsgButtons::YesNo, QMessageBox::No);
+  if (answer == QMessageBox::Yes) {
+    QFile::remove(Q(strUserFile));
+    SetDefaultOptions();
+  }
+  SetTheFocus();
+}
+
+void frmMain::cmdQuit_Click() {
+  SaveSettings();  // a failed save is not reported
+  blnQuitting = true;
+  Clock->stop();
+  // Every window closes and the program ends.
+#ifdef VALDORA_HAS_MONTH_WINDOW
+  if (frmDisplayMonth::exists()) frmDisplayMonth::unload();
+#endif
+#ifdef VALDORA_HAS_LARGE_DISPLAY
+  if (frmLargeDisplay::exists()) frmLargeDisplay::unload();
+#endif
+#ifdef VALDORA_HAS_HELP_WINDOW
+  if (frmHelp::exists()) frmHelp::unload();
+#endif
+  if (frmClearOneTextBox::exists()) frmClearOneTextBox::unload();
+  close();
+  QCoreApplication::exit(0);
+}
+
+void frmMain::Form_Unload() {
+  if (!blnQuitting) cmdQuit_Click();
+}
+
+void frmMain::lblOnlineDocumentation_Click() { OpenWebPage(UserManualAddress(intLanguage)); }
+
+void frmMain::lblOstrandSystems_Click() { OpenWebPage(PublisherAddress()); }
