@@ -1,0 +1,252 @@
+// The leap-week calendar. Every conversion is closed-form: the leap years before a year are
+// counted by formula and whole 400-year cycles are split off by floor division, so the cost
+// does not grow with the distance from year 1.
+#include "engine/LeapWeekCalendar.h"
+
+#include <cstddef>
+#include <utility>
+
+#include "engine/DateParse.h"
+
+namespace valdora {
+
+namespace {
+
+std::string GroupingSeparator = ",";  // NOLINT: set once by the windows at start-up
+
+// Leap years among the first k years of a cycle (k in [0, 400]): the remainder
+// (71y + 203) mod 400 falls below 71 exactly when 71y + 203 passes a multiple of 400, so
+// the count telescopes to floor((71k + 203) / 400).
+constexpr std::int32_t LeapYearsBefore(std::int32_t k) noexcept { return (71 * k + 203) / 400; }
+
+static_assert(LeapYearsBefore(400) == LeapWeekCycleLeapYears);
+static_assert(LeapYearsBefore(0) == 0);
+
+// Week of the cycle on which year k + 1 of the cycle begins (k in [0, 399]).
+constexpr std::int32_t CycleYearStartWeek(std::int32_t k) noexcept {
+  return 52 * k + LeapYearsBefore(k);  // [0, 20819]
+}
+
+// Years of the cycle completed before cycle week w (w in [0, 20870]): the largest k with
+// CycleYearStartWeek(k) <= w, i.e. floor((20871k + 203) / 400) <= w.
+constexpr std::int32_t CycleYearOfWeek(std::int32_t w) noexcept {
+  return (400 * w + 196) / 20871;  // [0, 399]
+}
+
+static_assert(CycleYearStartWeek(399) + 52 + (IsLeapWeekYear(400) ? 1 : 0) ==
+              LeapWeekCycleDays / 7);
+
+// Weeks of the year before month m (1..12); the year's leap week closes month 12.
+constexpr std::int16_t WeeksBeforeMonth(std::int32_t m) noexcept {
+  const std::int32_t q = (m - 1) / 3, p = (m - 1) % 3;  // quarter [0, 3], month in it [0, 2]
+  return static_cast<std::int16_t>(13 * q + (p > 0 ? 5 : 0) + (p > 1 ? 4 : 0));
+}
+
+constexpr bool WeeksBeforeMonthAgrees() noexcept {
+  std::int16_t sum = 0;
+  for (std::int16_t m = 1; m <= 12; ++m) {
+    if (WeeksBeforeMonth(m) != sum) return false;
+    sum = static_cast<std::int16_t>(sum + WeeksInLeapWeekMonth(m, false));
+  }
+  return sum == 52;
+}
+static_assert(WeeksBeforeMonthAgrees());
+
+constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) noexcept {
+  const std::int64_t q = a / b;
+  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+// Year text: decimal with a leading "-"; from |year| >= 10000 on, digit groups of three
+// separated by the locale's grouping separator.
+std::string YearText(std::int32_t year) {
+  const bool negative = year < 0;
+  std::int64_t magnitude = negative ? -static_cast<std::int64_t>(year) : year;
+  char digits[24];
+  std::size_t n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude > 0);
+  const bool grouped = n >= 5 && !GroupingSeparator.empty();
+  std::string text;
+  text.reserve(n + 8);
+  if (negative) text.push_back('-');
+  for (std::size_t i = n; i-- > 0;) {
+    text.push_back(digits[i]);
+    if (grouped && i > 0 && i % 3 == 0) text += GroupingSeparator;
+  }
+  return text;
+}
+
+void AppendTwoDigits(std::string& text, std::int32_t value) {
+  text.push_back(static_cast<char>('0' + value / 10 % 10));
+  text.push_back(static_cast<char>('0' + value % 10));
+}
+
+// Reads the digits of `text` from `pos` up to the next "-" or the end into `value`,
+// saturating at `limit` + 1; false when there are none. `pos` ends on the "-" or the end.
+bool ReadNumber(const std::string& text, std::size_t& pos, std::int64_t limit,
+                std::int64_t& value) noexcept {
+  const std::size_t begin = pos;
+  value = 0;
+  while (pos < text.size() && text[pos] != '-') {
+    if (value <= limit) value = value * 10 + (text[pos] - '0');
+    ++pos;
+  }
+  return pos > begin;
+}
+
+// The year and the two numbers after it of a leap-week text ("-2021-10-5"). Returns the
+// ParseStatus of this step: 0 malformed, -1 year beyond MaxAbsYear, 1 read.
+ParseStatus SplitLeapWeekText(std::string_view input, std::int32_t& year, std::int16_t& second,
+                              std::int16_t& third) noexcept {
+  std::string text(input);
+  KeepDateCharacters(text, "-");
+  // Only a leading minus sign of the year may stand besides the two field separators.
+  std::size_t hyphens = 0;
+  for (std::size_t i = 1; i < text.size(); ++i) hyphens += text[i] == '-' ? 1 : 0;
+  if (text.empty() || hyphens != 2) return StatusMalformed;
+
+  std::size_t pos = 0;
+  const bool negative = text[0] == '-';
+  if (negative) pos = 1;
+  std::int64_t value = 0;
+  if (!ReadNumber(text, pos, MaxAbsYear, value)) return StatusMalformed;
+  if (value > MaxAbsYear) return StatusOutOfRange;
+  year = static_cast<std::int32_t>(negative ? -value : value);
+
+  // A field number too large for its 16-bit field is no date of this calendar.
+  constexpr std::int64_t fieldLimit = 32767;
+  ++pos;  // past the "-"
+  if (!ReadNumber(text, pos, fieldLimit, value) || value > fieldLimit) return StatusMalformed;
+  second = static_cast<std::int16_t>(value);
+  ++pos;
+  if (!ReadNumber(text, pos, fieldLimit, value) || value > fieldLimit) return StatusMalformed;
+  third = static_cast<std::int16_t>(value);
+  return StatusValid;
+}
+
+}  // namespace
+
+std::int64_t LeapWeekYearStart(std::int32_t year) noexcept {
+  const std::int64_t n = FloorDiv(static_cast<std::int64_t>(year) - 1, 400);  // cycles before
+  const auto k = static_cast<std::int32_t>(year - 1 - n * 400);              // [0, 399]
+  return LeapWeekEpochJdn + n * LeapWeekCycleDays + 7 * CycleYearStartWeek(k);
+}
+
+std::int16_t CheckLeapWeekDate(const LeapWeekDate& date) noexcept {
+  if (date.weekday < 1 || date.weekday > 7) return -3;
+  if (date.week < 1 || date.week > WeeksInLeapWeekYear(date.year)) return -3;
+  return 0;
+}
+
+void JdnToLeapWeek(LeapWeekDate& date) noexcept {
+  const std::int64_t d = static_cast<std::int64_t>(date.jdn) - LeapWeekEpochJdn;
+  std::int64_t n = d / LeapWeekCycleDays;                        // cycles since year 1
+  auto r = static_cast<std::int32_t>(d - n * LeapWeekCycleDays);  // (-146097, 146097)
+  if (r < 0) {
+    r += LeapWeekCycleDays;
+    --n;
+  }
+  const std::int32_t w = r / 7;                 // week of the cycle [0, 20870]
+  const std::int32_t k = CycleYearOfWeek(w);    // [0, 399]
+  date.year = static_cast<std::int32_t>(n * 400 + k + 1);
+  date.week = static_cast<std::int16_t>(w - CycleYearStartWeek(k) + 1);  // [1, 53]
+  date.weekday = static_cast<std::int16_t>(r % 7 + 1);                   // [1, 7]
+  date.status = 0;
+}
+
+bool LeapWeekToMonthForm(LeapWeekDate& date) noexcept {
+  date.status = CheckLeapWeekDate(date);
+  if (date.status < 0) return false;
+  std::int32_t month = 12;
+  if (date.week <= 52) {
+    const std::int32_t q = (date.week - 1) / 13, p = (date.week - 1) % 13;  // [0, 3], [0, 12]
+    month = 3 * q + 1 + (p >= 5 ? 1 : 0) + (p >= 9 ? 1 : 0);
+  }
+  date.month = static_cast<std::int16_t>(month);
+  date.dayOfMonth =
+      static_cast<std::int16_t>((date.week - WeeksBeforeMonth(month) - 1) * 7 + date.weekday);
+  return true;
+}
+
+bool MonthFormToLeapWeek(LeapWeekDate& date) noexcept {
+  if (date.month < 1 || date.month > 12) {
+    date.status = -2;
+    return false;
+  }
+  const bool leap = IsLeapWeekYear(date.year);
+  if (date.dayOfMonth < 1 || date.dayOfMonth > 7 * WeeksInLeapWeekMonth(date.month, leap)) {
+    date.status = -3;
+    return false;
+  }
+  date.status = 0;
+  date.week = static_cast<std::int16_t>((date.dayOfMonth - 1) / 7 + WeeksBeforeMonth(date.month) + 1);
+  date.weekday = static_cast<std::int16_t>((date.dayOfMonth - 1) % 7 + 1);
+  return true;
+}
+
+bool LeapWeekToJdn(LeapWeekDate& date) noexcept {
+  if (date.year > MaxAbsYear || date.year < -MaxAbsYear) {
+    date.status = -1;
+    return false;
+  }
+  date.status = CheckLeapWeekDate(date);
+  if (date.status < 0) return false;
+  // |year| <= MaxAbsYear keeps the day within about +-2.12e9.
+  date.jdn = static_cast<Jdn>(LeapWeekYearStart(date.year) + (date.week - 1) * 7 + date.weekday - 1);
+  return true;
+}
+
+std::string FormatLeapWeekDate(const LeapWeekDate& date, bool label) {
+  std::string text = YearText(date.year);
+  text.push_back('-');
+  AppendTwoDigits(text, date.week);
+  text.push_back('-');
+  text.push_back(static_cast<char>('0' + date.weekday % 10));
+  if (label) text += " LPW";
+  return text;
+}
+
+std::string FormatLeapMonthDate(const LeapWeekDate& date, bool label) {
+  std::string text = YearText(date.year);
+  text.push_back('-');
+  AppendTwoDigits(text, date.month);
+  text.push_back('-');
+  AppendTwoDigits(text, date.dayOfMonth);
+  if (label) text += " LPM";
+  return text;
+}
+
+ParseStatus ParseLeapWeekDate(std::string_view text, LeapWeekDate& date) noexcept {
+  LeapWeekDate read;
+  const ParseStatus split = SplitLeapWeekText(text, read.year, read.week, read.weekday);
+  if (split != StatusValid) return split;
+  if (!LeapWeekToJdn(read)) return StatusMalformed;
+  date = read;
+  return StatusValid;
+}
+
+ParseStatus ParseLeapMonthDate(std::string_view text, LeapWeekDate& date) noexcept {
+  LeapWeekDate read;
+  const ParseStatus split = SplitLeapWeekText(text, read.year, read.month, read.dayOfMonth);
+  if (split != StatusValid) return split;
+  if (!MonthFormToLeapWeek(read) || !LeapWeekToJdn(read)) return StatusMalformed;
+  date = read;
+  return StatusValid;
+}
+
+void SetLocaleGroupingSeparator(std::string sep) {
+  bool readsBack = true;
+  for (const char c : sep) readsBack = readsBack && !((c >= '0' && c <= '9') || c == '-');
+  if (readsBack) {
+    GroupingSeparator = std::move(sep);
+  } else {
+    GroupingSeparator.assign(1, ',');
+  }
+}
+
+const std::string& LocaleGroupingSeparator() noexcept { return GroupingSeparator; }
+
+}  // namespace valdora
