@@ -224,6 +224,10 @@ class frmMain : public QWidget, public valdora::ComputeHost {
   void lblWeekFromToday_MouseUp(int index, int button);
   void cmdToday_Click(int index);
   void Clock_Timer();
+  // ---- BEGIN fields-and-today ----
+  // The day the today labels show; the clock redraws them once the local date moves on.
+  valdora::Jdn lngTodayShownJdn = 0;
+  // ---- END fields-and-today ----
 
   // ---- Output window (frmMainOutput.cpp) ----
   void SetCopyOutputButton();
