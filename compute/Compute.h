@@ -101,7 +101,7 @@ bool AddDaysToFirst(ComputeHost& host);
 // in the source's calendar or, with `lpm`, in the month form of the leap-week calendar.
 // Closed form for any number of months. False, target's jdn undefined, when the result lies
 // beyond the engine's limits (year beyond MaxAbsYear or |jdn| > MaxJdn).
-bool AddMonthsToDate(const EuroDate& source, std::int32_t months, EuroDate& target,
+bool AddMonthsToDate(const EuroDate& source, std::int64_t months, EuroDate& target,
                      bool lpm) noexcept;
 
 // ---- Result lines ----

@@ -1,0 +1,288 @@
+// The Compute command: the order of its steps, the dispatch on the filled fields, and the
+// validation and normalisation of each field.
+#include "compute/Compute.h"
+
+#include <string_view>
+
+#include "compute/ComputeWords.h"
+#include "engine/CalendarText.h"
+#include "engine/DateCore.h"
+#include "engine/DateFormatting.h"
+#include "engine/DateParse.h"
+#include "engine/LeapWeekCalendar.h"
+#include "text/GenText.h"
+#include "text/Language.h"
+
+namespace valdora {
+namespace {
+
+// Removes blanks from both ends.
+std::string_view TrimBlanks(std::string_view s) noexcept {
+  std::size_t b = 0, e = s.size();
+  while (b < e && s[b] == ' ') ++b;
+  while (e > b && s[e - 1] == ' ') --e;
+  return s.substr(b, e - b);
+}
+
+// Trims a field in place and returns its trimmed text.
+std::string TrimField(ComputeHost& host, ComputeField field) {
+  const std::string text = host.FieldText(field);
+  const std::string_view trimmed = TrimBlanks(text);
+  if (trimmed.size() != text.size()) host.SetFieldText(field, trimmed);
+  return std::string(trimmed);
+}
+
+// Ends the output line and shows the output's end.
+void EndOutputLine(ComputeHost& host) {
+  host.AppendOutput("\r\n");
+  host.MoveOutputCaretToEnd(true);
+}
+
+// Fills the record's calendar fields from its jdn as the parser of calendar `cal` leaves
+// them: CE and JC in their calendar, ORD in CE, LPM in the leap-week month form.
+void CompleteRecord(EuroDate& rec, CalendarCode cal, Jdn jdn) noexcept {
+  rec = EuroDate{};
+  rec.jdn = jdn;
+  switch (cal) {
+    case CE:
+    case JC:
+    case ORD:
+      CalendarLetter(cal, rec);
+      JdnToEuroDate(rec);
+      break;
+    case LPM: {
+      LeapWeekDate lw;
+      lw.jdn = jdn;
+      JdnToLeapWeek(lw);
+      LeapWeekToMonthForm(lw);
+      rec.year = lw.year;
+      rec.month = lw.month;
+      rec.day = lw.dayOfMonth;
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+// The parse of one date side; kinds are the messages for malformed and out-of-range text.
+bool ParseDateSide(ComputeHost& host, std::string& text, int which, ComputeField field,
+                   EuroDate& rec, std::string& withCal, int malformedKind, int rangeKind) {
+  const CalendarCode cal = host.GetCal(which);
+  const DateFormat format = host.UsersDateFormat();
+  const bool hyphen = intHyphen == 1;
+  Jdn jdn = 0;
+  ParseStatus status = ReadDateInCalendar(text, cal, format, hyphen, jdn);
+  std::string normal;
+  if (status > 0 && !WriteDateInCalendar(jdn, cal, format, hyphen, normal)) status = StatusOutOfRange;
+  if (status <= 0) {
+    ShowComputeError(host, status < 0 ? rangeKind : malformedKind);
+    return false;
+  }
+  CompleteRecord(rec, cal, jdn);
+  host.SetFieldText(field, normal);
+  withCal = normal;
+  if (cal != ORD) {
+    withCal += ' ';
+    withCal += CalendarCodeText[static_cast<std::size_t>(cal)];
+  }
+  text = std::move(normal);
+  return true;
+}
+
+// Reads a signed whole number of days or months from the difference text and writes its
+// normalised form into `diff` and the field. False after message kind 4 or 5.
+bool ParseDifference(ComputeHost& host, std::string& diff, std::int32_t& value) {
+  ParseStatus status = StatusMalformed;
+  const Jdn n = ParseJdnText(diff, status);
+  if (status != StatusValid) {
+    ShowComputeError(host, status < 0 ? 5 : 4);
+    return false;
+  }
+  value = n;
+  diff = FormatJdn(n);
+  host.SetFieldText(ComputeField::DateDiff, diff);
+  return true;
+}
+
+// Appends "<date> plus|minus <difference text> " for a difference typed by the user:
+// `forward` is the direction that a positive difference means.
+void AppendDifferencePart(ComputeHost& host, const std::string& dateWithCal,
+                          const std::string& diff, bool forward) {
+  const ComputeWords& w = CurrentComputeWords();
+  const bool negative = !diff.empty() && diff[0] == '-';
+  host.AppendOutput(dateWithCal);
+  host.AppendOutput(" ");
+  host.AppendOutput(negative == forward ? w.minus : w.plus);
+  host.AppendOutput(" ");
+  host.AppendOutput(negative ? std::string_view(diff).substr(1) : std::string_view(diff));
+  host.AppendOutput(" ");
+}
+
+}  // namespace
+
+void ReadComputeOptions(const ComputeHost& host) {
+  intFirstCal = host.GetCal(1);
+  intSecondCal = host.GetCal(2);
+  intIncludeFirstDate = host.IncludeFirstDateValue() == 1 ? 1 : 0;
+  intIncludeWeekends = host.IncludeWeekendsValue() == 1 ? 1 : 0;
+  intVerbose = host.VerboseValue() == 1 ? 1 : 0;
+  intHyphen = host.HyphenValue() == 1 ? 1 : 0;
+}
+
+void SetNoDateDiffandSameCal(const ComputeHost& host) {
+  const bool f = !host.FieldText(ComputeField::FirstDate).empty();
+  const bool d = !host.FieldText(ComputeField::DateDiff).empty();
+  const bool s = !host.FieldText(ComputeField::SecondDate).empty();
+  const bool oneDate = !d && (f != s);
+  blnNoDateDiffandSameCal = oneDate && host.GetCal(1) == host.GetCal(2);
+}
+
+void cmdCompute_Click(ComputeHost& host) {
+  if (ComputeMessage[intEnglish][9].empty()) FillComputeMessages();
+  std::string first = TrimField(host, ComputeField::FirstDate);
+  std::string diff = TrimField(host, ComputeField::DateDiff);
+  std::string second = TrimField(host, ComputeField::SecondDate);
+  const bool f = !first.empty(), d = !diff.empty(), s = !second.empty();
+
+  if (!f && !d && !s) {
+    host.PutTodayIntoFirstDate();
+  } else if (!f && d && !s) {
+    host.SetTheFocus();
+    return;
+  } else if (f && d && s) {
+    const ClearChoice choice = host.AskFieldToClear();
+    if (choice == ClearChoice::Cancel) {
+      host.SetTheFocus();
+      return;
+    }
+    host.SetFieldText(static_cast<ComputeField>(choice), "");
+  }
+
+  ReadComputeOptions(host);
+  SetNoDateDiffandSameCal(host);
+
+  first = host.FieldText(ComputeField::FirstDate);
+  diff = host.FieldText(ComputeField::DateDiff);
+  second = host.FieldText(ComputeField::SecondDate);
+  const bool onlyFirst = !first.empty() && diff.empty() && second.empty();
+  const bool onlySecond = first.empty() && diff.empty() && !second.empty();
+  if (host.DaysSelected() || onlyFirst || onlySecond) {
+    ComputeWithDays(host, first, diff, second);
+  } else {
+    ComputeWithMonths(host, first, diff, second);
+  }
+  host.SetTheFocus();
+}
+
+bool ParseDateDiff(ComputeHost& host, std::string& diff) {
+  if (diff.empty()) {
+    lngDateDiffDays = 0;
+    return true;
+  }
+  return ParseDifference(host, diff, lngDateDiffDays);
+}
+
+bool ParseFirstDate(ComputeHost& host, std::string& text) {
+  return ParseDateSide(host, text, 1, ComputeField::FirstDate, FirstDateRec, strFirstDateWithCal,
+                       1, 3);
+}
+
+bool ParseSecondDate(ComputeHost& host, std::string& text) {
+  return ParseDateSide(host, text, 2, ComputeField::SecondDate, SecondDateRec,
+                       strSecondDateWithCal, 6, 8);
+}
+
+bool ComputeWithDays(ComputeHost& host, std::string& first, std::string& diff,
+                     std::string& second) {
+  const bool f = !first.empty(), d = !diff.empty(), s = !second.empty();
+  bool ok = true;
+  if (s && d && !f) {
+    if (!ParseSecondDate(host, second) || !ParseDateDiff(host, diff)) return false;
+    ok = SubtractDaysFromSecond(host);
+    if (ok) {
+      AppendDifferencePart(host, strSecondDateWithCal, diff, false);
+      host.AppendOutput(DayOrDays(lngDateDiffDays));
+      ok = DisplayFirstDate(host);
+    }
+  } else if (s && !d && f) {
+    if (!ParseSecondDate(host, second)) return false;
+    lngDateDiffDays = 0;
+    if (!ParseFirstDate(host, first)) return false;
+    ok = CountDaysBetween(host);
+    if (ok) DisplayDateDiff(host);
+  } else if (s && !d && !f) {
+    if (!ParseSecondDate(host, second)) return false;
+    lngDateDiffDays = 0;
+    ok = SubtractDaysFromSecond(host);
+    if (ok) {
+      host.AppendOutput(strSecondDateWithCal);
+      ok = DisplayFirstDate(host);
+    }
+  } else if (!s && d && f) {
+    if (!ParseDateDiff(host, diff) || !ParseFirstDate(host, first)) return false;
+    ok = AddDaysToFirst(host);
+    if (ok) {
+      AppendDifferencePart(host, strFirstDateWithCal, diff, true);
+      host.AppendOutput(DayOrDays(lngDateDiffDays));
+      ok = DisplaySecondDate(host);
+    }
+  } else if (!s && !d && f) {
+    lngDateDiffDays = 0;
+    if (!ParseFirstDate(host, first)) return false;
+    ok = AddDaysToFirst(host);
+    if (ok) {
+      host.AppendOutput(strFirstDateWithCal);
+      ok = DisplaySecondDate(host);
+    }
+  }
+  EndOutputLine(host);
+  return ok;
+}
+
+bool ComputeWithMonths(ComputeHost& host, std::string& first, std::string& diff,
+                       std::string& second) {
+  const std::string title = FixedText("Compute");
+  if (!first.empty() && !second.empty()) {
+    host.ShowComputeMessage(ProgramText(21) + "\r\n" + ProgramText(22), title, BoxMonthsTwoDates);
+    host.SelectDays();
+    return false;
+  }
+  if (intFirstCal != intSecondCal) {
+    host.ShowComputeMessage(ProgramText(23) + "\r\n" + ProgramText(24), title,
+                            BoxMonthsCalendarsDiffer);
+    return false;
+  }
+  if (intFirstCal == ISO || intFirstCal == JDN || intFirstCal == LPW || intFirstCal == ORD) {
+    host.ShowComputeMessage(
+        ProgramText(25) + "\r\n" + ProgramText(26) + "\r\n" + ProgramText(27), title,
+        BoxMonthsCalendarNotAllowed);
+    return false;
+  }
+  std::int32_t months = 0;
+  if (!ParseDifference(host, diff, months)) return false;
+  const bool lpm = intFirstCal == LPM;
+  bool ok = true;
+  if (first.empty()) {
+    if (!ParseSecondDate(host, second)) return false;
+    ok = AddMonthsToDate(SecondDateRec, -static_cast<std::int64_t>(months), FirstDateRec, lpm);
+    if (ok) {
+      AppendDifferencePart(host, strSecondDateWithCal, diff, false);
+      host.AppendOutput(MonthOrMonths(months));
+      DisplayFirstDate(host);
+    }
+  } else {
+    if (!ParseFirstDate(host, first)) return false;
+    ok = AddMonthsToDate(FirstDateRec, months, SecondDateRec, lpm);
+    if (ok) {
+      AppendDifferencePart(host, strFirstDateWithCal, diff, true);
+      host.AppendOutput(MonthOrMonths(months));
+      DisplaySecondDate(host);
+    }
+  }
+  if (!ok) ReportResultOutOfRange(host);
+  EndOutputLine(host);
+  return ok;
+}
+
+}  // namespace valdora

@@ -1,0 +1,180 @@
+// The result lines of the Compute command: the dates written in their calendars, the day
+// names, the verbose notes, the days-between line with its breakdown, and the unit words.
+#include <cstdlib>
+#include <string_view>
+
+#include "compute/Compute.h"
+#include "compute/ComputeWords.h"
+#include "engine/CalendarText.h"
+#include "engine/DateCore.h"
+#include "engine/DateDifference.h"
+#include "engine/DateFormatting.h"
+#include "engine/IsoOrdinal.h"
+#include "text/GenText.h"
+#include "text/Language.h"
+
+namespace valdora {
+namespace {
+
+std::string Lower(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+ComputeWords g_words;
+
+// Writes the side's date in its calendar into its field and its text-with-calendar, appends
+// that text, the day name and (for a day difference, verbose on) the notes.
+bool DisplayDateSide(ComputeHost& host, int which, ComputeField field, const EuroDate& rec,
+                     std::string& withCal) {
+  const CalendarCode cal = host.GetCal(which);
+  if (blnNoDateDiffandSameCal) {
+    AppendDayOfWeek(host, rec);
+    host.SetTheFocus();
+    return true;
+  }
+  host.AppendOutput(" = ");
+  std::string text;
+  if (!WriteDateInCalendar(rec.jdn, cal, host.UsersDateFormat(), intHyphen == 1, text)) {
+    ReportResultOutOfRange(host);
+    return false;
+  }
+  host.SetFieldText(field, text);
+  withCal = std::move(text);
+  if (cal != ORD) {
+    withCal += ' ';
+    withCal += CalendarCodeText[static_cast<std::size_t>(cal)];
+  }
+  host.AppendOutput(withCal);
+  AppendDayOfWeek(host, rec);
+  if (lngDateDiffDays != 0 && intVerbose == 1 && host.DaysSelected()) AppendVerboseNotes(host);
+  host.SetTheFocus();
+  return true;
+}
+
+// Appends ", " (when `comma`), the number and its singular or plural unit word.
+void AppendUnit(ComputeHost& host, bool comma, std::int64_t n, const std::string& one,
+                const std::string& many) {
+  if (comma) host.AppendOutput(", ");
+  host.AppendOutput(std::to_string(n));
+  host.AppendOutput(" ");
+  host.AppendOutput(n == 1 ? one : many);
+}
+
+// The parenthesised breakdown of a positive days-between count, or nothing.
+void AppendBreakdown(ComputeHost& host, std::int32_t d) {
+  if (intIncludeWeekends != 1 || d <= 0 || intFirstCal != intSecondCal) return;
+  const std::int16_t cal = intFirstCal;
+  if (cal != CE && cal != JC && cal != ISO && cal != ORD) return;
+  // With the first date included the count starts a day earlier; only the ISO rule reads
+  // the JDN, the other two read the dates as given.
+  const Jdn jdn1 = intIncludeFirstDate == 1 ? FirstDateRec.jdn - 1 : FirstDateRec.jdn;
+  std::int32_t years = 0, status = -1;
+  std::int16_t months = 0, weeks = 0, days = 0;
+  if (cal == ORD && d >= 365) {
+    OrdinalYearsDaysBetween(FirstDateRec, SecondDateRec, years, days, status);
+  } else if (cal == ISO && d >= 7) {
+    IsoWeekDate a, b;
+    a.jdn = jdn1;
+    b.jdn = SecondDateRec.jdn;
+    JdnToIsoWeekDate(a);
+    JdnToIsoWeekDate(b);
+    IsoYearsWeeksDaysBetween(a, b, years, weeks, days, status);
+  } else if (d >= 31) {
+    YearsMonthsDaysBetween(FirstDateRec, SecondDateRec, years, months, days, status);
+  }
+  if (status != 0 || (years <= 0 && months <= 0 && weeks <= 0)) return;
+  const ComputeWords& w = CurrentComputeWords();
+  host.AppendOutput(" (");
+  if (years > 0) AppendUnit(host, false, years, w.year, w.years);
+  if (months > 0) {
+    AppendUnit(host, years > 0, months, w.month, w.months);
+  } else if (weeks > 0) {
+    AppendUnit(host, years > 0, weeks, w.week, w.weeks);
+  }
+  if (days > 0) AppendUnit(host, true, days, w.day, w.days);
+  host.AppendOutput(")");
+}
+
+}  // namespace
+
+const ComputeWords& CurrentComputeWords() {
+  if (g_words.language == intLanguage) return g_words;
+  const bool german = intLanguage == intGerman;
+  auto unit = [german](std::string_view english) {
+    return german ? FixedText(english) : Lower(FixedText(english));
+  };
+  ComputeWords w;
+  w.language = intLanguage;
+  w.to = Lower(FixedText("To"));
+  w.plus = FixedText("plus");
+  w.minus = FixedText("minus");
+  w.day = unit("Day");
+  w.days = unit("Days");
+  w.month = unit("Month");
+  w.months = unit("Months");
+  w.year = unit("Year");
+  w.years = unit("Years");
+  w.week = unit("Week");
+  w.weeks = unit("Weeks");
+  w.outOfRange = FixedText("Out of Range");
+  w.includingFirst = FixedText("including 1st date");
+  w.excludingFirst = FixedText("excluding 1st date");
+  w.notCountingWeekends = FixedText("not counting weekend days");
+  g_words = std::move(w);
+  return g_words;
+}
+
+bool DisplayFirstDate(ComputeHost& host) {
+  return DisplayDateSide(host, 1, ComputeField::FirstDate, FirstDateRec, strFirstDateWithCal);
+}
+
+bool DisplaySecondDate(ComputeHost& host) {
+  return DisplayDateSide(host, 2, ComputeField::SecondDate, SecondDateRec, strSecondDateWithCal);
+}
+
+void AppendDayOfWeek(ComputeHost& host, const EuroDate& record) {
+  host.AppendOutput(", ");
+  host.AppendOutput(DayName(DayOfWeek(record.jdn), intLanguage));
+}
+
+void AppendVerboseNotes(ComputeHost& host) {
+  const ComputeWords& w = CurrentComputeWords();
+  host.AppendOutput(", ");
+  host.AppendOutput(intIncludeFirstDate == 1 ? w.includingFirst : w.excludingFirst);
+  if (intIncludeWeekends == 0) {
+    host.AppendOutput(", ");
+    host.AppendOutput(w.notCountingWeekends);
+  }
+}
+
+void DisplayDateDiff(ComputeHost& host) {
+  const ComputeWords& w = CurrentComputeWords();
+  const std::int32_t d = lngDateDiffDays;
+  host.AppendOutput(strFirstDateWithCal);
+  host.AppendOutput(" ");
+  host.AppendOutput(w.to);
+  host.AppendOutput(" ");
+  host.AppendOutput(strSecondDateWithCal);
+  host.AppendOutput(" = ");
+  const std::string t = FormatJdn(d);
+  host.SetFieldText(ComputeField::DateDiff, t);
+  host.AppendOutput(t);
+  host.AppendOutput(" ");
+  host.AppendOutput(std::abs(d) == 1 ? w.day : w.days);
+  if (intVerbose == 1) AppendVerboseNotes(host);
+  AppendBreakdown(host, d);
+}
+
+std::string DayOrDays(std::int64_t n) {
+  const ComputeWords& w = CurrentComputeWords();
+  return n == 1 || n == -1 ? w.day : w.days;
+}
+
+std::string MonthOrMonths(std::int64_t n) {
+  const ComputeWords& w = CurrentComputeWords();
+  return n == 1 || n == -1 ? w.month : w.months;
+}
+
+}  // namespace valdora
