@@ -4,19 +4,15 @@ namespace valdora {
 
 namespace {
 
-// The user manual installed with the program, and public reference pages on the calendars.
-constexpr const char* kManualEnglish = "file:///usr/share/doc/valdora/manual.html";
-constexpr const char* kManualGerman = "file:///usr/share/doc/valdora/handbuch.html";
+// Public reference pages on the calendars.
 constexpr const char* kCalendarsEnglish = "https://en.wikipedia.org/wiki/Proleptic_Gregorian_calendar";
 constexpr const char* kCalendarsGerman = "https://de.wikipedia.org/wiki/Proleptischer_Kalender";
 constexpr const char* kIsoWeekEnglish = "https://en.wikipedia.org/wiki/ISO_week_date";
 constexpr const char* kIsoWeekGerman = "https://de.wikipedia.org/wiki/Woche#Z%C3%A4hlweise_nach_ISO_8601";
-constexpr const char* kLeapWeekEnglish = "file:///usr/share/doc/valdora/manual.html#leap-week";
-constexpr const char* kLeapWeekGerman = "file:///usr/share/doc/valdora/handbuch.html#leap-week";
 
-std::vector<std::string> English() {
+std::vector<std::string> English(const std::string& manual) {
   return {
-      std::string("The complete user manual for this software is online at: ") + kManualEnglish,
+      std::string("The complete user manual for this software is online at: ") + manual,
 
       "Valdora converts dates between Common Era dates, Julian Calendar dates, ISO 8601 Week "
       "dates, Ostrand Leap Week dates, ordinal dates and Julian day numbers. It also adds a "
@@ -42,9 +38,9 @@ std::vector<std::string> English() {
 
       std::string("Ostrand Leap Week calendar dates have the form (year)-(week)-(day) LPW in "
                   "the week form or (year)-(month)-(day) LPM in the month form. Every year "
-                  "starts on a Monday and has 52 or 53 whole weeks. An explanation of this "
-                  "calendar: ") +
-          kLeapWeekEnglish,
+                  "starts on a Monday and has 52 or 53 whole weeks. It is explained in the "
+                  "user manual: ") +
+          manual,
 
       "The chronological Julian day number counts the days since the start of the day "
       "-4712-01-01 in the Julian calendar, which is day 0.",
@@ -67,10 +63,10 @@ std::vector<std::string> English() {
   };
 }
 
-std::vector<std::string> German() {
+std::vector<std::string> German(const std::string& manual) {
   return {
       std::string("Das vollstaendige Benutzerhandbuch zu diesem Programm steht online unter: ") +
-          kManualGerman,
+          manual,
 
       "Valdora wandelt verschiedene Arten von Daten und julianische Tageszahlen ineinander "
       "um. Ausserdem addiert oder subtrahiert es eine Anzahl von Tagen oder Monaten zu einem "
@@ -91,9 +87,9 @@ std::vector<std::string> German() {
 
       std::string("Daten des Ostrand Leap Week Kalenders haben die Form (Jahr)-(Woche)-(Tag) "
                   "LPW in der Wochenform oder (Jahr)-(Monat)-(Tag) LPM in der Monatsform. "
-                  "Jedes Jahr beginnt an einem Montag und hat 52 oder 53 ganze Wochen. Eine "
-                  "Erklaerung dieses Kalenders: ") +
-          kLeapWeekGerman,
+                  "Jedes Jahr beginnt an einem Montag und hat 52 oder 53 ganze Wochen. Er ist im "
+                  "Benutzerhandbuch erklaert: ") +
+          manual,
 
       "Die chronologische julianische Tageszahl zaehlt die Tage als Einheit, beginnend mit "
       "dem Tag 0 am 1.1.-4712 JC (julianischer Kalender).",
@@ -119,14 +115,14 @@ std::vector<std::string> German() {
 
 }  // namespace
 
-std::vector<std::string> HelpParagraphs(std::int16_t language) {
-  if (language == 0) return English();
-  if (language == 1) return German();
+std::vector<std::string> HelpParagraphs(std::int16_t language, const std::string& manual) {
+  if (language == 0) return English(manual);
+  if (language == 1) return German(manual);
   return {};
 }
 
-std::string BuildHelpText(std::int16_t language) {
-  const std::vector<std::string> paragraphs = HelpParagraphs(language);
+std::string BuildHelpText(std::int16_t language, const std::string& manual) {
+  const std::vector<std::string> paragraphs = HelpParagraphs(language, manual);
   std::string text;
   for (std::size_t i = 0; i < paragraphs.size(); ++i) {
     text += paragraphs[i];

@@ -11,6 +11,7 @@
 #include "text/GenText.h"
 #include "text/Language.h"
 #include "ui/common/Metrics.h"
+#include "ui/common/weblink.h"
 #include "ui/help/HelpText.h"
 
 namespace valdora {
@@ -68,7 +69,9 @@ frmHelp::~frmHelp() {
 
 void frmHelp::BuildHelpText() {
   for (std::size_t slot = 0; slot < strHelpText.size(); ++slot) {
-    QString text = QString::fromStdString(valdora::BuildHelpText(static_cast<std::int16_t>(slot)));
+    const auto language = static_cast<std::int16_t>(slot);
+    QString text = QString::fromStdString(
+        valdora::BuildHelpText(language, UserManualAddress(language)));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     strHelpText[slot] = text;
   }

@@ -7,11 +7,16 @@
 #include "text/GenText.h"
 #include "text/Language.h"
 #include "ui/common/Metrics.h"
+#include "ui/common/weblink.h"
 #include "ui/help/HelpText.h"
 #include "ui/help/frmHelp.h"
 
 using valdora::frmHelp;
 using valdora::TwipsToPixels;
+
+namespace {
+const std::string kManual = "file:///opt/valdora/manual.html";
+}  // namespace
 
 class HelpWindowTest : public QObject {
   Q_OBJECT
@@ -38,7 +43,7 @@ class HelpWindowTest : public QObject {
     QFETCH(int, paragraphs);
     QFETCH(QString, firstWords);
     const auto lang = static_cast<std::int16_t>(language);
-    const std::vector<std::string> parts = valdora::HelpParagraphs(lang);
+    const std::vector<std::string> parts = valdora::HelpParagraphs(lang, kManual);
     QCOMPARE(static_cast<int>(parts.size()), paragraphs);
     std::string joined;
     for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -46,22 +51,23 @@ class HelpWindowTest : public QObject {
       QVERIFY2(parts[i].find_first_of("\r\n") == std::string::npos, parts[i].c_str());
       joined += parts[i] + (i + 1 < parts.size() ? "\r\n\r\n" : "\r\n");
     }
-    QCOMPARE(valdora::BuildHelpText(lang), joined);
+    QCOMPARE(valdora::BuildHelpText(lang, kManual), joined);
     if (paragraphs > 0) {
       QVERIFY(QString::fromStdString(parts[0]).startsWith(firstWords));
+      QVERIFY(QString::fromStdString(parts[0]).endsWith(QString::fromStdString(kManual)));
       // No umlauts or sharp s: every character is plain ASCII.
       for (unsigned char c : joined) QVERIFY(c < 128);
     }
   }
 
   void contentInTheRightOrder() {
-    const auto en = valdora::HelpParagraphs(0);
+    const auto en = valdora::HelpParagraphs(0, kManual);
     QVERIFY(en[4].find("0001-001 to 9999-365") != std::string::npos);
     QVERIFY(en[5].find("(year)-W(week)-(day)") != std::string::npos);
     QVERIFY(en[6].find("LPW") != std::string::npos && en[6].find("LPM") != std::string::npos);
     QVERIFY(en[7].find("-4712-01-01") != std::string::npos);
     QVERIFY(en[11].find("hexade") != std::string::npos);
-    const auto de = valdora::HelpParagraphs(1);
+    const auto de = valdora::HelpParagraphs(1, kManual);
     QVERIFY(de[1].find("verschiedene Arten von Daten und julianische Tageszahlen") !=
             std::string::npos);
     QVERIFY(de[2].find("\"Common Era\"") != std::string::npos);
@@ -88,7 +94,7 @@ class HelpWindowTest : public QObject {
     help.show();
     QCOMPARE(help.windowTitle(), caption);
     QCOMPARE(help.cmdClose->text(), close);
-    QString expected = QString::fromStdString(valdora::BuildHelpText(valdora::intLanguage));
+    QString expected = QString::fromStdString(valdora::BuildHelpText(valdora::intLanguage, valdora::UserManualAddress(valdora::intLanguage)));
     expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QCOMPARE(help.txbMsg->toPlainText(), expected);
   }
