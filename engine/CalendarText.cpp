@@ -1,0 +1,109 @@
+// The read/write pair for "a date in the calendar of a field": one switch over the calendar
+// codes, so that every caller shares the same readers and writers.
+#include "engine/CalendarText.h"
+
+#include "engine/DateCore.h"
+#include "engine/DateFormatting.h"
+#include "engine/DateParse.h"
+#include "engine/IsoOrdinal.h"
+#include "engine/LeapWeekCalendar.h"
+
+namespace valdora {
+
+namespace {
+
+std::int16_t HyphenOption(bool hyphen) noexcept { return hyphen ? HyphenatedForm : 0; }
+
+}  // namespace
+
+ParseStatus ReadDateInCalendar(std::string_view text, CalendarCode cal, DateFormat format,
+                               bool hyphen, Jdn& jdn) noexcept {
+  ParseStatus status = StatusMalformed;
+  switch (cal) {
+    case CE:
+    case JC: {
+      EuroDate date;
+      status = ParseEuroDate(text, DateSeparator, cal, format, date);
+      if (status == StatusValid) jdn = date.jdn;
+      break;
+    }
+    case JDN: {
+      std::int32_t value = 0;
+      status = ParseJdnInput(text, value);
+      if (status == StatusValid) jdn = value;
+      break;
+    }
+    case ORD: {
+      EuroDate date;
+      status = ParseOrdinalDate(text, HyphenOption(hyphen), date);
+      if (status == StatusValid) jdn = date.jdn;
+      break;
+    }
+    case ISO: {
+      IsoWeekDate date;
+      status = ParseIsoWeekDate(text, date);
+      if (status == StatusValid) jdn = date.jdn;
+      break;
+    }
+    case LPW:
+    case LPM: {
+      LeapWeekDate date;
+      status = cal == LPW ? ParseLeapWeekDate(text, date) : ParseLeapMonthDate(text, date);
+      if (status == StatusValid) jdn = date.jdn;
+      break;
+    }
+    default:
+      break;
+  }
+  return status;
+}
+
+bool WriteDateInCalendar(Jdn jdn, CalendarCode cal, DateFormat format, bool hyphen,
+                         std::string& text) {
+  switch (cal) {
+    case CE:
+    case JC: {
+      EuroDate date;
+      CalendarLetter(cal, date);
+      date.jdn = jdn;
+      JdnToEuroDate(date);
+      text = FormatEuroDate(date, format, DateSeparator, ThousandsSeparator);
+      return true;
+    }
+    case JDN:
+      text = FormatJdn(jdn);
+      return true;
+    case ORD: {
+      if (jdn < FirstOrdinalJdn || jdn > LastOrdinalJdn) return false;
+      EuroDate date;
+      std::int16_t day = 0;
+      JdnToOrdinal(jdn, date.year, day);
+      text = FormatOrdinalDate(date, day, HyphenOption(hyphen));
+      return true;
+    }
+    case ISO: {
+      IsoWeekDate date;
+      date.jdn = jdn;
+      JdnToIsoWeekDate(date);
+      text = FormatIsoWeekDate(date, HyphenOption(hyphen));
+      return true;
+    }
+    case LPW:
+    case LPM: {
+      LeapWeekDate date;
+      date.jdn = jdn;
+      JdnToLeapWeek(date);
+      if (cal == LPW) {
+        text = FormatLeapWeekDate(date, false);
+      } else {
+        LeapWeekToMonthForm(date);
+        text = FormatLeapMonthDate(date, false);
+      }
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace valdora

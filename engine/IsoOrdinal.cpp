@@ -1,0 +1,220 @@
+// ISO 8601 week dates and ordinal dates over the CE calendar.
+#include "engine/IsoOrdinal.h"
+
+#include <cstddef>
+
+#include "engine/DateCore.h"
+#include "engine/StringHelpers.h"
+
+namespace valdora {
+
+namespace {
+
+constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) noexcept {
+  const std::int64_t q = a / b;
+  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+// Weekday of 31 December of CE year x, shifted: x + leap days up to x, reduced mod 7.
+constexpr std::int64_t YearEndWeekday(std::int64_t x) noexcept {
+  const std::int64_t p = x + FloorDiv(x, 4) - FloorDiv(x, 100) + FloorDiv(x, 400);
+  const std::int64_t r = p % 7;
+  return r < 0 ? r + 7 : r;  // [0, 6]
+}
+
+// JDN of 1 January of CE year `year`.
+Jdn FirstOfJanuary(std::int32_t year) noexcept {
+  EuroDate date{year, 1, 1, GregorianLetter, 0};
+  return EuroDateToJdn(date);
+}
+
+bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+
+bool AllDigits(std::string_view text) noexcept {
+  if (text.empty()) return false;
+  for (const char c : text)
+    if (!IsDigit(c)) return false;
+  return true;
+}
+
+// Value of an all-digit text, saturating at `limit` + 1.
+std::int64_t DigitValue(std::string_view digits, std::int64_t limit) noexcept {
+  std::int64_t value = 0;
+  for (const char c : digits) {
+    if (IsDigit(c) && value <= limit) value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+void AppendPadded(std::string& text, std::int64_t value, std::size_t width) {
+  std::string digits = std::to_string(value < 0 ? -value : value);
+  if (value < 0) text.push_back('-');
+  if (digits.size() < width) text.append(width - digits.size(), '0');
+  text += digits;
+}
+
+// The parts of an ISO text in either form: the length of its year part, week and weekday;
+// false when it is not an ISO week date. In the hyphenated form the hyphen must stand
+// right before the "W": elsewhere it would cut the year ("2020W-011" is no date of year 202).
+struct IsoTextParts {
+  std::size_t yearLength = 0;
+  std::int32_t week = 0;
+  std::int32_t weekday = 0;
+  bool hyphenated = false;
+};
+
+bool SplitIsoText(std::string_view text, IsoTextParts& parts) noexcept {
+  const std::size_t w = text.find('W');
+  if (w == std::string_view::npos) return false;
+  // A hyphen from the second character on; a minus sign of the year does not count.
+  const std::size_t hyphen = text.size() > 1 ? text.find('-', 1) : std::string_view::npos;
+  parts.hyphenated = hyphen != std::string_view::npos;
+  if (parts.hyphenated && hyphen + 1 != w) return false;
+  parts.yearLength = parts.hyphenated ? w - 1 : w;
+  const std::string_view year = text.substr(0, parts.yearLength);
+  if (!IsDigits(year, true, false)) return false;
+  if (year.find_first_of("0123456789") == std::string_view::npos) return false;  // a lone sign
+
+  char rest[3];
+  std::size_t n = 0;
+  for (std::size_t i = w + 1; i < text.size(); ++i) {
+    if (text[i] == '-') continue;
+    if (n == 3 || !IsDigit(text[i])) return false;
+    rest[n++] = text[i];
+  }
+  if (n != 3) return false;
+  parts.week = (rest[0] - '0') * 10 + (rest[1] - '0');
+  parts.weekday = rest[2] - '0';
+  return parts.week >= 1 && parts.week <= 53 && parts.weekday >= 1 && parts.weekday <= 7;
+}
+
+}  // namespace
+
+bool HasIsoWeek53(std::int32_t isoYear) noexcept {
+  return YearEndWeekday(isoYear) == 4 || YearEndWeekday(static_cast<std::int64_t>(isoYear) - 1) == 3;
+}
+
+Jdn IsoWeekOneMonday(std::int32_t isoYear) noexcept {
+  const Jdn j = FirstOfJanuary(isoYear);
+  const std::int16_t w = DayOfWeek(j);  // 0 = Sunday
+  if (w <= 4) return j - (w - 1);       // Sunday: the next day; Tuesday..Thursday: back
+  return j + (w == 5 ? 3 : 2);          // Friday, Saturday: the following Monday
+}
+
+void JdnToIsoWeekDate(IsoWeekDate& date) noexcept {
+  const std::int16_t dow = DayOfWeek(date.jdn);
+  date.weekday = dow == 0 ? 7 : dow;
+  // The ISO year is the CE year of the week's Thursday, and the week counts the Thursdays
+  // of that year up to it.
+  EuroDate thursday{0, 0, 0, GregorianLetter,
+                    static_cast<Jdn>(static_cast<std::int64_t>(date.jdn) - date.weekday + 4)};
+  JdnToEuroDate(thursday);
+  date.isoYear = thursday.year;
+  date.week = (thursday.jdn - FirstOfJanuary(thursday.year)) / 7 + 1;  // [1, 53]
+}
+
+void IsoWeekDateToJdn(IsoWeekDate& date) noexcept {
+  date.jdn = static_cast<Jdn>(static_cast<std::int64_t>(IsoWeekOneMonday(date.isoYear)) - 1 +
+                              (static_cast<std::int64_t>(date.week) - 1) * 7 + date.weekday);
+}
+
+std::string FormatIsoWeekDate(const IsoWeekDate& date, std::int16_t hyphen) {
+  const bool hyphenated = hyphen == HyphenatedForm;
+  std::string text = std::to_string(date.isoYear);
+  text += hyphenated ? "-W" : "W";
+  AppendPadded(text, date.week, 2);
+  if (hyphenated) text.push_back('-');
+  AppendPadded(text, date.weekday, 1);
+  return text;
+}
+
+std::int16_t IsoForm(std::string_view text) noexcept {
+  IsoTextParts parts;
+  if (!SplitIsoText(text, parts)) return 0;
+  return parts.hyphenated ? -1 : 1;
+}
+
+ParseStatus ParseIsoWeekDate(std::string_view input, IsoWeekDate& date) noexcept {
+  date = IsoWeekDate{};
+  const std::string text = RemoveSpaces(input);
+  IsoTextParts parts;
+  if (!SplitIsoText(text, parts)) return StatusMalformed;
+
+  std::string_view year(text.data(), parts.yearLength);
+  const bool negative = year.front() == '-';
+  if (negative || year.front() == '+') year.remove_prefix(1);
+  const std::int64_t magnitude = DigitValue(year, MaxAbsYear);
+  if (magnitude >= MaxAbsYear) return StatusOutOfRange;
+
+  IsoWeekDate read;
+  read.isoYear = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+  read.week = parts.week;
+  read.weekday = parts.weekday;
+  if (read.week == 53 && !HasIsoWeek53(read.isoYear)) return StatusMalformed;
+  IsoWeekDateToJdn(read);
+  date = read;
+  return StatusValid;
+}
+
+std::string FormatOrdinalDate(const EuroDate& date, std::int16_t dayOfYear, std::int16_t hyphen) {
+  std::string text;
+  AppendPadded(text, date.year, 4);
+  if (hyphen == HyphenatedForm) text.push_back('-');
+  AppendPadded(text, dayOfYear, 3);
+  return text;
+}
+
+namespace {
+
+// Year and day of a plain ordinal text "yyyyddd"; false when it is not one.
+bool SplitOrdinalText(std::string_view text, std::int32_t& year, std::int32_t& day) noexcept {
+  if (text.size() != 7) return false;
+  const std::string_view y = text.substr(0, 4), d = text.substr(4);
+  if (!AllDigits(y) || !AllDigits(d)) return false;
+  year = static_cast<std::int32_t>(DigitValue(y, 9999));
+  day = static_cast<std::int32_t>(DigitValue(d, 999));
+  return true;
+}
+
+}  // namespace
+
+std::int16_t OrdinalForm(std::string_view text) noexcept {
+  std::string plain(text);
+  if (plain.size() == 8) {
+    if (plain[4] != '-') return 0;
+    plain.erase(4, 1);
+  } else if (plain.size() != 7) {
+    return 0;
+  }
+  std::int32_t year = 0, day = 0;
+  if (!SplitOrdinalText(plain, year, day)) return 0;
+  if (day < 1 || day > 366 || (day == 366 && !IsLeapYear(year, "G"))) return 0;
+  return text.size() == 7 ? 1 : -1;
+}
+
+ParseStatus ParseOrdinalDate(std::string_view input, std::int16_t hyphen, EuroDate& date) noexcept {
+  std::string text = RemoveSpaces(input);
+  if (hyphen == HyphenatedForm) {
+    if (text.size() < 5 || text[4] != '-') return StatusMalformed;
+    text.erase(4, 1);
+  }
+  std::int32_t year = 0, day = 0;
+  if (!SplitOrdinalText(text, year, day)) return StatusMalformed;
+  if (day < 1 || day > 366) return StatusMalformed;
+  if (year < 1) return StatusOutOfRange;
+  if (day == 366 && !IsLeapYear(year, "G")) return StatusMalformed;
+  date = EuroDate{};
+  date.calendar = GregorianLetter;
+  date.jdn = OrdinalToJdn(year, static_cast<std::int16_t>(day));
+  JdnToEuroDate(date);
+  return StatusValid;
+}
+
+void JdnToOrdinal(Jdn jdn, std::int32_t& year, std::int16_t& dayOfYear) noexcept {
+  EuroDate date{0, 0, 0, GregorianLetter, jdn};
+  JdnToEuroDate(date);
+  year = date.year;
+  dayOfYear = static_cast<std::int16_t>(jdn - FirstOfJanuary(date.year) + 1);  // [1, 366]
+}
+
+}  // namespace valdora
