@@ -1,0 +1,162 @@
+// Leap-week texts: writing, reading back, large years with digit groups, hostile input.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+#include <string>
+
+#include "engine/LeapWeekCalendar.h"
+
+namespace valdora {
+namespace {
+
+// Restores the default grouping separator after each test.
+class LeapWeekText : public ::testing::Test {
+ protected:
+  void TearDown() override { SetLocaleGroupingSeparator(","); }
+};
+
+LeapWeekDate FromJdn(Jdn jdn) {
+  LeapWeekDate date;
+  date.jdn = jdn;
+  JdnToLeapWeek(date);
+  LeapWeekToMonthForm(date);
+  return date;
+}
+
+TEST_F(LeapWeekText, WritesBothForms) {
+  const LeapWeekDate date = FromJdn(2458848);  // 2019-12-30 CE
+  EXPECT_EQ(FormatLeapWeekDate(date, false), "2020-02-1");
+  EXPECT_EQ(FormatLeapWeekDate(date, true), "2020-02-1 LPW");
+  EXPECT_EQ(FormatLeapMonthDate(date, false), "2020-01-08");
+  EXPECT_EQ(FormatLeapMonthDate(date, true), "2020-01-08 LPM");
+
+  struct Case {
+    std::int32_t year;
+    const char* sep;
+    const char* week;
+  };
+  for (const Case c : {Case{9999, ",", "9999-01-1"}, Case{-9999, ",", "-9999-01-1"},
+                       Case{10000, ",", "10,000-01-1"}, Case{-12345, ",", "-12,345-01-1"},
+                       Case{5800000, ".", "5.800.000-01-1"}, Case{123456, "", "123456-01-1"},
+                       Case{-5800000, "\xE2\x80\xAF", "-5\xE2\x80\xAF" "800\xE2\x80\xAF" "000-01-1"},
+                       Case{0, ",", "0-01-1"}, Case{5, ",", "5-01-1"}}) {
+    SetLocaleGroupingSeparator(c.sep);
+    LeapWeekDate d;
+    d.year = c.year;
+    d.week = 1;
+    d.weekday = 1;
+    EXPECT_EQ(FormatLeapWeekDate(d, false), c.week);
+  }
+}
+
+TEST_F(LeapWeekText, ReadsTypedDates) {
+  struct Case {
+    const char* text;
+    bool monthForm;
+    ParseStatus status;
+    Jdn jdn;
+  };
+  for (const Case c : {
+           Case{"2020-02-1", false, 1, 2458848}, Case{"2020-01-08", true, 1, 2458848},
+           Case{"2020-01-08 LPM", true, 1, 2458848}, Case{" 2020 - 02 - 1 LPW", false, 1, 2458848},
+           Case{"2020-12-35", true, 1, 2458841 + 370}, Case{"2021-12-35", true, 0, 0},
+           Case{"2021-11-29", true, 0, 0}, Case{"2021-13-01", true, 0, 0},
+           Case{"2021-00-05", true, 0, 0}, Case{"2021-01-00", true, 0, 0},
+           Case{"2021-10-0", false, 0, 0}, Case{"2021-10-8", false, 0, 0},
+           // A week beyond the weeks of its year is no date of that year.
+           Case{"2021-53-1", false, 0, 0}, Case{"2020-53-1", false, 1, 2458841 + 364},
+           Case{"2020-54-1", false, 0, 0}, Case{"2021-00-1", false, 0, 0},
+           Case{"2021-999-1", false, 0, 0},
+           // Numbers too large for their fields, and years beyond the limit.
+           Case{"2021-32768-1", false, 0, 0}, Case{"2021-01-99999999999999999999", true, 0, 0},
+           Case{"5800001-01-01", true, -1, 0}, Case{"-5800001-01-1", false, -1, 0},
+           Case{"99999999999999999999999-01-01", true, -1, 0},
+           Case{"-5800000-01-1", false, 1, static_cast<Jdn>(LeapWeekYearStart(-5800000))},
+           Case{"5,800,000-01-01", true, 1, static_cast<Jdn>(LeapWeekYearStart(5800000))},
+           Case{"-1-01-1", false, 1, 1720691}, Case{"0-01-01", true, 1, 1721055},
+           // Malformed shapes.
+           Case{"", true, 0, 0}, Case{"-", true, 0, 0}, Case{"--", true, 0, 0},
+           Case{"---", true, 0, 0}, Case{"----", true, 0, 0}, Case{"2021-01", true, 0, 0},
+           Case{"2021-01-01-01", true, 0, 0}, Case{"2021--01-01", true, 0, 0},
+           Case{"-2021-01", true, 0, 0}, Case{"2021-01-", true, 0, 0},
+           Case{"-2021--1", true, 0, 0}, Case{"abc", false, 0, 0}, Case{"LPW", false, 0, 0},
+           Case{"2021/01/01", true, 0, 0}}) {
+    LeapWeekDate date;
+    date.jdn = 77;
+    const ParseStatus status =
+        c.monthForm ? ParseLeapMonthDate(c.text, date) : ParseLeapWeekDate(c.text, date);
+    EXPECT_EQ(status, c.status) << '"' << c.text << '"';
+    if (status == 1) {
+      EXPECT_EQ(date.jdn, c.jdn) << '"' << c.text << '"';
+    } else {
+      EXPECT_EQ(date.jdn, 77) << "record touched by a failed read: " << c.text;
+    }
+  }
+}
+
+TEST_F(LeapWeekText, MonthFormReadFillsBothForms) {
+  LeapWeekDate date;
+  ASSERT_EQ(ParseLeapMonthDate("2020-12-30", date), 1);
+  EXPECT_EQ(date.year, 2020);
+  EXPECT_EQ(date.month, 12);
+  EXPECT_EQ(date.dayOfMonth, 30);
+  EXPECT_EQ(date.week, 53);
+  EXPECT_EQ(date.weekday, 2);
+}
+
+TEST_F(LeapWeekText, WrittenTextsReadBackUnderEverySeparator) {
+  std::mt19937 rng(7);
+  std::uniform_int_distribution<Jdn> anyDay(MinJdn, MaxJdn);
+  for (const char* sep : {",", ".", "", " ", "'", "\xC2\xA0", "\xE2\x80\xAF"}) {
+    SetLocaleGroupingSeparator(sep);
+    const std::array<Jdn, 4> ends = {MinJdn, MaxJdn, 1721419, 1721418};
+    for (int i = 0; i < 3000; ++i) {
+      const Jdn jdn = i < 4 ? ends[i] : anyDay(rng);
+      const LeapWeekDate date = FromJdn(jdn);
+      LeapWeekDate week, month;
+      ASSERT_EQ(ParseLeapWeekDate(FormatLeapWeekDate(date, i % 2 == 0), week), 1)
+          << FormatLeapWeekDate(date, false);
+      ASSERT_EQ(week.jdn, jdn);
+      ASSERT_EQ(ParseLeapMonthDate(FormatLeapMonthDate(date, i % 2 == 1), month), 1)
+          << FormatLeapMonthDate(date, false);
+      ASSERT_EQ(month.jdn, jdn);
+    }
+  }
+}
+
+TEST_F(LeapWeekText, SeparatorThatCannotReadBackIsRefused) {
+  for (const char* bad : {"-", "0", "a1"}) {
+    SetLocaleGroupingSeparator(bad);
+    EXPECT_EQ(LocaleGroupingSeparator(), ",") << bad;
+  }
+  SetLocaleGroupingSeparator("");
+  EXPECT_EQ(LocaleGroupingSeparator(), "");
+}
+
+TEST_F(LeapWeekText, HostileStringsGiveAStatus) {
+  std::mt19937 rng(99);
+  const std::string alphabet("0123456789---,. WLPM\xff\x80\0", 23);
+  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1), length(0, 40);
+  for (int i = 0; i < 50000; ++i) {
+    std::string text;
+    for (std::size_t n = length(rng); n > 0; --n) text.push_back(alphabet[pick(rng)]);
+    LeapWeekDate week, month;
+    const ParseStatus a = ParseLeapWeekDate(text, week), b = ParseLeapMonthDate(text, month);
+    ASSERT_TRUE(a >= -1 && a <= 1);
+    ASSERT_TRUE(b >= -1 && b <= 1);
+    if (a == 1) {
+      LeapWeekDate again;
+      ASSERT_EQ(ParseLeapWeekDate(FormatLeapWeekDate(week, false), again), 1) << text;
+      ASSERT_EQ(again.jdn, week.jdn);
+    }
+    if (b == 1) {
+      LeapWeekDate again;
+      ASSERT_EQ(ParseLeapMonthDate(FormatLeapMonthDate(month, false), again), 1) << text;
+      ASSERT_EQ(again.jdn, month.jdn);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace valdora
