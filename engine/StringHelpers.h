@@ -22,7 +22,7 @@ std::int32_t FindCharInSet(std::string_view text, std::int32_t start, std::strin
                            std::int32_t& indexInSet) noexcept;
 
 // Position of the first character at or after `start` (below 1 counts as 1) not in `set`;
-// 0 if none or the text is empty; `start` clamped (1 for start below 1) if the set is empty.
+// 0 if none or the text is empty; 1 if the set is empty.
 std::int32_t FindCharNotInSet(std::string_view text, std::int32_t start,
                               std::string_view set) noexcept;
 

@@ -1,0 +1,187 @@
+// The six conversion-library functions, written over the closed-form day counts of
+// ConversionLibrary.h.
+#include "engine/ConversionLibrary.h"
+
+#include <cstddef>
+
+namespace valdora {
+
+namespace {
+
+using namespace calendar_math;
+
+constexpr std::int32_t Saturate32(std::int64_t v) noexcept {
+  if (v > INT32_MAX) return INT32_MAX;
+  if (v < INT32_MIN) return INT32_MIN;
+  return static_cast<std::int32_t>(v);
+}
+
+constexpr bool IsJulianLetter(std::int32_t letter) noexcept { return letter == JulianLetter; }
+
+constexpr bool IsLeap(std::int64_t year, bool julian) noexcept {
+  if (year % 4 != 0) return false;  // exact for negative years too
+  return julian || year % 100 != 0 || year % 400 == 0;
+}
+
+constexpr std::int32_t DaysInMonth(std::int64_t year, std::int32_t month, bool julian) noexcept {
+  constexpr std::int32_t kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeap(year, julian) ? 29 : kDays[month - 1];
+}
+
+// JDN of (year, month, day) with any month (carried into the year), 64-bit.
+constexpr std::int64_t ToJdn64(std::int64_t year, std::int64_t month, std::int64_t day,
+                               bool julian) noexcept {
+  if (month < 1 || month > 12) {
+    const std::int64_t m0 = month - 1;
+    std::int64_t q = m0 / 12;
+    if (m0 % 12 < 0) --q;  // floor division
+    year += q;             // |q| < 2^28
+    month = m0 - 12 * q + 1;
+  }
+  const auto m = static_cast<std::int32_t>(month);
+  return julian ? JulianToJdn(year, m, day) : GregorianToJdn(year, m, day);
+}
+
+constexpr bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+
+// One part of a date text: an optional "-" sign and at least one digit. The magnitude
+// saturates at 10^12, far beyond every range that is checked later.
+struct Part {
+  bool negative = false;
+  std::int64_t value = 0;
+};
+
+// Reads a part at text[i], advancing i; false if no digit is there.
+bool ReadPart(std::string_view text, std::size_t& i, Part& part) noexcept {
+  if (i < text.size() && text[i] == '-') {
+    part.negative = true;
+    ++i;
+  }
+  const std::size_t first = i;
+  while (i < text.size() && IsDigit(text[i])) {
+    if (part.value < 1000000000000) part.value = part.value * 10 + (text[i] - '0');
+    ++i;
+  }
+  return i > first;
+}
+
+}  // namespace
+
+std::int32_t euro_date_to_jdn(EuroDate& date) noexcept {
+  const bool julian = IsJulianLetter(date.calendar);
+  date.jdn = Saturate32(ToJdn64(date.year, date.month, date.day, julian));
+  return date.jdn;
+}
+
+void jdn_to_euro_date(EuroDate& date) noexcept {
+  const CivilDate c = IsJulianLetter(date.calendar) ? JdnToJulian(date.jdn)
+                                                    : JdnToGregorian(date.jdn);
+  date.year = static_cast<std::int32_t>(c.year);  // |year| < 6e6 for any 32-bit JDN
+  date.month = c.month;
+  date.day = c.day;
+}
+
+std::int32_t euro_day_of_week(std::int32_t jdn) noexcept {
+  const std::int32_t r = static_cast<std::int32_t>((static_cast<std::int64_t>(jdn) + 1) % 7);
+  return r < 0 ? r + 7 : r;  // JDN 0 was a Monday
+}
+
+std::int32_t str_to_date(std::string_view text, std::int32_t format, EuroDate& date,
+                         std::int32_t letter) noexcept {
+  if (format < MDY || format > YMD) return LibraryBadArgument;
+  if (letter != GregorianLetter && letter != JulianLetter) return LibraryBadArgument;
+
+  // The separator is the one character that is neither a digit nor "-" ("-" if none is).
+  char separator = '-';
+  for (char c : text) {
+    if (!IsDigit(c) && c != '-') {
+      separator = c;
+      break;
+    }
+  }
+  Part parts[3];
+  std::size_t i = 0;
+  for (int k = 0; k < 3; ++k) {
+    if (k > 0) {
+      if (i >= text.size() || text[i] != separator) return LibraryNotADate;
+      ++i;
+    }
+    if (!ReadPart(text, i, parts[k])) return LibraryNotADate;
+  }
+  if (i != text.size()) return LibraryNotADate;
+
+  const int yearIndex = format == YMD ? 0 : 2;
+  const int monthIndex = format == MDY ? 0 : 1;
+  const int dayIndex = format == DMY ? 0 : (format == YMD ? 2 : 1);
+  if (parts[monthIndex].negative || parts[dayIndex].negative) return LibraryNotADate;
+
+  const Part& y = parts[yearIndex];
+  if (y.value > LibraryMaxAbsYear) return LibraryOutOfRange;
+  const std::int64_t year = y.negative ? -y.value : y.value;
+  const std::int64_t month = parts[monthIndex].value;
+  const std::int64_t day = parts[dayIndex].value;
+  if (month < 1 || month > 12) return LibraryBadMonth;
+  const bool julian = IsJulianLetter(letter);
+  if (day < 1 || day > DaysInMonth(year, static_cast<std::int32_t>(month), julian)) {
+    return LibraryBadDay;
+  }
+  date.year = static_cast<std::int32_t>(year);
+  date.month = static_cast<std::int32_t>(month);
+  date.day = static_cast<std::int32_t>(day);
+  date.calendar = static_cast<std::int16_t>(letter);
+  return LibraryOk;
+}
+
+std::string separate_thousands(std::string_view number, std::int32_t separator) {
+  if (separator < 1 || separator > 255) return std::string(number);
+  std::size_t first = 0;
+  while (first < number.size() && !IsDigit(number[first])) ++first;
+  std::size_t last = first;
+  while (last < number.size() && IsDigit(number[last])) ++last;
+  const std::size_t digits = last - first;
+
+  std::string out;
+  out.reserve(number.size() + digits / 3);
+  out.append(number.substr(0, first));
+  for (std::size_t k = 0; k < digits; ++k) {
+    if (k > 0 && (digits - k) % 3 == 0) out.push_back(static_cast<char>(separator));
+    out.push_back(number[first + k]);
+  }
+  out.append(number.substr(last));
+  return out;
+}
+
+std::int32_t days_elapsed(const EuroDate& later, const EuroDate& earlier,
+                          std::int32_t& status) noexcept {
+  std::int64_t jdn[2] = {0, 0};
+  const EuroDate* records[2] = {&later, &earlier};
+  for (int k = 0; k < 2; ++k) {
+    const EuroDate& d = *records[k];
+    if (d.calendar != 0 && d.calendar != GregorianLetter && d.calendar != JulianLetter) {
+      status = LibraryBadArgument;
+      return 0;
+    }
+    const bool julian = IsJulianLetter(d.calendar);
+    if (d.year > LibraryMaxAbsYear || d.year < -LibraryMaxAbsYear) {
+      status = LibraryOutOfRange;
+      return 0;
+    }
+    if (d.month < 1 || d.month > 12) {
+      status = LibraryBadMonth;
+      return 0;
+    }
+    if (d.day < 1 || d.day > DaysInMonth(d.year, d.month, julian)) {
+      status = LibraryBadDay;
+      return 0;
+    }
+    jdn[k] = julian ? JulianToJdn(d.year, d.month, d.day) : GregorianToJdn(d.year, d.month, d.day);
+  }
+  const std::int64_t diff = jdn[0] - jdn[1];  // |diff| < 2^33
+  if (diff > INT32_MAX || diff < INT32_MIN) {
+    status = LibraryOutOfRange;
+    return 0;
+  }
+  return static_cast<std::int32_t>(diff);
+}
+
+}  // namespace valdora
