@@ -1,0 +1,215 @@
+// ISO week dates and ordinal dates: conversions, week-53 years, both text forms, hostile input.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "engine/DateCore.h"
+#include "engine/IsoOrdinal.h"
+
+namespace valdora {
+namespace {
+
+Jdn CeJdn(std::int32_t y, std::int32_t m, std::int32_t d) {
+  EuroDate date{y, m, d, GregorianLetter, 0};
+  return EuroDateToJdn(date);
+}
+
+IsoWeekDate IsoOf(Jdn jdn) {
+  IsoWeekDate date;
+  date.jdn = jdn;
+  JdnToIsoWeekDate(date);
+  return date;
+}
+
+TEST(IsoWeekDate, KnownDays) {
+  struct Case {
+    Jdn jdn;
+    std::int32_t year, week, weekday;
+  };
+  for (const Case c : {Case{2458848, 2020, 1, 1}, Case{2459218, 2020, 53, 7},
+                       Case{2459219, 2021, 1, 1}, Case{2457021, 2015, 1, 1},
+                       Case{2459215, 2020, 53, 4}, Case{2458850, 2020, 1, 3},
+                       Case{2455200, 2009, 53, 7}, Case{2453373, 2004, 53, 7},
+                       Case{1721426, 1, 1, 1}}) {
+    const IsoWeekDate date = IsoOf(c.jdn);
+    EXPECT_EQ(date.isoYear, c.year) << c.jdn;
+    EXPECT_EQ(date.week, c.week) << c.jdn;
+    EXPECT_EQ(date.weekday, c.weekday) << c.jdn;
+  }
+  EXPECT_EQ(IsoWeekOneMonday(2020), 2458848);
+  EXPECT_EQ(IsoWeekOneMonday(2021), 2459219);
+  EXPECT_EQ(IsoWeekOneMonday(2016), 2457392);
+  EXPECT_EQ(IsoWeekOneMonday(-2), CeJdn(-2, 1, 1) - 3);  // 1 January of -2 is a Thursday
+}
+
+TEST(IsoWeekDate, Week53YearsFollowTheWeekdayRule) {
+  for (const std::int32_t y : {2015, 2020, 2026, 2004, 2009, -2})
+    EXPECT_TRUE(HasIsoWeek53(y)) << y;
+  for (const std::int32_t y : {2019, 2021, 2000, -5, 0, 1})
+    EXPECT_FALSE(HasIsoWeek53(y)) << y;
+  // A year has 53 weeks exactly when 371 days lie between its week-one Monday and the next.
+  for (std::int32_t y = -2100; y <= 2500; ++y) {
+    const Jdn length = IsoWeekOneMonday(y + 1) - IsoWeekOneMonday(y);
+    ASSERT_EQ(length, HasIsoWeek53(y) ? 371 : 364) << y;
+    const std::int16_t dow = DayOfWeek(IsoWeekOneMonday(y));
+    ASSERT_EQ(dow, 1) << y;
+  }
+  for (const std::int32_t y : {MaxAbsYear - 1, -MaxAbsYear + 1, 5799600, -5799601}) {
+    ASSERT_EQ(IsoWeekOneMonday(y + 1) - IsoWeekOneMonday(y), HasIsoWeek53(y) ? 371 : 364) << y;
+  }
+}
+
+TEST(IsoWeekDate, RoundTripsOnSeededRandomDays) {
+  std::mt19937 rng(1234);
+  std::uniform_int_distribution<Jdn> anyDay(MinJdn, MaxJdn);
+  for (int i = 0; i < 20000; ++i) {
+    const Jdn jdn = anyDay(rng);
+    IsoWeekDate date = IsoOf(jdn);
+    ASSERT_GE(date.week, 1);
+    ASSERT_LE(date.week, HasIsoWeek53(date.isoYear) ? 53 : 52);
+    const Jdn expected = jdn;
+    date.jdn = 0;
+    IsoWeekDateToJdn(date);
+    ASSERT_EQ(date.jdn, expected);
+    // The week's Thursday lies in the ISO year, in the CE calendar.
+    EuroDate thursday{0, 0, 0, GregorianLetter, jdn - date.weekday + 4};
+    JdnToEuroDate(thursday);
+    ASSERT_EQ(thursday.year, date.isoYear) << jdn;
+  }
+}
+
+TEST(IsoWeekDate, WritesBothForms) {
+  EXPECT_EQ(FormatIsoWeekDate(IsoWeekDate{5, 1, 1, 0}, 1), "5-W01-1");
+  EXPECT_EQ(FormatIsoWeekDate(IsoWeekDate{5, 1, 1, 0}, 0), "5W011");
+  EXPECT_EQ(FormatIsoWeekDate(IsoWeekDate{-44, 10, 3, 0}, 1), "-44-W10-3");
+  EXPECT_EQ(FormatIsoWeekDate(IsoWeekDate{2020, 53, 7, 0}, 2), "2020W537");
+}
+
+TEST(IsoWeekDate, TellsTheForm) {
+  struct Case {
+    const char* text;
+    std::int16_t form;
+  };
+  for (const Case c : {Case{"2020-W01-1", -1}, Case{"2020W011", 1}, Case{"2020W01-1", 0},
+                       Case{"2020-W011", -1}, Case{"-44-W10-3", -1}, Case{"-44W103", 1},
+                       Case{"2020W-011", 0}, Case{"20-20W011", 0}, Case{"-W011", 0},
+                       Case{"W011", 0}, Case{"2020W01", 0}, Case{"2020W0111", 0},
+                       Case{"2020W001", 0}, Case{"2020W541", 0}, Case{"2020W018", 0},
+                       Case{"2020W010", 0}, Case{"2020w011", 0}, Case{"2020W0a1", 0},
+                       Case{"", 0}, Case{"W", 0}, Case{"-", 0}, Case{"2020-W01-1-", -1}}) {
+    EXPECT_EQ(IsoForm(c.text), c.form) << c.text;
+  }
+}
+
+TEST(IsoWeekDate, ReadsTypedDates) {
+  struct Case {
+    const char* text;
+    ParseStatus status;
+    std::int32_t year, week, weekday;
+  };
+  for (const Case c : {Case{"2020-W53-7", 1, 2020, 53, 7}, Case{"2021-W53-1", 0, 0, 0, 0},
+                       Case{"2020W537", 1, 2020, 53, 7}, Case{"2020-W54-1", 0, 0, 0, 0},
+                       Case{"2020-W01-8", 0, 0, 0, 0}, Case{"2020w011", 0, 0, 0, 0},
+                       Case{"-44-W10-3", 1, -44, 10, 3}, Case{"5800000W011", -1, 0, 0, 0},
+                       Case{"-5800000W011", -1, 0, 0, 0}, Case{"5799999-W01-1", 1, 5799999, 1, 1},
+                       Case{"99999999999999999999W011", -1, 0, 0, 0},
+                       Case{" 2020 - W01 - 1 ", 1, 2020, 1, 1}, Case{"+2020W011", 1, 2020, 1, 1},
+                       Case{"-2-W53-4", 1, -2, 53, 4}, Case{"-5-W53-1", 0, 0, 0, 0},
+                       Case{"2020W-011", 0, 0, 0, 0}, Case{"-W011", 0, 0, 0, 0}}) {
+    IsoWeekDate date{9, 9, 9, 9};
+    EXPECT_EQ(ParseIsoWeekDate(c.text, date), c.status) << c.text;
+    if (c.status == 1) {
+      EXPECT_EQ(date.isoYear, c.year) << c.text;
+      EXPECT_EQ(date.week, c.week) << c.text;
+      EXPECT_EQ(date.weekday, c.weekday) << c.text;
+      EXPECT_EQ(IsoOf(date.jdn).isoYear, c.year) << c.text;
+      EXPECT_EQ(IsoOf(date.jdn).week, c.week) << c.text;
+    }
+  }
+}
+
+TEST(OrdinalDate, WritesAndTellsTheForm) {
+  EXPECT_EQ(FormatOrdinalDate(EuroDate{5, 1, 1, GregorianLetter, 0}, 1, 1), "0005-001");
+  EXPECT_EQ(FormatOrdinalDate(EuroDate{2020, 12, 31, GregorianLetter, 0}, 366, 0), "2020366");
+  struct Case {
+    const char* text;
+    std::int16_t form;
+  };
+  for (const Case c : {Case{"2020366", 1}, Case{"2020-366", -1}, Case{"2019366", 0},
+                       Case{"2019-365", -1}, Case{"2019-000", 0}, Case{"2019-367", 0},
+                       Case{"2019/001", 0}, Case{"201900", 0}, Case{"20190011", 0},
+                       Case{"-019-001", 0}, Case{"2019-0a1", 0}, Case{"", 0}, Case{"2000366", 1},
+                       Case{"1900366", 0}, Case{"0000001", 1}}) {
+    EXPECT_EQ(OrdinalForm(c.text), c.form) << c.text;
+  }
+}
+
+TEST(OrdinalDate, ReadsTypedDates) {
+  struct Case {
+    const char* text;
+    std::int16_t hyphen;
+    ParseStatus status;
+    Jdn jdn;
+  };
+  for (const Case c : {Case{"2020-366", 1, 1, 2459215}, Case{"2019-366", 1, 0, 0},
+                       Case{"0000-001", 1, -1, 0}, Case{"2020366", 1, 0, 0},
+                       Case{"2020366", 0, 1, 2459215}, Case{"2020-366", 0, 0, 0},
+                       Case{"202036", 0, 0, 0}, Case{"0001-001", 1, 1, FirstOrdinalJdn},
+                       Case{"9999-365", 1, 1, LastOrdinalJdn}, Case{"9999-366", 1, 0, 0},
+                       Case{"2020-000", 1, 0, 0}, Case{"2020-367", 1, 0, 0},
+                       Case{" 2020 - 001 ", 1, 1, 2458850}, Case{"-202-001", 1, 0, 0},
+                       Case{"2020-", 1, 0, 0}, Case{"", 0, 0, 0}, Case{"", 1, 0, 0},
+                       Case{"2020-1", 1, 0, 0}, Case{"+020001", 0, 0, 0}}) {
+    EuroDate date;
+    EXPECT_EQ(ParseOrdinalDate(c.text, c.hyphen, date), c.status) << c.text;
+    if (c.status == 1) {
+      EXPECT_EQ(date.jdn, c.jdn) << c.text;
+      EXPECT_EQ(date.calendar, GregorianLetter);
+      EuroDate check{date.year, date.month, date.day, GregorianLetter, 0};
+      EXPECT_EQ(EuroDateToJdn(check), c.jdn) << c.text;
+    }
+  }
+}
+
+TEST(OrdinalDate, FastPathAgreesWithDayOfYear) {
+  std::mt19937 rng(77);
+  std::uniform_int_distribution<Jdn> anyDay(MinJdn, MaxJdn);
+  for (int i = 0; i < 20000; ++i) {
+    const Jdn jdn = anyDay(rng);
+    EuroDate date{0, 0, 0, GregorianLetter, jdn};
+    JdnToEuroDate(date);
+    std::int32_t year = 0;
+    std::int16_t day = 0;
+    JdnToOrdinal(jdn, year, day);
+    ASSERT_EQ(year, date.year);
+    ASSERT_EQ(day, DayOfYear(date)) << jdn;
+  }
+}
+
+TEST(IsoAndOrdinalReaders, HostileStringsGiveAStatus) {
+  std::mt19937 rng(5);
+  const std::string alphabet("0123456789-W+ w,.\xff\x80", 20);
+  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1), length(0, 24);
+  for (int i = 0; i < 60000; ++i) {
+    std::string text;
+    for (std::size_t n = length(rng); n > 0; --n) text.push_back(alphabet[pick(rng)]);
+    if (i % 3 == 0) text.push_back('\0');
+    IsoWeekDate iso;
+    const ParseStatus a = ParseIsoWeekDate(text, iso);
+    ASSERT_TRUE(a >= -1 && a <= 1) << text;
+    ASSERT_TRUE(IsoForm(text) >= -1 && IsoForm(text) <= 1);
+    if (a == 1) {
+      IsoWeekDate again;
+      ASSERT_EQ(ParseIsoWeekDate(FormatIsoWeekDate(iso, i % 2), again), 1) << text;
+      ASSERT_EQ(again.jdn, iso.jdn) << text;
+    }
+    EuroDate ord;
+    const ParseStatus b = ParseOrdinalDate(text, static_cast<std::int16_t>(i % 2), ord);
+    ASSERT_TRUE(b >= -1 && b <= 1) << text;
+    ASSERT_TRUE(OrdinalForm(text) >= -1 && OrdinalForm(text) <= 1);
+  }
+}
+
+}  // namespace
+}  // namespace valdora
