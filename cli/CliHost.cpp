@@ -1,0 +1,65 @@
+#include "cli/CliHost.h"
+
+#include "engine/CalendarText.h"
+#include "engine/DateCore.h"
+
+namespace valdora {
+
+CliHost::CliHost(const CliSettings& settings) : settings_(settings), days_(!settings.months) {
+  output_.reserve(256);
+}
+
+void CliHost::Begin(std::string_view first, std::string_view diff, std::string_view second) {
+  fields_[0].assign(first);
+  fields_[1].assign(diff);
+  fields_[2].assign(second);
+  output_.clear();
+  messageShown_ = false;
+  message_.clear();
+  days_ = !settings_.months;
+}
+
+std::string_view CliHost::ResultLine() const noexcept {
+  const std::string_view out = output_;
+  return out.substr(0, out.find("\r\n"));
+}
+
+std::string CliHost::FieldText(ComputeField field) const { return fields_[Index(field)]; }
+
+void CliHost::SetFieldText(ComputeField field, std::string_view text) {
+  fields_[Index(field)].assign(text);
+}
+
+CalendarCode CliHost::GetCal(int which) const {
+  return which == 1 ? settings_.firstCal : settings_.secondCal;
+}
+
+DateFormat CliHost::UsersDateFormat() const { return settings_.format; }
+std::int16_t CliHost::IncludeFirstDateValue() const { return settings_.includeFirstDate; }
+std::int16_t CliHost::IncludeWeekendsValue() const { return settings_.includeWeekends; }
+std::int16_t CliHost::VerboseValue() const { return settings_.verbose; }
+std::int16_t CliHost::HyphenValue() const { return settings_.hyphen; }
+bool CliHost::DaysSelected() const { return days_; }
+void CliHost::SelectDays() { days_ = true; }
+void CliHost::SetTheFocus() {}
+
+void CliHost::AppendOutput(std::string_view text) { output_.append(text); }
+
+void CliHost::MoveOutputCaretToEnd(bool) {}
+
+void CliHost::ShowComputeMessage(const std::string& text, const std::string&, ComputeBox box) {
+  messageShown_ = true;
+  message_ = text;
+  box_ = box;
+}
+
+ClearChoice CliHost::AskFieldToClear() { return settings_.clear; }
+
+void CliHost::PutTodayIntoFirstDate() {
+  std::string text;
+  if (WriteDateInCalendar(TodayJdn(), settings_.firstCal, settings_.format,
+                          settings_.hyphen == 1, text))
+    fields_[0] = std::move(text);
+}
+
+}  // namespace valdora

@@ -1,0 +1,78 @@
+// The Compute command's host for valdora-cli: the three fields, the options and the output
+// window as plain strings; a message box is recorded instead of shown.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "compute/ComputeHost.h"
+#include "engine/DateTypes.h"
+
+namespace valdora {
+
+// The options of one run, as the command line gives them (defaults are the program's own).
+struct CliSettings {
+  CalendarCode firstCal = CE;
+  CalendarCode secondCal = CE;
+  bool months = false;               // unit of the difference
+  std::int16_t includeFirstDate = 0;
+  std::int16_t includeWeekends = 1;
+  std::int16_t verbose = 1;
+  std::int16_t hyphen = 1;
+  DateFormat format = YMD;
+  ClearChoice clear = ClearChoice::DateDiff;  // answer when all three fields are filled
+};
+
+class CliHost final : public ComputeHost {
+ public:
+  explicit CliHost(const CliSettings& settings);
+
+  // Starts a computation: the three field texts, the unit of the settings, an empty output
+  // and no message.
+  void Begin(std::string_view first, std::string_view diff, std::string_view second);
+
+  // The output line: what the output window received up to its first line break.
+  std::string_view ResultLine() const noexcept;
+  bool MessageShown() const noexcept { return messageShown_; }
+  // The last message box's text (line breaks as the box has them: "\r\n").
+  const std::string& Message() const noexcept { return message_; }
+  ComputeBox MessageBox() const noexcept { return box_; }
+  const std::string& Output() const noexcept { return output_; }
+  const std::string& Field(ComputeField field) const noexcept { return fields_[Index(field)]; }
+  bool UnitIsDays() const noexcept { return days_; }
+
+  std::string FieldText(ComputeField field) const override;
+  void SetFieldText(ComputeField field, std::string_view text) override;
+  CalendarCode GetCal(int which) const override;
+  DateFormat UsersDateFormat() const override;
+  std::int16_t IncludeFirstDateValue() const override;
+  std::int16_t IncludeWeekendsValue() const override;
+  std::int16_t VerboseValue() const override;
+  std::int16_t HyphenValue() const override;
+  bool DaysSelected() const override;
+  void SelectDays() override;
+  void SetTheFocus() override;
+  void AppendOutput(std::string_view text) override;
+  void MoveOutputCaretToEnd(bool beforeLastChar) override;
+  void ShowComputeMessage(const std::string& text, const std::string& title,
+                          ComputeBox box) override;
+  ClearChoice AskFieldToClear() override;
+  void PutTodayIntoFirstDate() override;
+
+ private:
+  static std::size_t Index(ComputeField field) noexcept {
+    return static_cast<std::size_t>(field) - 1;
+  }
+
+  CliSettings settings_;
+  std::array<std::string, 3> fields_;
+  std::string output_;
+  std::string message_;
+  ComputeBox box_ = BoxResultOutOfRange;
+  bool messageShown_ = false;
+  bool days_ = true;
+};
+
+}  // namespace valdora

@@ -1,0 +1,35 @@
+// The command line of valdora-cli: what to do and with which options.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "cli/CliHost.h"
+
+namespace valdora {
+
+enum class CliMode { Compute, Batch, Month, Help };
+
+struct CliCommand {
+  CliMode mode = CliMode::Compute;
+  CliSettings settings;
+  std::string first, diff, second;
+  bool printFields = false;
+  std::string dateSeparator = "-";
+  std::string thousandsSeparator = ",";
+  std::int16_t language = 0;  // intEnglish or intGerman
+  bool fixedToday = false;
+  std::int32_t todayYear = 0, todayMonth = 0, todayDay = 0;
+  // --month YEAR MONTH and its flags.
+  std::int32_t monthYear = 0, monthMonth = 0;
+  bool julian = false, mondayFirst = false, withIso = false, withYearDigit = true;
+};
+
+// Reads the arguments (argv[1..argc-1]). False with `error` (one line) on a usage error.
+bool ParseCommandLine(int argc, const char* const* argv, CliCommand& command, std::string& error);
+
+// The short usage text (usage errors) and the full --help text; both end with a line break.
+std::string UsageText();
+std::string HelpText();
+
+}  // namespace valdora

@@ -1,0 +1,88 @@
+// valdora-cli: the Compute command of Valdora (and the month calendar) from a shell.
+#include <unistd.h>
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "cli/CliOptions.h"
+#include "cli/CliRun.h"
+#include "compute/Compute.h"
+#include "engine/DateCore.h"
+#include "text/GenText.h"
+#include "text/Language.h"
+#include "ui/month/MonthGrid.h"
+
+namespace {
+
+// The folder of the running executable ("" when it cannot be found).
+std::string ExecutableFolder() {
+  char path[4096];
+  const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+  if (n <= 0) return {};
+  const std::string full(path, static_cast<std::size_t>(n));
+  const std::size_t slash = full.rfind('/');
+  return slash == std::string::npos ? std::string() : full.substr(0, slash);
+}
+
+int Run(int argc, char** argv) {
+  using namespace valdora;
+  CliCommand command;
+  std::string error;
+  if (!ParseCommandLine(argc, argv, command, error)) {
+    std::fprintf(stderr, "valdora-cli: %s\n%s", error.c_str(), UsageText().c_str());
+    return 2;
+  }
+  if (command.mode == CliMode::Help) {
+    std::fputs(HelpText().c_str(), stdout);
+    return 0;
+  }
+
+  SetProgramFolder(ExecutableFolder());
+  GenerateText();
+  std::string message;
+  if (LoadProgramText("vdr.dat", message) < 1) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return 1;
+  }
+  DateSeparator = command.dateSeparator;
+  ThousandsSeparator = command.thousandsSeparator;
+  intLanguage = command.language;
+  intTextLanguage = command.language;
+  if (command.fixedToday) SetFixedToday(command.todayYear, command.todayMonth, command.todayDay);
+  FillComputeMessages();
+
+  switch (command.mode) {
+    case CliMode::Month: {
+      MonthGridOptions options;
+      options.julian = command.julian;
+      options.mondayFirst = command.mondayFirst;
+      options.withIso = command.withIso;
+      options.withYearDigit = command.withYearDigit;
+      options.language = command.language;
+      const std::string text = MonthCopyText(command.monthYear, command.monthMonth, options);
+      if (text.empty()) {
+        std::fputs("valdora-cli: no calendar for that month\n", stderr);
+        return 1;
+      }
+      std::fputs(text.c_str(), stdout);
+      std::fputc('\n', stdout);
+      return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+    case CliMode::Batch:
+      return RunBatch(command, stdin, stdout, stderr);
+    default:
+      return RunOneComputation(command, stdout, stderr);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "valdora-cli: internal error: %s\n", e.what());
+    return 1;
+  }
+}
