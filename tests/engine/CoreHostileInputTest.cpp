@@ -1,0 +1,197 @@
+// Every reader and filter answers a status, whatever text it is handed: random bytes, very
+// long texts, NUL bytes, multi-byte UTF-8, only separators or signs, digits beyond 32 bits.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/ConversionLibrary.h"
+#include "engine/DateCore.h"
+#include "engine/DateFormatting.h"
+#include "engine/DateParse.h"
+#include "engine/StringHelpers.h"
+
+namespace valdora {
+namespace {
+
+// Seeded texts of every hostile kind.
+std::vector<std::string> HostileTexts() {
+  std::mt19937 rng(0x5eed);
+  auto pick = [&](std::string_view alphabet, std::size_t length) {
+    std::string s;
+    for (std::size_t i = 0; i < length; ++i) s.push_back(alphabet[rng() % alphabet.size()]);
+    return s;
+  };
+  std::vector<std::string> texts = {"", " ", "-", "+", "--", "+-", "-+", "()", "W", "JDN",
+                                    std::string(1, '\0'), std::string("20\0" "20-01-01", 10),
+                                    "2147483648", "-2147483649", "99999999999999999999",
+                                    "18446744073709551616-01-01", "01-01-18446744073709551616"};
+  const std::string_view dateish = "0123456789-/.,+() W";
+  const std::string_view utf8[] = {"\xC3\xA9", "\xE2\x80\x94", "\xF0\x9F\x93\x85", "\xEF\xBC\x91",
+                                   "\xC0\xAF", "\xFF"};
+  for (int i = 0; i < 3000; ++i) {
+    std::string bytes;
+    const std::size_t length = rng() % 40;
+    for (std::size_t k = 0; k < length; ++k) bytes.push_back(static_cast<char>(rng() & 0xFF));
+    texts.push_back(bytes);
+    texts.push_back(pick(dateish, rng() % 24));
+    std::string mixed = pick("0123456789-", rng() % 8);
+    mixed += utf8[rng() % std::size(utf8)];
+    mixed += pick("0123456789-/.", rng() % 12);
+    texts.push_back(mixed);
+    texts.push_back(pick("-/.,", 1 + rng() % 12));        // only separators
+    texts.push_back(pick("+-", 1 + rng() % 6));           // only signs
+    texts.push_back(pick("0123456789", 10 + rng() % 30));  // beyond 32 bits
+    texts.push_back(pick("0123456789", 1 + rng() % 25) + "-" + pick("0123456789", rng() % 4) +
+                    "-" + pick("0123456789", rng() % 25));
+  }
+  for (int i = 0; i < 12; ++i) {
+    texts.push_back(pick(dateish, 10000));
+    texts.push_back(std::string(9996, '9') + "-1-1");
+    texts.push_back("1-1-" + std::string(9996, '0') + "1");
+    texts.push_back(std::string(10000, '-'));
+  }
+  return texts;
+}
+
+bool IsStatus(ParseStatus s) { return s == -1 || s == 0 || s == 1; }
+
+TEST(CoreHostileInput, DateReaderAnswersAStatusAndValidMeansValid) {
+  std::size_t valid = 0;
+  for (const std::string& text : HostileTexts()) {
+    for (CalendarCode cal : {CE, JC, JDN, ISO}) {
+      for (const char* separator : {"-", "/", ".", ""}) {
+        for (DateFormat format : {MDY, DMY, YMD}) {
+          EuroDate d;
+          const ParseStatus status = ParseEuroDate(text, separator, cal, format, d);
+          ASSERT_TRUE(IsStatus(status)) << status;
+          if (status != 1) continue;
+          ++valid;
+          if (cal == JDN) {
+            ASSERT_LE(std::abs(static_cast<std::int64_t>(d.jdn)), MaxJdn);
+            continue;
+          }
+          ASSERT_LE(std::abs(d.year), MaxAbsYear);
+          EuroDate check{0, 0, 0, d.calendar, d.jdn};
+          JdnToEuroDate(check);
+          ASSERT_EQ(check.year, d.year);
+          ASSERT_EQ(check.month, d.month);
+          ASSERT_EQ(check.day, d.day);
+        }
+      }
+    }
+  }
+  EXPECT_GT(valid, 100u);  // the generator reaches the valid paths too
+}
+
+TEST(CoreHostileInput, NumberReadersAnswerAStatus) {
+  const std::string saved = ThousandsSeparator;
+  for (const std::string& text : HostileTexts()) {
+    ParseStatus status = 9;
+    const std::int32_t v = ParseJdnText(text, status);
+    ASSERT_TRUE(IsStatus(status));
+    if (status == 1) {
+      ASSERT_LE(std::abs(static_cast<std::int64_t>(v)), MaxJdn);
+    }
+    for (const char* thousands : {",", ".", ""}) {
+      ThousandsSeparator = std::string(thousands);
+      std::int32_t value = 0;
+      const ParseStatus s = ParseJdnInput(text, value);
+      ASSERT_TRUE(IsStatus(s));
+      if (s == 1) {
+        ASSERT_LT(std::abs(static_cast<std::int64_t>(value)), 2100000000);
+      }
+    }
+    for (std::int32_t format : {-1, 0, 1, 2, 3}) {
+      EuroDate d;
+      const std::int32_t answer = str_to_date(text, format, d, format == DMY ? 'J' : 'G');
+      ASSERT_TRUE(answer <= 0 && answer >= -5);
+      if (answer == LibraryOk) {
+        ASSERT_GE(d.month, 1);
+        ASSERT_LE(d.month, 12);
+      }
+    }
+  }
+  ThousandsSeparator = saved;
+}
+
+TEST(CoreHostileInput, StringHelpersKeepTheirPromises) {
+  std::mt19937 rng(77);
+  for (const std::string& text : HostileTexts()) {
+    std::string kept = text;
+    KeepDateCharacters(kept, "/");
+    ASSERT_EQ(kept.find_first_not_of("0123456789-/"), std::string::npos);
+    std::string digits = text;
+    KeepSignedDigits(digits, true);
+    const std::size_t firstDigit = digits.find_first_of("0123456789");
+    ASSERT_LE(firstDigit == std::string::npos ? digits.size() : firstDigit, 2u);
+    ASSERT_EQ(RemoveChars(text, "-/.", 1).find_first_of("-/."), std::string::npos);
+    const auto start = static_cast<std::int32_t>(rng() % (text.size() + 3)) - 1;
+    std::int32_t index = 0;
+    const std::int32_t at = FindCharInSet(text, start, "-/", index);
+    ASSERT_TRUE(at == 0 || (at >= 1 && static_cast<std::size_t>(at) <= text.size()));
+    const std::int32_t notAt = FindCharNotInSet(text, start, "-/");
+    ASSERT_TRUE(notAt >= 0 && static_cast<std::size_t>(notAt) <= text.size());
+    ASSERT_LE(LeftPart(text, start).size(), text.size());
+    ASSERT_LE(CountOccurrences(text, "--"), static_cast<std::int32_t>(text.size() / 2));
+    IsDigits(text, true, true);
+    std::string trimmed = text;
+    TrimTrailingBlanks(trimmed);
+    ASSERT_TRUE(trimmed.empty() || static_cast<unsigned char>(trimmed.back()) > 32);
+    std::string grouped = text;
+    SeparateThousands(grouped, ",");
+    ASSERT_GE(grouped.size(), text.size());
+  }
+}
+
+TEST(CoreHostileInput, FiltersAcceptOnlyTheirCharacters) {
+  std::mt19937 rng(3);
+  for (int i = 0; i < 200000; ++i) {
+    const auto key = static_cast<std::int32_t>(rng());
+    const std::int32_t small = static_cast<std::int32_t>(rng() % 300) - 20;
+    const std::int32_t length = static_cast<std::int32_t>(rng() % 12), limit = 10;
+    std::int32_t insert = 0;
+    for (std::int32_t k : {key, small}) {
+      const bool date = FilterDateKey(k, length, limit, "/", (i & 1) != 0, insert);
+      const bool number = FilterNumberKey(k, length, limit, ",");
+      const bool editing = k == 8 || k == 3 || k == 22 || k == 24;
+      if (date && !editing) {
+        ASSERT_TRUE(insert == 'W' || (k >= 32 && k < 127 &&
+                                      std::string_view("1234567890- ,.()/").find(char(k)) !=
+                                          std::string_view::npos));
+      }
+      if (number && !editing) {
+        ASSERT_TRUE(k >= 32 && k < 127 && std::string_view("1234567890-,").find(char(k)) !=
+                                   std::string_view::npos);
+      }
+    }
+  }
+}
+
+TEST(CoreHostileInput, FormattingAnyRecordIsDefined) {
+  std::mt19937 rng(11);
+  for (int i = 0; i < 20000; ++i) {
+    EuroDate d{static_cast<std::int32_t>(rng()), static_cast<std::int32_t>(rng()),
+               static_cast<std::int32_t>(rng()), static_cast<std::int16_t>(rng()), 0};
+    EuroDateToJdn(d);
+    DayOfYear(d);
+    const std::string text = FormatEuroDate(d, static_cast<DateFormat>(rng() % 4), "-", ",");
+    ASSERT_FALSE(text.empty());
+    d.jdn = static_cast<std::int32_t>(rng());
+    JdnToEuroDate(d);
+    ASSERT_GE(d.month, 1);
+    OrdinalToJdn(static_cast<std::int32_t>(rng() % 20000000) - 10000000,
+                 static_cast<std::int16_t>(rng()));
+    std::int32_t status = 0;
+    days_elapsed(d, EuroDate{}, status);
+  }
+  SetFixedToday(MaxAbsYear, 12, 31);
+  EXPECT_FALSE(TodayPlusText(32767, YMD, "-", CE).empty());
+  SetFixedToday(INT32_MAX, 12, 31);  // far beyond every limit: saturated, still defined
+  EXPECT_FALSE(TodayPlusText(32767, YMD, "-", JC).empty());
+  UseSystemToday();
+}
+
+}  // namespace
+}  // namespace valdora
