@@ -24,12 +24,19 @@ std::string_view TrimBlanks(std::string_view s) noexcept {
   return s.substr(b, e - b);
 }
 
-// Trims a field in place and returns its trimmed text.
-std::string TrimField(ComputeHost& host, ComputeField field) {
-  const std::string text = host.FieldText(field);
+// Trims a field's text in place, writing it back to the field when blanks were removed.
+void TrimField(ComputeHost& host, ComputeField field, std::string& text) {
   const std::string_view trimmed = TrimBlanks(text);
-  if (trimmed.size() != text.size()) host.SetFieldText(field, trimmed);
-  return std::string(trimmed);
+  if (trimmed.size() == text.size()) return;
+  text = std::string(trimmed);
+  host.SetFieldText(field, text);
+}
+
+// blnNoDateDiffandSameCal from the three texts and the two calendars.
+bool NoDateDiffAndSameCal(const ComputeHost& host, const std::string& first,
+                          const std::string& diff, const std::string& second) {
+  const bool oneDate = diff.empty() && (first.empty() != second.empty());
+  return oneDate && host.GetCal(1) == host.GetCal(2);
 }
 
 // Ends the output line and shows the output's end.
@@ -131,22 +138,26 @@ void ReadComputeOptions(const ComputeHost& host) {
 }
 
 void SetNoDateDiffandSameCal(const ComputeHost& host) {
-  const bool f = !host.FieldText(ComputeField::FirstDate).empty();
-  const bool d = !host.FieldText(ComputeField::DateDiff).empty();
-  const bool s = !host.FieldText(ComputeField::SecondDate).empty();
-  const bool oneDate = !d && (f != s);
-  blnNoDateDiffandSameCal = oneDate && host.GetCal(1) == host.GetCal(2);
+  blnNoDateDiffandSameCal =
+      NoDateDiffAndSameCal(host, host.FieldText(ComputeField::FirstDate),
+                           host.FieldText(ComputeField::DateDiff),
+                           host.FieldText(ComputeField::SecondDate));
 }
 
 void cmdCompute_Click(ComputeHost& host) {
   if (ComputeMessage[intEnglish][9].empty()) FillComputeMessages();
-  std::string first = TrimField(host, ComputeField::FirstDate);
-  std::string diff = TrimField(host, ComputeField::DateDiff);
-  std::string second = TrimField(host, ComputeField::SecondDate);
+  std::string first = host.FieldText(ComputeField::FirstDate);
+  std::string diff = host.FieldText(ComputeField::DateDiff);
+  std::string second = host.FieldText(ComputeField::SecondDate);
+  TrimField(host, ComputeField::FirstDate, first);
+  TrimField(host, ComputeField::DateDiff, diff);
+  TrimField(host, ComputeField::SecondDate, second);
   const bool f = !first.empty(), d = !diff.empty(), s = !second.empty();
 
+  bool changed = false;  // the host has rewritten a field
   if (!f && !d && !s) {
     host.PutTodayIntoFirstDate();
+    changed = true;
   } else if (!f && d && !s) {
     host.SetTheFocus();
     return;
@@ -157,14 +168,17 @@ void cmdCompute_Click(ComputeHost& host) {
       return;
     }
     host.SetFieldText(static_cast<ComputeField>(choice), "");
+    changed = true;
+  }
+  if (changed) {
+    first = host.FieldText(ComputeField::FirstDate);
+    diff = host.FieldText(ComputeField::DateDiff);
+    second = host.FieldText(ComputeField::SecondDate);
   }
 
   ReadComputeOptions(host);
-  SetNoDateDiffandSameCal(host);
+  blnNoDateDiffandSameCal = NoDateDiffAndSameCal(host, first, diff, second);
 
-  first = host.FieldText(ComputeField::FirstDate);
-  diff = host.FieldText(ComputeField::DateDiff);
-  second = host.FieldText(ComputeField::SecondDate);
   const bool onlyFirst = !first.empty() && diff.empty() && second.empty();
   const bool onlySecond = first.empty() && diff.empty() && !second.empty();
   if (host.DaysSelected() || onlyFirst || onlySecond) {
