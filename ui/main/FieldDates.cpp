@@ -16,6 +16,20 @@ FieldDateOutcome ReadFailure(ParseStatus status) noexcept {
   return status < 0 ? FieldDateOutcome::InputOutOfRange : FieldDateOutcome::NotValid;
 }
 
+// `jdn` written in `cal` into `result`, only when that text reads back as the same day (a
+// JDN beyond the reader's range, for one, has a text that could not be typed back).
+bool WriteReadable(Jdn jdn, CalendarCode cal, DateFormat format, bool hyphen,
+                   std::string& result) {
+  std::string text;
+  if (!WriteDateInCalendar(jdn, cal, format, hyphen, text)) return false;
+  Jdn back = 0;
+  if (ReadDateInCalendar(text, cal, format, hyphen, back) != StatusValid || back != jdn) {
+    return false;
+  }
+  result = std::move(text);
+  return true;
+}
+
 }  // namespace
 
 FieldDateOutcome StepDateText(std::string_view text, CalendarCode cal, DateFormat format,
@@ -25,11 +39,9 @@ FieldDateOutcome StepDateText(std::string_view text, CalendarCode cal, DateForma
   if (status <= 0) return ReadFailure(status);
   const std::int64_t moved = static_cast<std::int64_t>(jdn) + delta;  // wider: no overflow
   if (std::llabs(moved) > MaxJdn) return FieldDateOutcome::ResultOutOfRange;
-  std::string text2;
-  if (!WriteDateInCalendar(static_cast<Jdn>(moved), cal, format, hyphen, text2)) {
+  if (!WriteReadable(static_cast<Jdn>(moved), cal, format, hyphen, result)) {
     return FieldDateOutcome::ResultOutOfRange;
   }
-  result = std::move(text2);
   return FieldDateOutcome::Written;
 }
 
@@ -38,11 +50,7 @@ FieldDateOutcome ConvertDateText(std::string_view text, CalendarCode from, Calen
   Jdn jdn = 0;
   const ParseStatus status = ReadDateInCalendar(text, from, format, hyphen, jdn);
   if (status <= 0) return ReadFailure(status);
-  std::string text2;
-  if (!WriteDateInCalendar(jdn, to, format, hyphen, text2)) {
-    return FieldDateOutcome::ResultOutOfRange;
-  }
-  result = std::move(text2);
+  if (!WriteReadable(jdn, to, format, hyphen, result)) return FieldDateOutcome::ResultOutOfRange;
   return FieldDateOutcome::Written;
 }
 

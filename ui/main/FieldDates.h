@@ -17,7 +17,8 @@ enum class FieldDateOutcome : std::int8_t {
   Written,           // `result` holds the new text
   NotValid,          // the text is not a date of its calendar (status 0)
   InputOutOfRange,   // the text is a date beyond the limits (status -1)
-  ResultOutOfRange,  // the new day lies beyond MaxJdn or has no text in the target calendar
+  ResultOutOfRange,  // the new day lies beyond MaxJdn, or has no text in the target calendar
+                     // that reads back (ordinal dates outside 0001..9999, a JDN of 2.1e9)
 };
 
 // `text` read in `cal`, moved by `delta` days and written in `cal` again. `result` is set
