@@ -58,6 +58,11 @@ std::string IsoColumnText(Jdn firstCellJdn, std::int16_t numWeeks, bool withYear
 std::string MonthCopyHeading(std::int32_t month, std::string_view yearText, bool julian,
                              std::int16_t language);
 
+// heading, blank line, `grid`; then, when `isoColumn` is given, a blank line, program text 13
+// in `language`, a blank line and the ISO column.
+std::string JoinMonthCopyText(std::string_view heading, std::string_view grid,
+                              const std::string* isoColumn, std::int16_t language);
+
 // The copy text: heading, blank line, the grid; with `withIso` (Common Era, Monday first
 // only; ignored otherwise) a blank line, program text 13, a blank line and the ISO column.
 // Month 1..12. An unreadable month or a year beyond +-MaxAbsYear gives "".
