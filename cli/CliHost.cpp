@@ -21,7 +21,7 @@ void CliHost::Begin(std::string_view first, std::string_view diff, std::string_v
 
 std::string_view CliHost::ResultLine() const noexcept {
   const std::string_view out = output_;
-  return out.substr(0, out.find("\r\n"));
+  return out.substr(0, out.find('\r'));  // every line break of the output is "\r\n"
 }
 
 std::string CliHost::FieldText(ComputeField field) const { return fields_[Index(field)]; }
