@@ -12,22 +12,3 @@ void frmMain::cmdDisplayMonth_Click() {
 }
 // ---- END cmdDisplayMonth_Click ----
 
-// ---- BEGIN ApplyCaptions ----
-void frmMain::ApplyCaptions() {
-}
-// ---- END ApplyCaptions ----
-
-// ---- BEGIN SetOrdinalCaption ----
-void frmMain::SetOrdinalCaption() {
-}
-// ---- END SetOrdinalCaption ----
-
-// ---- BEGIN ApplyColours ----
-void frmMain::ApplyColours() {
-}
-// ---- END ApplyColours ----
-
-// ---- BEGIN SetLanguageDependentText ----
-void frmMain::SetLanguageDependentText() {
-}
-// ---- END SetLanguageDependentText ----

@@ -1,0 +1,138 @@
+// The main window's captions in the display language, those it writes into the month window
+// and the clear-field dialog, the first date's ordinal caption, and the colour scheme.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+#include <initializer_list>
+
+#include "compute/Compute.h"
+#include "text/Language.h"
+#include "ui/common/Metrics.h"
+#include "ui/common/frmClearOneTextBox.h"
+#include "ui/main/CaptionTable.h"
+#include "ui/main/frmMain.h"
+#include "ui/month/frmDisplayMonth.h"
+
+using namespace valdora;
+
+namespace {
+
+// Writes one caption into the control of `window` named by it (or into the window's title).
+void SetCaption(QWidget* window, const Caption& caption) {
+  QString text = QString::fromStdString(caption.text);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  if (caption.target == CaptionTarget::WindowTitle) {
+    window->setWindowTitle(text);
+    return;
+  }
+  auto* control = window->findChild<QWidget*>(QString::fromStdString(caption.objectName));
+  if (!control) return;
+  if (caption.target == CaptionTarget::ToolTip) {
+    control->setToolTip(text);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    button->setText(text);
+  } else if (auto* label = qobject_cast<QLabel*>(control)) {
+    label->setText(text);
+  } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+    frame->setTitle(text);
+  }
+}
+
+void SetCaptions(QWidget* window, CaptionWindow which, const std::string& needToClear = {}) {
+  for (const Caption& caption : Captions(which, intLanguage, needToClear)) {
+    SetCaption(window, caption);
+  }
+}
+
+// Whether a layout of the parent places `widget` (then its geometry is the layout's).
+bool PlacedByLayout(const QWidget* widget) {
+  const QWidget* parent = widget->parentWidget();
+  return parent && parent->layout() && parent->layout()->indexOf(widget) >= 0;
+}
+
+// Background and text colour; an invalid text colour leaves the text as it is.
+void Paint(QWidget* widget, const QColor& background, const QColor& text = QColor()) {
+  if (!widget) return;
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, background);
+  if (text.isValid()) {
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+  }
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+void frmMain::ApplyCaptions() {
+  SetCaptions(this, CaptionWindow::Main);
+  SetOrdinalCaption();
+
+  // A fixed left edge made room for the longer German caption; in the layout the caption's
+  // own width does that, so only a check box placed by hand is moved to that edge.
+  if (!PlacedByLayout(chkSaveOutput)) {
+    const int left = TwipsToPixels(SaveOutputLeftTwips(intLanguage));
+    const QPoint origin = chkSaveOutput->parentWidget()->mapFrom(this, QPoint(left, 0));
+    chkSaveOutput->move(origin.x(), chkSaveOutput->y());
+    chkSaveOutput->adjustSize();
+  }
+  chkSaveOutput->updateGeometry();
+  cmdQuit->raise();
+
+  SetCaptions(&frmDisplayMonth::instance(), CaptionWindow::Month);
+  if (ComputeMessage[intEnglish][0].empty()) FillComputeMessages();
+  const std::size_t slot = intLanguage >= 0 && intLanguage < ComputeMessageLanguages
+                               ? static_cast<std::size_t>(intLanguage) : 0;
+  SetCaptions(&frmClearOneTextBox::instance(), CaptionWindow::ClearField,
+              ComputeMessage[slot][0]);
+}
+
+void frmMain::SetOrdinalCaption() {
+  optFirstDateIsORD->setText(
+      QString::fromStdString(OrdinalCaption(chkHyphen->isChecked(), intLanguage)));
+}
+
+void frmMain::ApplyColours() {
+  const QColor cyan(0, 255, 255);
+  const QColor black(0, 0, 0);
+  const QColor blue(0, 0, 255);
+  Paint(this, cyan, black);
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           Frame3, Frame4, Frame5, Frame6, frmDateFormat, frmDateSeparator, lblDateDifference,
+           lblDateFormat, lblDateSeparator, lblFirstDate, lblSecondDate, lblThousandsSeparator,
+           lblThisIsA[0], lblThisIsA[1], lblTodaysDate[0], lblTodaysDate[1],
+           lblWeekFromToday[0], lblWeekFromToday[1]}) {
+    Paint(w, cyan, black);
+  }
+  for (QWidget* w : {lblOnlineDocumentation, lblOstrandSystems}) Paint(w, cyan, blue);
+
+  // The calendar frames keep the standard colours, and with them the leap-week options;
+  // their other options are drawn like the rest of the window.
+  for (QGroupBox* frame : {Frame1, Frame2}) {
+    const QPalette standard = QApplication::palette(frame);
+    Paint(frame, standard.color(QPalette::Window), standard.color(QPalette::WindowText));
+  }
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           optDays, optMonths, optDateFormatIsDMY, optDateFormatIsYMD, optDateFormatIsMDY,
+           optFirstDateIsCE, optFirstDateIsJC, optFirstDateIsISO, optFirstDateIsJDN,
+           optFirstDateIsORD, optSecondDateIsCE, optSecondDateIsJC, optSecondDateIsISO,
+           optSecondDateIsJDN, optSecondDateIsORD, optSeparatorIsSlash, optSeparatorIsDot,
+           optSeparatorIsDash, optThousSepIsDot, optThousSepIsComma, optThousSepNone}) {
+    Paint(w, cyan, black);
+  }
+  for (QWidget* w : std::initializer_list<QWidget*>{chkIncludeWeekends, chkIncludeFirstDate,
+                                                    chkVerbose, chkHyphen, chkSaveOutput,
+                                                    lblHyphen}) {
+    Paint(w, cyan);
+  }
+}
+
+void frmMain::SetLanguageDependentText() { ApplyCaptions(); }
