@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
+#include "text/Language.h"
 #include "engine/CalendarText.h"
 #include "ui/main/CaptionTable.h"
 
@@ -55,6 +56,9 @@ class FieldsTest : public QObject {
  private slots:
   void initTestCase() {
     PrepareProgram();
+    // The user file's folder name is a program text: load them before the first removal.
+    std::string message;
+    QVERIFY(LoadProgramText("vdr.dat", message) >= 1);
     recorder.Install();
   }
   void init() {
