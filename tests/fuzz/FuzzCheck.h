@@ -1,0 +1,68 @@
+// Property checks of the fuzz targets: a failed check prints what was expected and the
+// input that broke it, then aborts, so that libFuzzer keeps the input as a crash.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace valdora::fuzz {
+
+// The input as printable text: bytes outside 0x20..0x7E as \xNN.
+inline std::string Printable(std::string_view text) {
+  std::string out;
+  for (unsigned char c : text) {
+    if (c >= 0x20 && c < 0x7F && c != '\\') {
+      out.push_back(static_cast<char>(c));
+    } else {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\x%02X", c);
+      out += buf;
+    }
+  }
+  return out;
+}
+
+[[noreturn]] inline void Fail(const char* condition, const char* file, int line,
+                              const std::string& context) {
+  std::fprintf(stderr, "%s:%d: property failed: %s\n  %s\n", file, line, condition,
+               context.c_str());
+  std::abort();
+}
+
+// The status of every date reader is one of 1, 0, -1.
+inline bool IsStatus(long long status) { return status == 1 || status == 0 || status == -1; }
+
+// Splits a fuzz input into a few leading option bytes and the text behind them.
+class Input {
+ public:
+  Input(const std::uint8_t* data, std::size_t size)
+      : data_(reinterpret_cast<const char*>(data), size) {}
+  // The next byte (0 once the input is used up).
+  std::uint8_t Byte() {
+    if (pos_ >= data_.size()) return 0;
+    return static_cast<std::uint8_t>(data_[pos_++]);
+  }
+  // Four bytes, little-endian.
+  std::uint32_t Word() {
+    std::uint32_t w = 0;
+    for (int i = 0; i < 4; ++i) w |= static_cast<std::uint32_t>(Byte()) << (8 * i);
+    return w;
+  }
+  // Everything not read yet.
+  std::string_view Rest() const { return data_.substr(pos_ < data_.size() ? pos_ : data_.size()); }
+
+ private:
+  std::string_view data_;
+  std::size_t pos_ = 0;
+};
+
+}  // namespace valdora::fuzz
+
+#define FUZZ_CHECK(cond, context)                                          \
+  do {                                                                     \
+    if (!(cond)) ::valdora::fuzz::Fail(#cond, __FILE__, __LINE__, (context)); \
+  } while (false)
