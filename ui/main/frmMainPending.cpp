@@ -7,8 +7,3 @@
 
 #include "ui/main/frmMain.h"
 
-// ---- BEGIN cmdDisplayMonth_Click ----
-void frmMain::cmdDisplayMonth_Click() {
-}
-// ---- END cmdDisplayMonth_Click ----
-
