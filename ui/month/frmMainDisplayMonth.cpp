@@ -1,5 +1,6 @@
 // The main window's "Display month" button: opens the month window on the month of the first
 // date, or on today's month.
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPoint>
 #include <QWidget>
