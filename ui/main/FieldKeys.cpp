@@ -14,21 +14,6 @@ constexpr int LastAsciiCode = 127;
 
 }  // namespace
 
-int KeyCodeOf(TypedKey kind, char32_t character) noexcept {
-  switch (kind) {
-    case TypedKey::Backspace: return KeyBackspace;
-    case TypedKey::Enter: return KeyEnter;
-    case TypedKey::Copy: return KeyCopy;
-    case TypedKey::Paste: return KeyPaste;
-    case TypedKey::Cut: return KeyCut;
-    case TypedKey::Character:
-      if (character < 0x20 || character == 0x7F || character > 0x10FFFF) return 0;
-      return static_cast<int>(character);
-    case TypedKey::Other: break;
-  }
-  return 0;
-}
-
 int FilterDateFieldKey(int code, std::size_t length, int limit, std::string_view separator,
                        bool iso) {
   if (code <= 0 || code > LastAsciiCode) return 0;

@@ -1,5 +1,5 @@
-// Keys typed into the main window's input fields: the key codes the field filters expect,
-// and the decision of each kind of field through the engine's key filters.
+// Keys typed into the main window's input fields: the key codes of the field handlers, and
+// the decision of each kind of field through the engine's key filters.
 #pragma once
 
 #include <cstddef>
@@ -7,19 +7,13 @@
 
 namespace valdora {
 
-// What a key press is to the fields.
-enum class TypedKey : signed char { Character, Backspace, Enter, Copy, Paste, Cut, Other };
-
+// Key codes of the field handlers (frmMain maps its key events to these; any other key is
+// its typed character).
 inline constexpr int KeyCopy = 3;
 inline constexpr int KeyBackspace = 8;
 inline constexpr int KeyEnter = 13;
 inline constexpr int KeyPaste = 22;
 inline constexpr int KeyCut = 24;
-
-// The key code of a typed key: Backspace 8, Enter 13, copy 3, paste 22, cut 24, a typed
-// character its code point; 0 for keys the filters never see (navigation, Delete, Tab,
-// other control characters), which the text box handles itself.
-int KeyCodeOf(TypedKey kind, char32_t character) noexcept;
 
 // The code a date field inserts for key `code` given the field's current length, its length
 // limit, the date separator and whether it holds an ISO week date; 0 drops the key. A typed

@@ -1,4 +1,4 @@
-// The field helpers without a window: key codes and the per-field key decision, the hyphen
+// The field helpers without a window: the per-field key decision, the hyphen
 // rewrite of ordinal and ISO texts, stepping and carrying a date between calendars.
 #include <QTest>
 #include <string>
@@ -20,18 +20,6 @@ class FieldsPlainTest : public QObject {
   void init() {
     DateSeparator = std::string("-");
     ThousandsSeparator = std::string(",");
-  }
-
-  void keyCodes() {
-    QCOMPARE(KeyCodeOf(TypedKey::Backspace, 0), 8);
-    QCOMPARE(KeyCodeOf(TypedKey::Enter, 0), 13);
-    QCOMPARE(KeyCodeOf(TypedKey::Copy, U'c'), 3);
-    QCOMPARE(KeyCodeOf(TypedKey::Paste, U'v'), 22);
-    QCOMPARE(KeyCodeOf(TypedKey::Cut, U'x'), 24);
-    QCOMPARE(KeyCodeOf(TypedKey::Character, U'7'), int('7'));
-    QCOMPARE(KeyCodeOf(TypedKey::Character, U'\u00e4'), 0xE4);
-    QCOMPARE(KeyCodeOf(TypedKey::Character, U'\t'), 0);  // control characters are the box's
-    QCOMPARE(KeyCodeOf(TypedKey::Other, U'a'), 0);
   }
 
   void dateFieldKeys_data() {

@@ -86,6 +86,11 @@ class FieldsTest : public QObject {
     w->txbSecondDate->setFocus();
     QTest::keyClick(w->txbSecondDate, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(w->txbSecondDate->text(), longText);
+    // Beyond the limit typing stays refused, deleting does not.
+    QTest::keyClick(w->txbSecondDate, Qt::Key_1);
+    QCOMPARE(w->txbSecondDate->text(), longText);
+    QTest::keyClick(w->txbSecondDate, Qt::Key_Backspace);
+    QCOMPARE(w->txbSecondDate->text(), longText.chopped(1));
   }
 
   void isoFieldTakesWAsCapital() {

@@ -106,6 +106,17 @@ class OutputTest : public QObject {
     QCOMPARE(w->cmdCopyOutput->width(), TwipsToPixels(2500));
   }
 
+  void copyCaptionInGerman() {
+    intLanguage = intGerman;
+    w->txbOutput->setPlainText(QStringLiteral("eins zwei"));
+    w->txbOutput->selectAll();
+    w->txbOutput_MouseUp();
+    QCOMPARE(w->cmdCopyOutput->text(), QStringLiteral("Kopieren ausgewaehlter Text in Zwischenablage"));
+    w->CopyOutputToClipboard();
+    QCOMPARE(w->cmdCopyOutput->text(), QStringLiteral("Kopieren in Zwischenablage"));
+    intLanguage = intEnglish;
+  }
+
   void copyEverythingWithoutSelection() {
     const QString text = QStringLiteral("first line\nsecond line\n");
     w->txbOutput->setPlainText(text);
