@@ -3,6 +3,7 @@
 
 #include <cstddef>
 
+#include "engine/ConversionLibrary.h"
 #include "engine/DateCore.h"
 #include "engine/StringHelpers.h"
 
@@ -22,11 +23,20 @@ constexpr std::int64_t YearEndWeekday(std::int64_t x) noexcept {
   return r < 0 ? r + 7 : r;  // [0, 6]
 }
 
-// JDN of 1 January of CE year `year`.
-Jdn FirstOfJanuary(std::int32_t year) noexcept {
-  EuroDate date{year, 1, 1, GregorianLetter, 0};
-  return EuroDateToJdn(date);
+// The hot paths of every ISO and ordinal conversion use the conversion library's inline day
+// counts directly: the same values as JdnToEuroDate and EuroDateToJdn (calendar 'G'), without
+// two calls and a record in memory per step.
+
+// JDN of 1 January of CE year `year` (|year| <= MaxAbsYear + 1).
+Jdn FirstOfJanuary(std::int64_t year) noexcept {
+  return static_cast<Jdn>(calendar_math::GregorianToJdn(year, 1, 1));
 }
+
+// CE year of `jdn`.
+std::int64_t CeYearOf(std::int64_t jdn) noexcept { return calendar_math::JdnToGregorian(jdn).year; }
+
+// A multiple of 7 above any 32-bit JDN.
+constexpr std::int64_t WeekShift = std::int64_t{7} << 31;
 
 bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
@@ -102,15 +112,16 @@ Jdn IsoWeekOneMonday(std::int32_t isoYear) noexcept {
 }
 
 void JdnToIsoWeekDate(IsoWeekDate& date) noexcept {
-  const std::int16_t dow = DayOfWeek(date.jdn);
-  date.weekday = dow == 0 ? 7 : dow;
+  // JDN 0 was a Monday: the ISO weekday is jdn mod 7 + 1 (the same as DayOfWeek with
+  // Sunday as 7), taken on a shifted, non-negative JDN so that no branch is needed.
+  const auto shifted = static_cast<std::uint64_t>(static_cast<std::int64_t>(date.jdn) + WeekShift);
+  date.weekday = static_cast<std::int32_t>(shifted % 7) + 1;  // [1, 7]
   // The ISO year is the CE year of the week's Thursday, and the week counts the Thursdays
   // of that year up to it.
-  EuroDate thursday{0, 0, 0, GregorianLetter,
-                    static_cast<Jdn>(static_cast<std::int64_t>(date.jdn) - date.weekday + 4)};
-  JdnToEuroDate(thursday);
-  date.isoYear = thursday.year;
-  date.week = (thursday.jdn - FirstOfJanuary(thursday.year)) / 7 + 1;  // [1, 53]
+  const std::int64_t thursday = static_cast<std::int64_t>(date.jdn) - date.weekday + 4;
+  const std::int64_t year = CeYearOf(thursday);
+  date.isoYear = static_cast<std::int32_t>(year);
+  date.week = static_cast<std::int32_t>(thursday - FirstOfJanuary(year)) / 7 + 1;  // [1, 53]
 }
 
 void IsoWeekDateToJdn(IsoWeekDate& date) noexcept {
@@ -211,10 +222,9 @@ ParseStatus ParseOrdinalDate(std::string_view input, std::int16_t hyphen, EuroDa
 }
 
 void JdnToOrdinal(Jdn jdn, std::int32_t& year, std::int16_t& dayOfYear) noexcept {
-  EuroDate date{0, 0, 0, GregorianLetter, jdn};
-  JdnToEuroDate(date);
-  year = date.year;
-  dayOfYear = static_cast<std::int16_t>(jdn - FirstOfJanuary(date.year) + 1);  // [1, 366]
+  const std::int64_t ceYear = CeYearOf(jdn);
+  year = static_cast<std::int32_t>(ceYear);
+  dayOfYear = static_cast<std::int16_t>(jdn - FirstOfJanuary(ceYear) + 1);  // [1, 366]
 }
 
 }  // namespace valdora

@@ -37,25 +37,37 @@ static_assert(CycleYearStartWeek(399) + 52 + (IsLeapWeekYear(400) ? 1 : 0) ==
               LeapWeekCycleDays / 7);
 
 // Weeks of the year before month m (1..12); the year's leap week closes month 12.
-constexpr std::int16_t WeeksBeforeMonth(std::int32_t m) noexcept {
+constexpr std::int16_t WeeksBeforeMonthByRule(std::int32_t m) noexcept {
   const std::int32_t q = (m - 1) / 3, p = (m - 1) % 3;  // quarter [0, 3], month in it [0, 2]
   return static_cast<std::int16_t>(13 * q + (p > 0 ? 5 : 0) + (p > 1 ? 4 : 0));
 }
 
-constexpr bool WeeksBeforeMonthAgrees() noexcept {
+// Month of each week 1..53 and weeks before each month 1..12, derived at compile time from
+// the month lengths (week 53 closes month 12), so that the conversions need no branches.
+struct MonthWeekTables {
+  std::int8_t monthOfWeek[54] = {};
+  std::int8_t weeksBefore[13] = {};
+  constexpr MonthWeekTables() {
+    std::int16_t week = 1;
+    for (std::int16_t m = 1; m <= 12; ++m) {
+      weeksBefore[m] = static_cast<std::int8_t>(week - 1);
+      for (std::int16_t k = 0; k < WeeksInLeapWeekMonth(m, true); ++k)
+        monthOfWeek[week++] = static_cast<std::int8_t>(m);
+    }
+  }
+};
+constexpr MonthWeekTables MonthWeeks;
+
+constexpr bool MonthWeekTablesAgree() noexcept {
   std::int16_t sum = 0;
   for (std::int16_t m = 1; m <= 12; ++m) {
-    if (WeeksBeforeMonth(m) != sum) return false;
+    if (MonthWeeks.weeksBefore[m] != sum || WeeksBeforeMonthByRule(m) != sum) return false;
     sum = static_cast<std::int16_t>(sum + WeeksInLeapWeekMonth(m, false));
   }
-  return sum == 52;
+  return sum == 52 && MonthWeeks.monthOfWeek[1] == 1 && MonthWeeks.monthOfWeek[52] == 12 &&
+         MonthWeeks.monthOfWeek[53] == 12;
 }
-static_assert(WeeksBeforeMonthAgrees());
-
-constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) noexcept {
-  const std::int64_t q = a / b;
-  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
+static_assert(MonthWeekTablesAgree());
 
 // Year text: decimal with a leading "-"; from |year| >= 10000 on, digit groups of three
 // separated by the locale's grouping separator.
@@ -130,44 +142,42 @@ ParseStatus SplitLeapWeekText(std::string_view input, std::int32_t& year, std::i
 }  // namespace
 
 std::int64_t LeapWeekYearStart(std::int32_t year) noexcept {
-  const std::int64_t n = FloorDiv(static_cast<std::int64_t>(year) - 1, 400);  // cycles before
-  const auto k = static_cast<std::int32_t>(year - 1 - n * 400);              // [0, 399]
-  return LeapWeekEpochJdn + n * LeapWeekCycleDays + 7 * CycleYearStartWeek(k);
+  // Cycles before the year by floor division on the shifted (non-negative) year.
+  const auto shifted = static_cast<std::uint64_t>(year - 1 + 400 * LeapWeekShiftCycles);
+  const auto cycles = static_cast<std::int64_t>(shifted / 400) - LeapWeekShiftCycles;
+  const auto k = static_cast<std::int32_t>(shifted % 400);  // year of the cycle - 1, [0, 399]
+  return LeapWeekEpochJdn + cycles * LeapWeekCycleDays + 7 * CycleYearStartWeek(k);
 }
 
 std::int16_t CheckLeapWeekDate(const LeapWeekDate& date) noexcept {
   if (date.weekday < 1 || date.weekday > 7) return -3;
-  if (date.week < 1 || date.week > WeeksInLeapWeekYear(date.year)) return -3;
+  if (date.week < 1) return -3;
+  // Only week 53 depends on the year (rare: the leap rule is not evaluated otherwise).
+  if (date.week > 52 && (date.week > 53 || !IsLeapWeekYear(date.year))) return -3;
   return 0;
 }
 
 void JdnToLeapWeek(LeapWeekDate& date) noexcept {
-  const std::int64_t d = static_cast<std::int64_t>(date.jdn) - LeapWeekEpochJdn;
-  std::int64_t n = d / LeapWeekCycleDays;                        // cycles since year 1
-  auto r = static_cast<std::int32_t>(d - n * LeapWeekCycleDays);  // (-146097, 146097)
-  if (r < 0) {
-    r += LeapWeekCycleDays;
-    --n;
-  }
-  const std::int32_t w = r / 7;                 // week of the cycle [0, 20870]
-  const std::int32_t k = CycleYearOfWeek(w);    // [0, 399]
-  date.year = static_cast<std::int32_t>(n * 400 + k + 1);
+  const auto shifted = static_cast<std::uint64_t>(static_cast<std::int64_t>(date.jdn) -
+                                                  LeapWeekEpochJdn +
+                                                  LeapWeekShiftCycles * LeapWeekCycleDays);
+  const auto cycles = static_cast<std::int64_t>(shifted / LeapWeekCycleDays) - LeapWeekShiftCycles;
+  const auto r = static_cast<std::int32_t>(shifted % LeapWeekCycleDays);  // day of cycle [0, 146096]
+  const std::int32_t w = r / 7;                // week of the cycle [0, 20870]
+  const std::int32_t k = CycleYearOfWeek(w);   // [0, 399]
+  date.year = static_cast<std::int32_t>(cycles * 400 + k + 1);
   date.week = static_cast<std::int16_t>(w - CycleYearStartWeek(k) + 1);  // [1, 53]
-  date.weekday = static_cast<std::int16_t>(r % 7 + 1);                   // [1, 7]
+  date.weekday = static_cast<std::int16_t>(r - 7 * w + 1);               // [1, 7]
   date.status = 0;
 }
 
 bool LeapWeekToMonthForm(LeapWeekDate& date) noexcept {
   date.status = CheckLeapWeekDate(date);
   if (date.status < 0) return false;
-  std::int32_t month = 12;
-  if (date.week <= 52) {
-    const std::int32_t q = (date.week - 1) / 13, p = (date.week - 1) % 13;  // [0, 3], [0, 12]
-    month = 3 * q + 1 + (p >= 5 ? 1 : 0) + (p >= 9 ? 1 : 0);
-  }
+  const std::int32_t month = MonthWeeks.monthOfWeek[date.week];  // week checked: [1, 53]
   date.month = static_cast<std::int16_t>(month);
-  date.dayOfMonth =
-      static_cast<std::int16_t>((date.week - WeeksBeforeMonth(month) - 1) * 7 + date.weekday);
+  date.dayOfMonth = static_cast<std::int16_t>(
+      (date.week - MonthWeeks.weeksBefore[month] - 1) * 7 + date.weekday);  // [1, 35]
   return true;
 }
 
@@ -176,13 +186,16 @@ bool MonthFormToLeapWeek(LeapWeekDate& date) noexcept {
     date.status = -2;
     return false;
   }
-  const bool leap = IsLeapWeekYear(date.year);
-  if (date.dayOfMonth < 1 || date.dayOfMonth > 7 * WeeksInLeapWeekMonth(date.month, leap)) {
+  // Days beyond the 28 or 35 of a common year are valid only in the leap week (month 12).
+  const std::int32_t commonDays = 7 * WeeksInLeapWeekMonth(date.month, false);
+  if (date.dayOfMonth < 1 ||
+      (date.dayOfMonth > commonDays &&
+       (date.month != 12 || date.dayOfMonth > 35 || !IsLeapWeekYear(date.year)))) {
     date.status = -3;
     return false;
   }
   date.status = 0;
-  date.week = static_cast<std::int16_t>((date.dayOfMonth - 1) / 7 + WeeksBeforeMonth(date.month) + 1);
+  date.week = static_cast<std::int16_t>((date.dayOfMonth - 1) / 7 + MonthWeeks.weeksBefore[date.month] + 1);
   date.weekday = static_cast<std::int16_t>((date.dayOfMonth - 1) % 7 + 1);
   return true;
 }

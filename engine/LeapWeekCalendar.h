@@ -27,10 +27,15 @@ inline constexpr std::int32_t LeapWeekCycleDays = 146097;  // 400 years
 inline constexpr std::int32_t LeapWeekCycleLeapYears = 71;
 static_assert(400 * 364 + LeapWeekCycleLeapYears * 7 == LeapWeekCycleDays);
 
+// Whole 400-year cycles added before dividing so that every operand is non-negative (and
+// the division needs no sign fix-up): 2^23 cycles exceed any 32-bit year or JDN.
+inline constexpr std::int64_t LeapWeekShiftCycles = std::int64_t{1} << 23;
+static_assert(LeapWeekShiftCycles * 400 > (std::int64_t{1} << 31));
+
 // True when `year` has 53 weeks: (71 * year + 203) mod 400 < 71, any sign of year.
 constexpr bool IsLeapWeekYear(std::int32_t year) noexcept {
-  const std::int64_t r = (71 * static_cast<std::int64_t>(year) + 203) % 400;  // (-400, 400)
-  return (r < 0 ? r + 400 : r) < 71;
+  const auto y = static_cast<std::uint64_t>(year + 400 * LeapWeekShiftCycles);  // > 0
+  return (71 * y + 203) % 400 < 71;
 }
 
 // Weeks of a leap-week year: 52 or 53.
