@@ -35,10 +35,11 @@ frmDisplayMonth* theMonthWindow = nullptr;
 constexpr int kMarginTwips = 120;
 constexpr int kRowTwips = 420;         // vertical step of the controls at the top
 constexpr int kControlTwips = 330;     // height of a one-line control
-constexpr int kLabelWidthTwips = 2200;
+constexpr int kLabelWidthTwips = 2400;
 constexpr int kFieldLeftTwips = kMarginTwips + kLabelWidthTwips;
 constexpr int kFieldWidthTwips = 2600;
-constexpr int kButtonLeftTwips = kFieldLeftTwips + kFieldWidthTwips + 240;
+constexpr int kFrameWidthTwips = 3200;    // room for "Julianisch" beside "Common Era"
+constexpr int kButtonLeftTwips = kFieldLeftTwips + kFrameWidthTwips + 120;
 constexpr int kButtonWidthTwips = 3300;
 constexpr int kBelowTwips = 550;       // the height rule: bottom control + 550 twips
 constexpr int kGridColumns = 36;       // a grid row: one blank and seven five-character cells
@@ -122,11 +123,12 @@ void frmDisplayMonth::BuildControls() {
   txbYear->setMaxLength(32);
 
   // The two option pairs, each in a frame of its own so that each pair is exclusive.
-  const auto frame = [this, &fieldRect](int row) {
+  const auto frame = [this](int row) {
     auto* f = new QGroupBox(this);
     f->setFlat(true);
     f->setStyleSheet(QStringLiteral("QGroupBox { border: 0; margin: 0; padding: 0; }"));
-    f->setGeometry(fieldRect(row));
+    f->setGeometry(Twips(kFieldLeftTwips, kMarginTwips + row * kRowTwips, kFrameWidthTwips,
+                         kControlTwips));
     auto* layout = new QHBoxLayout(f);
     layout->setContentsMargins(0, 0, 0, 0);
     return f;
