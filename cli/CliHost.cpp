@@ -5,7 +5,8 @@
 
 namespace valdora {
 
-CliHost::CliHost(const CliSettings& settings) : settings_(settings), days_(!settings.months) {
+CliHost::CliHost(const CliSettings& settings, std::string* sink)
+    : settings_(settings), out_(sink ? sink : &output_), days_(!settings.months) {
   output_.reserve(256);
 }
 
@@ -13,16 +14,24 @@ void CliHost::Begin(std::string_view first, std::string_view diff, std::string_v
   fields_[0].assign(first);
   fields_[1].assign(diff);
   fields_[2].assign(second);
-  output_.clear();
+  if (out_ == &output_) output_.clear();
+  start_ = out_->size();
   messageShown_ = false;
   message_.clear();
   days_ = !settings_.months;
 }
 
 std::string_view CliHost::ResultLine() const noexcept {
-  const std::string_view out = output_;
+  const std::string_view out = Output();
   return out.substr(0, out.find('\r'));  // every line break of the output is "\r\n"
 }
+
+void CliHost::KeepResultLine() {
+  const std::size_t end = out_->find('\r', start_);
+  if (end != std::string::npos) out_->resize(end);
+}
+
+void CliHost::DiscardOutput() { out_->resize(start_); }
 
 std::string CliHost::FieldText(ComputeField field) const { return fields_[Index(field)]; }
 
@@ -43,7 +52,7 @@ bool CliHost::DaysSelected() const { return days_; }
 void CliHost::SelectDays() { days_ = true; }
 void CliHost::SetTheFocus() {}
 
-void CliHost::AppendOutput(std::string_view text) { output_.append(text); }
+void CliHost::AppendOutput(std::string_view text) { out_->append(text); }
 
 void CliHost::MoveOutputCaretToEnd(bool) {}
 

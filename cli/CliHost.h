@@ -27,7 +27,11 @@ struct CliSettings {
 
 class CliHost final : public ComputeHost {
  public:
-  explicit CliHost(const CliSettings& settings);
+  // The output window's text goes to `sink` when given (appended after what it holds, so
+  // that a batch writes its answers in place), else into the host's own string.
+  explicit CliHost(const CliSettings& settings, std::string* sink = nullptr);
+  CliHost(const CliHost&) = delete;
+  CliHost& operator=(const CliHost&) = delete;
 
   // Starts a computation: the three field texts, the unit of the settings, an empty output
   // and no message.
@@ -35,11 +39,14 @@ class CliHost final : public ComputeHost {
 
   // The output line: what the output window received up to its first line break.
   std::string_view ResultLine() const noexcept;
+  // Cuts the output of this computation back to its result line (or to nothing).
+  void KeepResultLine();
+  void DiscardOutput();
   bool MessageShown() const noexcept { return messageShown_; }
   // The last message box's text (line breaks as the box has them: "\r\n").
   const std::string& Message() const noexcept { return message_; }
   ComputeBox MessageBox() const noexcept { return box_; }
-  const std::string& Output() const noexcept { return output_; }
+  std::string_view Output() const noexcept { return std::string_view(*out_).substr(start_); }
   const std::string& Field(ComputeField field) const noexcept { return fields_[Index(field)]; }
   bool UnitIsDays() const noexcept { return days_; }
 
@@ -69,6 +76,8 @@ class CliHost final : public ComputeHost {
   CliSettings settings_;
   std::array<std::string, 3> fields_;
   std::string output_;
+  std::string* out_;       // output_ or the sink
+  std::size_t start_ = 0;  // where this computation's output begins in *out_
   std::string message_;
   ComputeBox box_ = BoxResultOutOfRange;
   bool messageShown_ = false;

@@ -49,7 +49,7 @@ bool WriteAll(std::FILE* out, const std::string& text) {
 class BatchRunner {
  public:
   BatchRunner(const CliCommand& command, std::FILE* out)
-      : host_(command.settings), printFields_(command.printFields), out_(out) {
+      : host_(command.settings, &buffer_), printFields_(command.printFields), out_(out) {
     buffer_.reserve(kFlushAt + 4096);
   }
 
@@ -64,13 +64,14 @@ class BatchRunner {
       diff = rest.substr(0, tab2);
       if (tab2 != std::string_view::npos) second = rest.substr(tab2 + 1);
     }
-    host_.Begin(first, diff, second);
+    host_.Begin(first, diff, second);  // the output window's text goes into buffer_
     Compute(host_);
     if (host_.MessageShown()) {
+      host_.DiscardOutput();
       buffer_.append("error: ");
       AppendFlattened(buffer_, host_.Message(), " ");
     } else {
-      buffer_.append(host_.ResultLine());
+      host_.KeepResultLine();
     }
     if (printFields_) {
       buffer_.push_back('\t');
@@ -96,10 +97,10 @@ class BatchRunner {
 
  private:
   static constexpr std::size_t kFlushAt = 256 * 1024;
+  std::string buffer_;  // answers not yet written; also the host's output window
   CliHost host_;
   bool printFields_;
   std::FILE* out_;
-  std::string buffer_;
   bool ok_ = true;
 };
 

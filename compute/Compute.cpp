@@ -26,6 +26,7 @@ std::string_view TrimBlanks(std::string_view s) noexcept {
 
 // Trims a field's text in place, writing it back to the field when blanks were removed.
 void TrimField(ComputeHost& host, ComputeField field, std::string& text) {
+  if (text.empty() || (text.front() != ' ' && text.back() != ' ')) return;
   const std::string_view trimmed = TrimBlanks(text);
   if (trimmed.size() == text.size()) return;
   text = std::string(trimmed);
