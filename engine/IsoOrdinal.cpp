@@ -106,9 +106,10 @@ bool HasIsoWeek53(std::int32_t isoYear) noexcept {
 
 Jdn IsoWeekOneMonday(std::int32_t isoYear) noexcept {
   const Jdn j = FirstOfJanuary(isoYear);
-  const std::int16_t w = DayOfWeek(j);  // 0 = Sunday
-  if (w <= 4) return j - (w - 1);       // Sunday: the next day; Tuesday..Thursday: back
-  return j + (w == 5 ? 3 : 2);          // Friday, Saturday: the following Monday
+  // Days since Monday of 1 January (JDN 0 was a Monday): Monday..Thursday go back to the
+  // Monday of their week, Friday..Sunday on to the next Monday.
+  const auto sinceMonday = static_cast<Jdn>(static_cast<std::uint64_t>(j + WeekShift) % 7);  // [0, 6]
+  return j - sinceMonday + (sinceMonday >= 4 ? 7 : 0);
 }
 
 void JdnToIsoWeekDate(IsoWeekDate& date) noexcept {
