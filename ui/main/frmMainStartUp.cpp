@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QThread>
 #include <QTimer>
 
 #include "compute/Compute.h"
@@ -22,18 +23,9 @@
 #include "ui/main/UserFile.h"
 #include "ui/main/frmMain.h"
 
-#if __has_include("ui/month/frmDisplayMonth.h")
-#include "ui/month/frmDisplayMonth.h"
-#define VALDORA_HAS_MONTH_WINDOW 1
-#endif
-#if __has_include("ui/output/frmLargeDisplay.h")
-#include "ui/output/frmLargeDisplay.h"
-#define VALDORA_HAS_LARGE_DISPLAY 1
-#endif
-#if __has_include("ui/help/frmHelp.h")
 #include "ui/help/frmHelp.h"
-#define VALDORA_HAS_HELP_WINDOW 1
-#endif
+#include "ui/month/frmDisplayMonth.h"
+#include "ui/output/frmLargeDisplay.h"
 
 using namespace valdora;
 
@@ -52,25 +44,18 @@ void SetChecked(QCheckBox* box, std::int16_t value) { box->setChecked(value == 1
 
 // Month window options: first day of the week and calendar.
 void SetMonthWindowOptions(bool monday, bool julian) {
-#ifdef VALDORA_HAS_MONTH_WINDOW
   frmDisplayMonth& month = frmDisplayMonth::instance();
   (monday ? month.optMonday : month.optSunday)->setChecked(true);
   (julian ? month.optJulian : month.optCommonEra)->setChecked(true);
-#else
-  (void)monday;
-  (void)julian;
-#endif
 }
 
 void MonthWindowOptions(bool& monday, bool& julian) {
   monday = false;
   julian = false;
-#ifdef VALDORA_HAS_MONTH_WINDOW
   if (!frmDisplayMonth::exists()) return;
   frmDisplayMonth& month = frmDisplayMonth::instance();
   monday = !month.optSunday->isChecked();
   julian = !month.optCommonEra->isChecked();
-#endif
 }
 }  // namespace
 
@@ -105,8 +90,8 @@ bool frmMain::Form_Load() {
 void frmMain::InitialiseProgram() {
   intTextLanguage = intEnglish;
   GenerateText();
-  DateSeparator = "-";
-  ThousandsSeparator = ",";
+  DateSeparator.assign(1, '-');
+  ThousandsSeparator.assign(1, ',');
   SetStartValues();
   ApplyColours();
   SetDefaultOptions();
@@ -252,18 +237,15 @@ void frmMain::cmdQuit_Click() {
   blnQuitting = true;
   Clock->stop();
   // Every window closes and the program ends.
-#ifdef VALDORA_HAS_MONTH_WINDOW
   if (frmDisplayMonth::exists()) frmDisplayMonth::unload();
-#endif
-#ifdef VALDORA_HAS_LARGE_DISPLAY
   if (frmLargeDisplay::exists()) frmLargeDisplay::unload();
-#endif
-#ifdef VALDORA_HAS_HELP_WINDOW
   if (frmHelp::exists()) frmHelp::unload();
-#endif
   if (frmClearOneTextBox::exists()) frmClearOneTextBox::unload();
   close();
-  QCoreApplication::exit(0);
+  QApplication::closeAllWindows();
+  // Ends the running event loop. Without one (the window driven directly) nothing is to end,
+  // and an exit now would make every later event loop return at once.
+  if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
 void frmMain::Form_Unload() {

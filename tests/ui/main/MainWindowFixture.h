@@ -46,6 +46,8 @@ struct Recorder {
 inline void PrepareProgram() {
   valdora::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
   valdora::SetFixedToday(2008, 7, 12);
+  std::string message;
+  QVERIFY2(valdora::LoadProgramText("vdr.dat", message) >= 1, message.c_str());
 }
 
 // Starts a main window as the program does; null (after a failed QVERIFY) on failure.
