@@ -5,17 +5,15 @@
 
 namespace valdora {
 
-CliHost::CliHost(const CliSettings& settings, std::string* sink)
-    : settings_(settings), out_(sink ? sink : &output_), days_(!settings.months) {
-  output_.reserve(256);
-}
+CliHost::CliHost(const CliSettings& settings, AnswerBuffer* sink)
+    : settings_(settings), out_(sink ? sink : &output_), days_(!settings.months) {}
 
 void CliHost::Begin(std::string_view first, std::string_view diff, std::string_view second) {
   fields_[0].assign(first);
   fields_[1].assign(diff);
   fields_[2].assign(second);
-  if (out_ == &output_) output_.clear();
-  start_ = out_->size();
+  if (out_ == &output_) output_.Clear();
+  start_ = out_->Size();
   messageShown_ = false;
   message_.clear();
   days_ = !settings_.months;
@@ -26,12 +24,9 @@ std::string_view CliHost::ResultLine() const noexcept {
   return out.substr(0, out.find('\r'));  // every line break of the output is "\r\n"
 }
 
-void CliHost::KeepResultLine() {
-  const std::size_t end = out_->find('\r', start_);
-  if (end != std::string::npos) out_->resize(end);
-}
+void CliHost::KeepResultLine() { out_->Truncate(start_ + ResultLine().size()); }
 
-void CliHost::DiscardOutput() { out_->resize(start_); }
+void CliHost::DiscardOutput() { out_->Truncate(start_); }
 
 std::string CliHost::FieldText(ComputeField field) const { return fields_[Index(field)]; }
 
@@ -52,7 +47,7 @@ bool CliHost::DaysSelected() const { return days_; }
 void CliHost::SelectDays() { days_ = true; }
 void CliHost::SetTheFocus() {}
 
-void CliHost::AppendOutput(std::string_view text) { out_->append(text); }
+void CliHost::AppendOutput(std::string_view text) { out_->Append(text); }
 
 void CliHost::MoveOutputCaretToEnd(bool) {}
 

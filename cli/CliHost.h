@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/AnswerBuffer.h"
 #include "compute/ComputeHost.h"
 #include "engine/DateTypes.h"
 
@@ -28,8 +29,8 @@ struct CliSettings {
 class CliHost final : public ComputeHost {
  public:
   // The output window's text goes to `sink` when given (appended after what it holds, so
-  // that a batch writes its answers in place), else into the host's own string.
-  explicit CliHost(const CliSettings& settings, std::string* sink = nullptr);
+  // that a batch writes its answers in place), else into the host's own buffer.
+  explicit CliHost(const CliSettings& settings, AnswerBuffer* sink = nullptr);
   CliHost(const CliHost&) = delete;
   CliHost& operator=(const CliHost&) = delete;
 
@@ -46,7 +47,7 @@ class CliHost final : public ComputeHost {
   // The last message box's text (line breaks as the box has them: "\r\n").
   const std::string& Message() const noexcept { return message_; }
   ComputeBox MessageBox() const noexcept { return box_; }
-  std::string_view Output() const noexcept { return std::string_view(*out_).substr(start_); }
+  std::string_view Output() const noexcept { return out_->View().substr(start_); }
   const std::string& Field(ComputeField field) const noexcept { return fields_[Index(field)]; }
   bool UnitIsDays() const noexcept { return days_; }
 
@@ -75,8 +76,8 @@ class CliHost final : public ComputeHost {
 
   CliSettings settings_;
   std::array<std::string, 3> fields_;
-  std::string output_;
-  std::string* out_;       // output_ or the sink
+  AnswerBuffer output_{256};
+  AnswerBuffer* out_;      // output_ or the sink
   std::size_t start_ = 0;  // where this computation's output begins in *out_
   std::string message_;
   ComputeBox box_ = BoxResultOutOfRange;

@@ -21,27 +21,26 @@ void Compute(CliHost& host) {
 }
 
 // Appends `text` with every line break ("\r\n", "\r" or "\n") replaced by `blank`.
-void AppendFlattened(std::string& out, std::string_view text, std::string_view blank) {
+template <class Buffer>
+void AppendFlattened(Buffer& out, std::string_view text, char blank) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (c == '\r' || c == '\n') {
       if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      out.append(blank);
+      out.push_back(blank);
     } else {
       out.push_back(c);
     }
   }
 }
 
-void AppendFields(std::string& out, const CliHost& host) {
-  out.append(host.Field(ComputeField::FirstDate));
-  out.push_back('\t');
-  out.append(host.Field(ComputeField::DateDiff));
-  out.push_back('\t');
-  out.append(host.Field(ComputeField::SecondDate));
+// The three fields, separated by tabs.
+std::string FieldsText(const CliHost& host) {
+  return host.Field(ComputeField::FirstDate) + '\t' + host.Field(ComputeField::DateDiff) + '\t' +
+         host.Field(ComputeField::SecondDate);
 }
 
-bool WriteAll(std::FILE* out, const std::string& text) {
+bool WriteAll(std::FILE* out, std::string_view text) {
   return text.empty() || std::fwrite(text.data(), 1, text.size(), out) == text.size();
 }
 
@@ -49,9 +48,8 @@ bool WriteAll(std::FILE* out, const std::string& text) {
 class BatchRunner {
  public:
   BatchRunner(const CliCommand& command, std::FILE* out)
-      : host_(command.settings, &buffer_), printFields_(command.printFields), out_(out) {
-    buffer_.reserve(kFlushAt + 4096);
-  }
+      : buffer_(kFlushAt + 4096), host_(command.settings, &buffer_),
+        printFields_(command.printFields), out_(out) {}
 
   void Line(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -68,36 +66,43 @@ class BatchRunner {
     Compute(host_);
     if (host_.MessageShown()) {
       host_.DiscardOutput();
-      buffer_.append("error: ");
-      AppendFlattened(buffer_, host_.Message(), " ");
+      buffer_.Append("error: ");
+      BufferAppender appender{buffer_};
+      AppendFlattened(appender, host_.Message(), ' ');
     } else {
       host_.KeepResultLine();
     }
     if (printFields_) {
-      buffer_.push_back('\t');
-      AppendFields(buffer_, host_);
+      buffer_.Append('\t');
+      buffer_.Append(FieldsText(host_));
     }
-    buffer_.push_back('\n');
-    if (buffer_.size() >= kFlushAt) Flush();
+    buffer_.Append('\n');
+    if (buffer_.Size() >= kFlushAt) Flush();
   }
 
   void TooLong() {
-    buffer_.append("error: input line longer than ");
-    buffer_.append(std::to_string(MaxBatchLine));
-    buffer_.append(" bytes\n");
-    if (buffer_.size() >= kFlushAt) Flush();
+    buffer_.Append("error: input line longer than ");
+    buffer_.Append(std::to_string(MaxBatchLine));
+    buffer_.Append(" bytes\n");
+    if (buffer_.Size() >= kFlushAt) Flush();
   }
 
   // False when the output could not be written.
   bool Flush() {
-    ok_ = ok_ && WriteAll(out_, buffer_);
-    buffer_.clear();
+    ok_ = ok_ && WriteAll(out_, buffer_.View());
+    buffer_.Clear();
     return ok_;
   }
 
  private:
   static constexpr std::size_t kFlushAt = 256 * 1024;
-  std::string buffer_;  // answers not yet written; also the host's output window
+  // AppendFlattened's view of the buffer.
+  struct BufferAppender {
+    AnswerBuffer& buffer;
+    void push_back(char c) { buffer.Append(c); }
+  };
+
+  AnswerBuffer buffer_;  // answers not yet written; also the host's output window
   CliHost host_;
   bool printFields_;
   std::FILE* out_;
@@ -113,13 +118,13 @@ int RunOneComputation(const CliCommand& command, std::FILE* out, std::FILE* err)
   std::string text(host.ResultLine());
   text.push_back('\n');
   if (command.printFields) {
-    AppendFields(text, host);
+    text += FieldsText(host);
     text.push_back('\n');
   }
   WriteAll(out, text);
   if (!host.MessageShown()) return std::fflush(out) == 0 ? 0 : 1;
   std::string message;
-  AppendFlattened(message, host.Message(), "\n");
+  AppendFlattened(message, host.Message(), '\n');
   message.push_back('\n');
   WriteAll(err, message);
   std::fflush(out);
