@@ -91,6 +91,28 @@ TEST_P(DayArithmetic, SubtractingThenAddingGivesTheSecondDateBack) {
   }
 }
 
+TEST_P(DayArithmetic, BothPropertiesHoldOverTheWholeRange) {
+  // Julian day numbers near the limits and differences of up to a billion days.
+  host.firstCal = host.secondCal = JDN;
+  std::uniform_int_distribution<Jdn> pick(-2000000000, 2000000000);
+  std::uniform_int_distribution<std::int32_t> size(2, 1000000000);
+  for (int i = 0; i < 3000; ++i) {
+    Jdn a = pick(rng);
+    while (!IsWorkday(a)) ++a;
+    std::int32_t d = size(rng);
+    if (a > 0) d = -d;  // towards zero, so that the result stays within the limits
+    host.Compute(FormatJdn(a), std::to_string(d), "");
+    ASSERT_TRUE(host.messages.empty()) << a << " + " << d;
+    const std::string b = host.Second();
+    host.Compute(FormatJdn(a), "", b);
+    ASSERT_EQ(host.Diff(), FormatJdn(d)) << a << " + " << d;
+    host.Compute("", std::to_string(-d), FormatJdn(a));
+    ASSERT_TRUE(host.messages.empty()) << a << " - " << -d;
+    host.Compute(host.First(), std::to_string(-d), "");
+    ASSERT_EQ(host.Second(), FormatJdn(a)) << a << " - " << -d;
+  }
+}
+
 TEST_P(DayArithmetic, CountAgreesWithCountingDayByDay) {
   std::uniform_int_distribution<int> span(-30, 30);
   for (int i = 0; i < 3000; ++i) {
