@@ -81,7 +81,7 @@ void frmClearOneTextBox::Form_Load() { optClearDateDiff->setChecked(true); }
 
 void frmClearOneTextBox::Form_Activate() {
   if (frmMain* main = frmMain::current()) {
-    const QPoint origin = main->geometry().topLeft();
+    const QPoint origin = main->pos();  // the outer left and top of the main window
     move(origin.x() + main->Frame3->x() + TwipsToPixels(50), origin.y() + TwipsToPixels(2850));
   }
   if (optCancel->isChecked()) optClearDateDiff->setChecked(true);

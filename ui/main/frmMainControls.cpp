@@ -275,7 +275,7 @@ void frmMain::BuildControls() {
   window->addLayout(commands);
   window->addLayout(output, 1);
   txbOutput->setMinimumHeight(TwipsToPixels(2000));
-  resize(TwipsToPixels(15500), TwipsToPixels(10500));
+  resize(TwipsToPixels(15500), TwipsToPixels(9600));
 }
 
 void frmMain::ConnectControls() {

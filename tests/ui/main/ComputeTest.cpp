@@ -2,6 +2,7 @@
 // Compute button, and the output line compared with what valdora-cli writes for the same
 // inputs; the clear-field dialog's four answers; the messages with their texts and titles.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -12,6 +13,7 @@
 
 #include "MainWindowFixture.h"
 #include "compute/Compute.h"
+#include "ui/common/Metrics.h"
 
 using namespace valdora;
 using namespace testing_main;
@@ -218,6 +220,9 @@ class ComputeTest : public QObject {
         QTest::mouseClick(dialog.cmdContinue, Qt::LeftButton);
       });
       QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
+      // Placed over the main window's input fields.
+      const QPoint expected = w->pos() + QPoint(w->Frame3->x() + TwipsToPixels(50), TwipsToPixels(2850));
+      if (frmClearOneTextBox::instance().pos() != expected) return QStringLiteral("misplaced");
       return preselected;
     };
     QCOMPARE(askOnce("optClearSecondDate"), QStringLiteral("optClearDateDiff"));
