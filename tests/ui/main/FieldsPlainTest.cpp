@@ -3,8 +3,6 @@
 #include <QTest>
 #include <string>
 
-#include "engine/CalendarText.h"
-#include "engine/DateCore.h"
 #include "engine/DateTypes.h"
 #include "ui/main/FieldDates.h"
 #include "ui/main/FieldKeys.h"
@@ -96,24 +94,6 @@ class FieldsPlainTest : public QObject {
     QCOMPARE(RewriteHyphenForm(text, hyphen), rewritten);
   }
 
-  // One step forward and back in every calendar moves by exactly one day and returns the
-  // same text.
-  void stepInEveryCalendar() {
-    const Jdn start = 2454660;  // 2008-07-12
-    for (CalendarCode cal : {CE, JC, JDN, ORD, ISO, LPW, LPM}) {
-      std::string text;
-      QVERIFY(WriteDateInCalendar(start, cal, YMD, true, text));
-      std::string next;
-      QCOMPARE(StepDateText(text, cal, YMD, true, 1, next), FieldDateOutcome::Written);
-      Jdn jdn = 0;
-      QCOMPARE(ReadDateInCalendar(next, cal, YMD, true, jdn), StatusValid);
-      QCOMPARE(jdn, start + 1);
-      std::string back;
-      QCOMPARE(StepDateText(next, cal, YMD, true, -1, back), FieldDateOutcome::Written);
-      QCOMPARE(back, text);
-    }
-  }
-
   void stepOutcomes() {
     std::string out = "untouched";
     QCOMPARE(StepDateText("2000-12-31", CE, YMD, true, 1, out), FieldDateOutcome::Written);
@@ -147,18 +127,6 @@ class FieldsPlainTest : public QObject {
              FieldDateOutcome::ResultOutOfRange);
     QCOMPARE(ConvertDateText("abc", JDN, CE, YMD, true, out), FieldDateOutcome::NotValid);
     QCOMPARE(out, std::string("untouched"));
-  }
-
-  void todayInEveryCalendar() {
-    SetFixedToday(2008, 7, 12);
-    QCOMPARE(TodayInCalendar(CE, DMY, true), std::string("12-07-2008"));
-    QCOMPARE(TodayInCalendar(JC, YMD, true), std::string("2008-06-29"));
-    QCOMPARE(TodayInCalendar(JDN, YMD, true), std::string("2,454,660"));
-    QCOMPARE(TodayInCalendar(ORD, YMD, false), std::string("2008194"));
-    QCOMPARE(TodayInCalendar(ISO, YMD, true), std::string("2008-W28-6"));
-    QCOMPARE(TodayInCalendar(LPW, YMD, true), std::string("2008-29-6"));
-    QCOMPARE(TodayInCalendar(LPM, YMD, true), std::string("2008-07-20"));
-    UseSystemToday();
   }
 };
 
