@@ -101,15 +101,17 @@ bool SplitIsoText(std::string_view text, IsoTextParts& parts) noexcept {
 }  // namespace
 
 bool HasIsoWeek53(std::int32_t isoYear) noexcept {
-  return YearEndWeekday(isoYear) == 4 || YearEndWeekday(static_cast<std::int64_t>(isoYear) - 1) == 3;
+  return YearEndWeekday(isoYear) == 4 ||
+         YearEndWeekday(static_cast<std::int64_t>(isoYear) - 1) == 3;
 }
 
 Jdn IsoWeekOneMonday(std::int32_t isoYear) noexcept {
-  const Jdn j = FirstOfJanuary(isoYear);
+  const std::int64_t j = FirstOfJanuary(isoYear);
   // Days since Monday of 1 January (JDN 0 was a Monday): Monday..Thursday go back to the
   // Monday of their week, Friday..Sunday on to the next Monday.
-  const auto sinceMonday = static_cast<Jdn>(static_cast<std::uint64_t>(j + WeekShift) % 7);  // [0, 6]
-  return j - sinceMonday + (sinceMonday >= 4 ? 7 : 0);
+  const auto sinceMonday =
+      static_cast<std::int64_t>(static_cast<std::uint64_t>(j + WeekShift) % 7);  // [0, 6]
+  return static_cast<Jdn>(j - sinceMonday + (sinceMonday >= 4 ? 7 : 0));
 }
 
 void JdnToIsoWeekDate(IsoWeekDate& date) noexcept {

@@ -143,7 +143,8 @@ ParseStatus SplitLeapWeekText(std::string_view input, std::int32_t& year, std::i
 
 std::int64_t LeapWeekYearStart(std::int32_t year) noexcept {
   // Cycles before the year by floor division on the shifted (non-negative) year.
-  const auto shifted = static_cast<std::uint64_t>(year - 1 + 400 * LeapWeekShiftCycles);
+  const auto shifted =
+      static_cast<std::uint64_t>(static_cast<std::int64_t>(year) - 1 + 400 * LeapWeekShiftCycles);
   const auto cycles = static_cast<std::int64_t>(shifted / 400) - LeapWeekShiftCycles;
   const auto k = static_cast<std::int32_t>(shifted % 400);  // year of the cycle - 1, [0, 399]
   return LeapWeekEpochJdn + cycles * LeapWeekCycleDays + 7 * CycleYearStartWeek(k);
@@ -158,13 +159,14 @@ std::int16_t CheckLeapWeekDate(const LeapWeekDate& date) noexcept {
 }
 
 void JdnToLeapWeek(LeapWeekDate& date) noexcept {
-  const auto shifted = static_cast<std::uint64_t>(static_cast<std::int64_t>(date.jdn) -
-                                                  LeapWeekEpochJdn +
-                                                  LeapWeekShiftCycles * LeapWeekCycleDays);
+  const auto shifted =
+      static_cast<std::uint64_t>(static_cast<std::int64_t>(date.jdn) - LeapWeekEpochJdn +
+                                 LeapWeekShiftCycles * LeapWeekCycleDays);
   const auto cycles = static_cast<std::int64_t>(shifted / LeapWeekCycleDays) - LeapWeekShiftCycles;
-  const auto r = static_cast<std::int32_t>(shifted % LeapWeekCycleDays);  // day of cycle [0, 146096]
-  const std::int32_t w = r / 7;                // week of the cycle [0, 20870]
-  const std::int32_t k = CycleYearOfWeek(w);   // [0, 399]
+  const auto r =
+      static_cast<std::int32_t>(shifted % LeapWeekCycleDays);  // day of cycle [0, 146096]
+  const std::int32_t w = r / 7;                                // week of the cycle [0, 20870]
+  const std::int32_t k = CycleYearOfWeek(w);                   // [0, 399]
   date.year = static_cast<std::int32_t>(cycles * 400 + k + 1);
   date.week = static_cast<std::int16_t>(w - CycleYearStartWeek(k) + 1);  // [1, 53]
   date.weekday = static_cast<std::int16_t>(r - 7 * w + 1);               // [1, 7]
@@ -176,8 +178,8 @@ bool LeapWeekToMonthForm(LeapWeekDate& date) noexcept {
   if (date.status < 0) return false;
   const std::int32_t month = MonthWeeks.monthOfWeek[date.week];  // week checked: [1, 53]
   date.month = static_cast<std::int16_t>(month);
-  date.dayOfMonth = static_cast<std::int16_t>(
-      (date.week - MonthWeeks.weeksBefore[month] - 1) * 7 + date.weekday);  // [1, 35]
+  date.dayOfMonth = static_cast<std::int16_t>((date.week - MonthWeeks.weeksBefore[month] - 1) * 7 +
+                                              date.weekday);  // [1, 35]
   return true;
 }
 
@@ -195,7 +197,8 @@ bool MonthFormToLeapWeek(LeapWeekDate& date) noexcept {
     return false;
   }
   date.status = 0;
-  date.week = static_cast<std::int16_t>((date.dayOfMonth - 1) / 7 + MonthWeeks.weeksBefore[date.month] + 1);
+  date.week =
+      static_cast<std::int16_t>((date.dayOfMonth - 1) / 7 + MonthWeeks.weeksBefore[date.month] + 1);
   date.weekday = static_cast<std::int16_t>((date.dayOfMonth - 1) % 7 + 1);
   return true;
 }
@@ -208,7 +211,8 @@ bool LeapWeekToJdn(LeapWeekDate& date) noexcept {
   date.status = CheckLeapWeekDate(date);
   if (date.status < 0) return false;
   // |year| <= MaxAbsYear keeps the day within about +-2.12e9.
-  date.jdn = static_cast<Jdn>(LeapWeekYearStart(date.year) + (date.week - 1) * 7 + date.weekday - 1);
+  date.jdn =
+      static_cast<Jdn>(LeapWeekYearStart(date.year) + (date.week - 1) * 7 + date.weekday - 1);
   return true;
 }
 

@@ -22,7 +22,7 @@ struct LeapWeekDate {
   std::int16_t status = 0;
 };
 
-inline constexpr Jdn LeapWeekEpochJdn = 1721419;  // Monday, first day of year 1
+inline constexpr Jdn LeapWeekEpochJdn = 1721419;           // Monday, first day of year 1
 inline constexpr std::int32_t LeapWeekCycleDays = 146097;  // 400 years
 inline constexpr std::int32_t LeapWeekCycleLeapYears = 71;
 static_assert(400 * 364 + LeapWeekCycleLeapYears * 7 == LeapWeekCycleDays);

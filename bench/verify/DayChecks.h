@@ -26,7 +26,9 @@ struct DayForms {
   std::int32_t dayOfWeek = 0;  // 0 = Sunday
 };
 
-inline bool RefGregorianLeap(std::int64_t y) { return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0); }
+inline bool RefGregorianLeap(std::int64_t y) {
+  return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
+}
 inline bool RefJulianLeap(std::int64_t y) { return y % 4 == 0; }
 inline bool RefLeapWeekLeap(std::int64_t y) {
   std::int64_t r = (71 * y + 203) % 400;
@@ -102,13 +104,13 @@ bool IsNextDay(std::int64_t y, std::int64_t m, std::int64_t d, std::int64_t ny, 
 inline const char* CheckSuccessor(const DayForms& prev, const DayForms& next) noexcept {
   if (next.jdn != prev.jdn + 1) return "days are not consecutive";
   if (next.dayOfWeek != (prev.dayOfWeek + 1) % 7) return "day of week does not advance by one";
-  if (!IsNextDay(prev.ce.year, prev.ce.month, prev.ce.day, next.ce.year, next.ce.month,
-                 next.ce.day, [](std::int64_t y, std::int64_t m) {
+  if (!IsNextDay(prev.ce.year, prev.ce.month, prev.ce.day, next.ce.year, next.ce.month, next.ce.day,
+                 [](std::int64_t y, std::int64_t m) {
                    return RefMonthDays(static_cast<std::int32_t>(m), RefGregorianLeap(y));
                  }))
     return "CE date does not advance by one day";
-  if (!IsNextDay(prev.jc.year, prev.jc.month, prev.jc.day, next.jc.year, next.jc.month,
-                 next.jc.day, [](std::int64_t y, std::int64_t m) {
+  if (!IsNextDay(prev.jc.year, prev.jc.month, prev.jc.day, next.jc.year, next.jc.month, next.jc.day,
+                 [](std::int64_t y, std::int64_t m) {
                    return RefMonthDays(static_cast<std::int32_t>(m), RefJulianLeap(y));
                  }))
     return "JC date does not advance by one day";
@@ -120,8 +122,8 @@ inline const char* CheckSuccessor(const DayForms& prev, const DayForms& next) no
     if (b.isoYear != a.isoYear || b.week != a.week || b.weekday != a.weekday + 1)
       return "ISO weekday does not advance by one";
   } else {
-    const bool weekOne = (next.ce.month == 12 && next.ce.day >= 29) ||
-                         (next.ce.month == 1 && next.ce.day <= 4);
+    const bool weekOne =
+        (next.ce.month == 12 && next.ce.day >= 29) || (next.ce.month == 1 && next.ce.day <= 4);
     if (weekOne) {
       const std::int32_t year = next.ce.month == 1 ? next.ce.year : next.ce.year + 1;
       if (b.isoYear != year || b.week != 1 || b.weekday != 1 || a.isoYear != year - 1)

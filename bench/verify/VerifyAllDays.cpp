@@ -57,8 +57,10 @@ const char* CheckAnchors() {
   if (a.ce.year != 1 || a.ce.month != 1 || a.ce.day != 1 || a.dayOfWeek != 1)
     return "JDN 1721426 is not Monday 0001-01-01 CE";
   const DayForms b = ConvertDay(2458848);  // 2019-12-30 CE
-  if (b.jc.year != 2019 || b.jc.month != 12 || b.jc.day != 17) return "JDN 2458848 is not 2019-12-17 JC";
-  if (b.iso.isoYear != 2020 || b.iso.week != 1 || b.iso.weekday != 1) return "JDN 2458848 is not 2020-W01-1";
+  if (b.jc.year != 2019 || b.jc.month != 12 || b.jc.day != 17)
+    return "JDN 2458848 is not 2019-12-17 JC";
+  if (b.iso.isoYear != 2020 || b.iso.week != 1 || b.iso.weekday != 1)
+    return "JDN 2458848 is not 2020-W01-1";
   if (b.leap.year != 2020 || b.leap.week != 2 || b.leap.weekday != 1 || b.leap.month != 1 ||
       b.leap.dayOfMonth != 8)
     return "JDN 2458848 is not 2020-02-1 LPW, 2020-01-08 LPM";

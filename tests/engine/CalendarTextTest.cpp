@@ -73,7 +73,8 @@ TEST_F(CalendarText, ReservedCodesHaveNoText) {
 
 TEST_F(CalendarText, WrittenTextsReadBackUnderEverySetting) {
   std::mt19937 rng(31337);
-  std::uniform_int_distribution<Jdn> anyDay(MinJdn, MaxJdn), ordinalDay(FirstOrdinalJdn, LastOrdinalJdn);
+  std::uniform_int_distribution<Jdn> anyDay(MinJdn, MaxJdn),
+      ordinalDay(FirstOrdinalJdn, LastOrdinalJdn);
   for (const char* dateSep : {"-", "/", "."}) {
     for (const char* thousands : {",", ".", ""}) {
       DateSeparator = std::string(dateSep);
@@ -110,7 +111,8 @@ TEST_F(CalendarText, HostileStringsGiveAStatusAndLeaveTheDay) {
     for (std::size_t n = length(rng); n > 0; --n) text.push_back(alphabet[pick(rng)]);
     for (const CalendarCode cal : {CE, JC, JDN, ORD, ISO, LPW, LPM}) {
       Jdn jdn = 12345;
-      const ParseStatus status = ReadDateInCalendar(text, cal, static_cast<DateFormat>(i % 3), i % 2, jdn);
+      const ParseStatus status =
+          ReadDateInCalendar(text, cal, static_cast<DateFormat>(i % 3), i % 2, jdn);
       ASSERT_TRUE(status >= -1 && status <= 1) << text;
       if (status != 1) {
         ASSERT_EQ(jdn, 12345) << text;

@@ -14,7 +14,8 @@
 namespace valdora {
 namespace {
 
-EuroDate Date(std::int32_t y, std::int32_t m, std::int32_t d, std::int16_t letter = GregorianLetter) {
+EuroDate Date(std::int32_t y, std::int32_t m, std::int32_t d,
+              std::int16_t letter = GregorianLetter) {
   EuroDate date{y, m, d, letter, 0};
   EuroDateToJdn(date);
   return date;
@@ -35,7 +36,8 @@ IsoWeekDate Iso(std::int32_t y, std::int32_t w, std::int32_t d) {
 // Month lengths written out, for adding back independently of the engine.
 std::int32_t MonthLength(std::int32_t y, std::int32_t m, std::int16_t letter) {
   constexpr std::int32_t days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = letter == JulianLetter ? y % 4 == 0 : (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0));
+  const bool leap =
+      letter == JulianLetter ? y % 4 == 0 : (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0));
   return m == 2 && leap ? 29 : days[m - 1];
 }
 
@@ -45,16 +47,17 @@ TEST(Difference, YearsMonthsDays) {
     std::int32_t years;
     std::int16_t months, days;
   };
-  for (const Case& c : {Case{Date(2019, 3, 15), Date(2021, 3, 14), 1, 11, 27},
-                        Case{Date(2019, 12, 31), Date(2020, 3, 1), 0, 2, 1},
-                        Case{Date(2020, 2, 29), Date(2021, 2, 28), 0, 11, 30},
-                        Case{Date(2020, 2, 29), Date(2021, 3, 1), 1, 0, 1},
-                        Case{Date(2020, 1, 31), Date(2020, 2, 29), 0, 0, 29},
-                        Case{Date(2020, 1, 31), Date(2020, 3, 31), 0, 2, 0},
-                        Case{Date(2020, 5, 5), Date(2020, 5, 5), 0, 0, 0},
-                        Case{Date(-44, 3, 15), Date(2020, 3, 15), 2064, 0, 0},
-                        Case{Date(1900, 1, 31, JulianLetter), Date(1900, 3, 1, JulianLetter), 0, 1, 1},
-                        Case{Date(1900, 1, 31), Date(1900, 3, 1), 0, 1, 1}}) {
+  for (const Case& c :
+       {Case{Date(2019, 3, 15), Date(2021, 3, 14), 1, 11, 27},
+        Case{Date(2019, 12, 31), Date(2020, 3, 1), 0, 2, 1},
+        Case{Date(2020, 2, 29), Date(2021, 2, 28), 0, 11, 30},
+        Case{Date(2020, 2, 29), Date(2021, 3, 1), 1, 0, 1},
+        Case{Date(2020, 1, 31), Date(2020, 2, 29), 0, 0, 29},
+        Case{Date(2020, 1, 31), Date(2020, 3, 31), 0, 2, 0},
+        Case{Date(2020, 5, 5), Date(2020, 5, 5), 0, 0, 0},
+        Case{Date(-44, 3, 15), Date(2020, 3, 15), 2064, 0, 0},
+        Case{Date(1900, 1, 31, JulianLetter), Date(1900, 3, 1, JulianLetter), 0, 1, 1},
+        Case{Date(1900, 1, 31), Date(1900, 3, 1), 0, 1, 1}}) {
     std::int32_t years = -9, status = -9;
     std::int16_t months = -9, days = -9;
     YearsMonthsDaysBetween(c.first, c.second, years, months, days, status);
@@ -85,7 +88,8 @@ TEST(Difference, IsoYearsWeeksDays) {
     std::int32_t years = -9, status = -9;
     std::int16_t weeks = -9, days = -9;
     IsoYearsWeeksDaysBetween(c.first, c.second, years, weeks, days, status);
-    const std::string label = FormatIsoWeekDate(c.first, 1) + " to " + FormatIsoWeekDate(c.second, 1);
+    const std::string label =
+        FormatIsoWeekDate(c.first, 1) + " to " + FormatIsoWeekDate(c.second, 1);
     EXPECT_EQ(status, 0) << label;
     EXPECT_EQ(years, c.years) << label;
     EXPECT_EQ(weeks, c.weeks) << label;
@@ -147,7 +151,8 @@ TEST(Difference, BreakdownsAddBack) {
   std::uniform_int_distribution<Jdn> anyDay(MinJdn, MaxJdn);
   std::uniform_int_distribution<int> spanKind(0, 3);
   for (int i = 0; i < 40000; ++i) {
-    const std::int64_t maxSpan = std::array<std::int64_t, 4>{40, 800, 40000, 4200000000}[spanKind(rng)];
+    const std::int64_t maxSpan =
+        std::array<std::int64_t, 4>{40, 800, 40000, 4200000000}[spanKind(rng)];
     Jdn a = anyDay(rng);
     const std::int64_t span = std::uniform_int_distribution<std::int64_t>(0, maxSpan)(rng);
     const Jdn b = static_cast<Jdn>(std::min<std::int64_t>(MaxJdn, a + span));
@@ -190,7 +195,8 @@ TEST(Difference, BreakdownsAddBack) {
     ASSERT_TRUE(days >= 0 && days <= 365) << a << " " << b;
     EuroDate ordA = ceA;
     const std::int32_t yearDays = DaysInYear(ceA.year + years, status);
-    const std::int16_t day = std::min<std::int16_t>(DayOfYear(ordA), static_cast<std::int16_t>(yearDays));
+    const std::int16_t day =
+        std::min<std::int16_t>(DayOfYear(ordA), static_cast<std::int16_t>(yearDays));
     ASSERT_EQ(OrdinalToJdn(ceA.year + years, day) + days, b) << a << " " << b;
   }
 }

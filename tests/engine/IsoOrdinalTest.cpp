@@ -27,11 +27,10 @@ TEST(IsoWeekDate, KnownDays) {
     Jdn jdn;
     std::int32_t year, week, weekday;
   };
-  for (const Case c : {Case{2458848, 2020, 1, 1}, Case{2459218, 2020, 53, 7},
-                       Case{2459219, 2021, 1, 1}, Case{2457021, 2015, 1, 1},
-                       Case{2459215, 2020, 53, 4}, Case{2458850, 2020, 1, 3},
-                       Case{2455200, 2009, 53, 7}, Case{2453373, 2004, 53, 7},
-                       Case{1721426, 1, 1, 1}}) {
+  for (const Case c :
+       {Case{2458848, 2020, 1, 1}, Case{2459218, 2020, 53, 7}, Case{2459219, 2021, 1, 1},
+        Case{2457021, 2015, 1, 1}, Case{2459215, 2020, 53, 4}, Case{2458850, 2020, 1, 3},
+        Case{2455200, 2009, 53, 7}, Case{2453373, 2004, 53, 7}, Case{1721426, 1, 1, 1}}) {
     const IsoWeekDate date = IsoOf(c.jdn);
     EXPECT_EQ(date.isoYear, c.year) << c.jdn;
     EXPECT_EQ(date.week, c.week) << c.jdn;
@@ -44,10 +43,8 @@ TEST(IsoWeekDate, KnownDays) {
 }
 
 TEST(IsoWeekDate, Week53YearsFollowTheWeekdayRule) {
-  for (const std::int32_t y : {2015, 2020, 2026, 2004, 2009, -2})
-    EXPECT_TRUE(HasIsoWeek53(y)) << y;
-  for (const std::int32_t y : {2019, 2021, 2000, -5, 0, 1})
-    EXPECT_FALSE(HasIsoWeek53(y)) << y;
+  for (const std::int32_t y : {2015, 2020, 2026, 2004, 2009, -2}) EXPECT_TRUE(HasIsoWeek53(y)) << y;
+  for (const std::int32_t y : {2019, 2021, 2000, -5, 0, 1}) EXPECT_FALSE(HasIsoWeek53(y)) << y;
   // A year has 53 weeks exactly when 371 days lie between its week-one Monday and the next.
   for (std::int32_t y = -2100; y <= 2500; ++y) {
     const Jdn length = IsoWeekOneMonday(y + 1) - IsoWeekOneMonday(y);
@@ -91,13 +88,13 @@ TEST(IsoWeekDate, TellsTheForm) {
     const char* text;
     std::int16_t form;
   };
-  for (const Case c : {Case{"2020-W01-1", -1}, Case{"2020W011", 1}, Case{"2020W01-1", 0},
-                       Case{"2020-W011", -1}, Case{"-44-W10-3", -1}, Case{"-44W103", 1},
-                       Case{"2020W-011", 0}, Case{"20-20W011", 0}, Case{"-W011", 0},
-                       Case{"W011", 0}, Case{"2020W01", 0}, Case{"2020W0111", 0},
-                       Case{"2020W001", 0}, Case{"2020W541", 0}, Case{"2020W018", 0},
-                       Case{"2020W010", 0}, Case{"2020w011", 0}, Case{"2020W0a1", 0},
-                       Case{"", 0}, Case{"W", 0}, Case{"-", 0}, Case{"2020-W01-1-", -1}}) {
+  for (const Case c :
+       {Case{"2020-W01-1", -1}, Case{"2020W011", 1},    Case{"2020W01-1", 0}, Case{"2020-W011", -1},
+        Case{"-44-W10-3", -1},  Case{"-44W103", 1},     Case{"2020W-011", 0}, Case{"20-20W011", 0},
+        Case{"-W011", 0},       Case{"W011", 0},        Case{"2020W01", 0},   Case{"2020W0111", 0},
+        Case{"2020W001", 0},    Case{"2020W541", 0},    Case{"2020W018", 0},  Case{"2020W010", 0},
+        Case{"2020w011", 0},    Case{"2020W0a1", 0},    Case{"", 0},          Case{"W", 0},
+        Case{"-", 0},           Case{"2020-W01-1-", -1}}) {
     EXPECT_EQ(IsoForm(c.text), c.form) << c.text;
   }
 }
@@ -108,15 +105,15 @@ TEST(IsoWeekDate, ReadsTypedDates) {
     ParseStatus status;
     std::int32_t year, week, weekday;
   };
-  for (const Case c : {Case{"2020-W53-7", 1, 2020, 53, 7}, Case{"2021-W53-1", 0, 0, 0, 0},
-                       Case{"2020W537", 1, 2020, 53, 7}, Case{"2020-W54-1", 0, 0, 0, 0},
-                       Case{"2020-W01-8", 0, 0, 0, 0}, Case{"2020w011", 0, 0, 0, 0},
-                       Case{"-44-W10-3", 1, -44, 10, 3}, Case{"5800000W011", -1, 0, 0, 0},
-                       Case{"-5800000W011", -1, 0, 0, 0}, Case{"5799999-W01-1", 1, 5799999, 1, 1},
-                       Case{"99999999999999999999W011", -1, 0, 0, 0},
-                       Case{" 2020 - W01 - 1 ", 1, 2020, 1, 1}, Case{"+2020W011", 1, 2020, 1, 1},
-                       Case{"-2-W53-4", 1, -2, 53, 4}, Case{"-5-W53-1", 0, 0, 0, 0},
-                       Case{"2020W-011", 0, 0, 0, 0}, Case{"-W011", 0, 0, 0, 0}}) {
+  for (const Case c :
+       {Case{"2020-W53-7", 1, 2020, 53, 7}, Case{"2021-W53-1", 0, 0, 0, 0},
+        Case{"2020W537", 1, 2020, 53, 7}, Case{"2020-W54-1", 0, 0, 0, 0},
+        Case{"2020-W01-8", 0, 0, 0, 0}, Case{"2020w011", 0, 0, 0, 0},
+        Case{"-44-W10-3", 1, -44, 10, 3}, Case{"5800000W011", -1, 0, 0, 0},
+        Case{"-5800000W011", -1, 0, 0, 0}, Case{"5799999-W01-1", 1, 5799999, 1, 1},
+        Case{"99999999999999999999W011", -1, 0, 0, 0}, Case{" 2020 - W01 - 1 ", 1, 2020, 1, 1},
+        Case{"+2020W011", 1, 2020, 1, 1}, Case{"-2-W53-4", 1, -2, 53, 4},
+        Case{"-5-W53-1", 0, 0, 0, 0}, Case{"2020W-011", 0, 0, 0, 0}, Case{"-W011", 0, 0, 0, 0}}) {
     IsoWeekDate date{9, 9, 9, 9};
     EXPECT_EQ(ParseIsoWeekDate(c.text, date), c.status) << c.text;
     if (c.status == 1) {
@@ -136,11 +133,11 @@ TEST(OrdinalDate, WritesAndTellsTheForm) {
     const char* text;
     std::int16_t form;
   };
-  for (const Case c : {Case{"2020366", 1}, Case{"2020-366", -1}, Case{"2019366", 0},
-                       Case{"2019-365", -1}, Case{"2019-000", 0}, Case{"2019-367", 0},
-                       Case{"2019/001", 0}, Case{"201900", 0}, Case{"20190011", 0},
-                       Case{"-019-001", 0}, Case{"2019-0a1", 0}, Case{"", 0}, Case{"2000366", 1},
-                       Case{"1900366", 0}, Case{"0000001", 1}}) {
+  for (const Case c :
+       {Case{"2020366", 1}, Case{"2020-366", -1}, Case{"2019366", 0}, Case{"2019-365", -1},
+        Case{"2019-000", 0}, Case{"2019-367", 0}, Case{"2019/001", 0}, Case{"201900", 0},
+        Case{"20190011", 0}, Case{"-019-001", 0}, Case{"2019-0a1", 0}, Case{"", 0},
+        Case{"2000366", 1}, Case{"1900366", 0}, Case{"0000001", 1}}) {
     EXPECT_EQ(OrdinalForm(c.text), c.form) << c.text;
   }
 }
@@ -152,15 +149,14 @@ TEST(OrdinalDate, ReadsTypedDates) {
     ParseStatus status;
     Jdn jdn;
   };
-  for (const Case c : {Case{"2020-366", 1, 1, 2459215}, Case{"2019-366", 1, 0, 0},
-                       Case{"0000-001", 1, -1, 0}, Case{"2020366", 1, 0, 0},
-                       Case{"2020366", 0, 1, 2459215}, Case{"2020-366", 0, 0, 0},
-                       Case{"202036", 0, 0, 0}, Case{"0001-001", 1, 1, FirstOrdinalJdn},
-                       Case{"9999-365", 1, 1, LastOrdinalJdn}, Case{"9999-366", 1, 0, 0},
-                       Case{"2020-000", 1, 0, 0}, Case{"2020-367", 1, 0, 0},
-                       Case{" 2020 - 001 ", 1, 1, 2458850}, Case{"-202-001", 1, 0, 0},
-                       Case{"2020-", 1, 0, 0}, Case{"", 0, 0, 0}, Case{"", 1, 0, 0},
-                       Case{"2020-1", 1, 0, 0}, Case{"+020001", 0, 0, 0}}) {
+  for (const Case c :
+       {Case{"2020-366", 1, 1, 2459215}, Case{"2019-366", 1, 0, 0}, Case{"0000-001", 1, -1, 0},
+        Case{"2020366", 1, 0, 0}, Case{"2020366", 0, 1, 2459215}, Case{"2020-366", 0, 0, 0},
+        Case{"202036", 0, 0, 0}, Case{"0001-001", 1, 1, FirstOrdinalJdn},
+        Case{"9999-365", 1, 1, LastOrdinalJdn}, Case{"9999-366", 1, 0, 0},
+        Case{"2020-000", 1, 0, 0}, Case{"2020-367", 1, 0, 0}, Case{" 2020 - 001 ", 1, 1, 2458850},
+        Case{"-202-001", 1, 0, 0}, Case{"2020-", 1, 0, 0}, Case{"", 0, 0, 0}, Case{"", 1, 0, 0},
+        Case{"2020-1", 1, 0, 0}, Case{"+020001", 0, 0, 0}}) {
     EuroDate date;
     EXPECT_EQ(ParseOrdinalDate(c.text, c.hyphen, date), c.status) << c.text;
     if (c.status == 1) {

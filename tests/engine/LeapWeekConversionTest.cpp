@@ -130,9 +130,9 @@ TEST(LeapWeekConversion, YearStartsAndLeapYears) {
     std::int32_t year;
     Jdn start;
   };
-  for (const Case c : {Case{1, 1721419}, Case{2020, 2458841}, Case{2021, 2459212},
-                       Case{-1, 1720691}, Case{0, 1721055}, Case{401, 1721419 + 146097},
-                       Case{-399, 1721419 - 146097}}) {
+  for (const Case c :
+       {Case{1, 1721419}, Case{2020, 2458841}, Case{2021, 2459212}, Case{-1, 1720691},
+        Case{0, 1721055}, Case{401, 1721419 + 146097}, Case{-399, 1721419 - 146097}}) {
     EXPECT_EQ(LeapWeekYearStart(c.year), c.start) << c.year;
   }
   std::vector<std::int32_t> leap;
@@ -175,11 +175,11 @@ TEST(LeapWeekConversion, ValidationStatuses) {
     bool ok;
     std::int16_t status;
   };
-  for (const Case c : {Case{2020, 12, 35, true, 0}, Case{2021, 12, 35, false, -3},
-                       Case{2021, 11, 29, false, -3}, Case{2021, 13, 1, false, -2},
-                       Case{2021, 0, 5, false, -2}, Case{2021, 1, 0, false, -3},
-                       Case{2021, 1, 35, true, 0}, Case{2021, 2, 28, true, 0},
-                       Case{2021, -1, 1, false, -2}, Case{2021, 1, -7, false, -3}}) {
+  for (const Case c :
+       {Case{2020, 12, 35, true, 0}, Case{2021, 12, 35, false, -3}, Case{2021, 11, 29, false, -3},
+        Case{2021, 13, 1, false, -2}, Case{2021, 0, 5, false, -2}, Case{2021, 1, 0, false, -3},
+        Case{2021, 1, 35, true, 0}, Case{2021, 2, 28, true, 0}, Case{2021, -1, 1, false, -2},
+        Case{2021, 1, -7, false, -3}}) {
     LeapWeekDate date;
     date.year = c.year;
     date.month = c.month;
@@ -192,10 +192,10 @@ TEST(LeapWeekConversion, ValidationStatuses) {
     std::int16_t week, weekday;
     std::int16_t status;
   };
-  for (const WeekCase c : {WeekCase{2021, 10, 0, -3}, WeekCase{2021, 10, 8, -3},
-                           WeekCase{2021, 53, 1, -3}, WeekCase{2020, 53, 7, 0},
-                           WeekCase{2020, 54, 1, -3}, WeekCase{2020, 0, 1, -3},
-                           WeekCase{MaxAbsYear + 1, 1, 1, -1}, WeekCase{-MaxAbsYear, 1, 1, 0}}) {
+  for (const WeekCase c :
+       {WeekCase{2021, 10, 0, -3}, WeekCase{2021, 10, 8, -3}, WeekCase{2021, 53, 1, -3},
+        WeekCase{2020, 53, 7, 0}, WeekCase{2020, 54, 1, -3}, WeekCase{2020, 0, 1, -3},
+        WeekCase{MaxAbsYear + 1, 1, 1, -1}, WeekCase{-MaxAbsYear, 1, 1, 0}}) {
     LeapWeekDate date;
     date.year = c.year;
     date.week = c.week;

@@ -39,7 +39,10 @@ TEST_F(LeapWeekText, WritesBothForms) {
   for (const Case c : {Case{9999, ",", "9999-01-1"}, Case{-9999, ",", "-9999-01-1"},
                        Case{10000, ",", "10,000-01-1"}, Case{-12345, ",", "-12,345-01-1"},
                        Case{5800000, ".", "5.800.000-01-1"}, Case{123456, "", "123456-01-1"},
-                       Case{-5800000, "\xE2\x80\xAF", "-5\xE2\x80\xAF" "800\xE2\x80\xAF" "000-01-1"},
+                       Case{-5800000, "\xE2\x80\xAF",
+                            "-5\xE2\x80\xAF"
+                            "800\xE2\x80\xAF"
+                            "000-01-1"},
                        Case{0, ",", "0-01-1"}, Case{5, ",", "5-01-1"}}) {
     SetLocaleGroupingSeparator(c.sep);
     LeapWeekDate d;
@@ -57,31 +60,30 @@ TEST_F(LeapWeekText, ReadsTypedDates) {
     ParseStatus status;
     Jdn jdn;
   };
-  for (const Case c : {
-           Case{"2020-02-1", false, 1, 2458848}, Case{"2020-01-08", true, 1, 2458848},
-           Case{"2020-01-08 LPM", true, 1, 2458848}, Case{" 2020 - 02 - 1 LPW", false, 1, 2458848},
-           Case{"2020-12-35", true, 1, 2458841 + 370}, Case{"2021-12-35", true, 0, 0},
-           Case{"2021-11-29", true, 0, 0}, Case{"2021-13-01", true, 0, 0},
-           Case{"2021-00-05", true, 0, 0}, Case{"2021-01-00", true, 0, 0},
-           Case{"2021-10-0", false, 0, 0}, Case{"2021-10-8", false, 0, 0},
-           // A week beyond the weeks of its year is no date of that year.
-           Case{"2021-53-1", false, 0, 0}, Case{"2020-53-1", false, 1, 2458841 + 364},
-           Case{"2020-54-1", false, 0, 0}, Case{"2021-00-1", false, 0, 0},
-           Case{"2021-999-1", false, 0, 0},
-           // Numbers too large for their fields, and years beyond the limit.
-           Case{"2021-32768-1", false, 0, 0}, Case{"2021-01-99999999999999999999", true, 0, 0},
-           Case{"5800001-01-01", true, -1, 0}, Case{"-5800001-01-1", false, -1, 0},
-           Case{"99999999999999999999999-01-01", true, -1, 0},
-           Case{"-5800000-01-1", false, 1, static_cast<Jdn>(LeapWeekYearStart(-5800000))},
-           Case{"5,800,000-01-01", true, 1, static_cast<Jdn>(LeapWeekYearStart(5800000))},
-           Case{"-1-01-1", false, 1, 1720691}, Case{"0-01-01", true, 1, 1721055},
-           // Malformed shapes.
-           Case{"", true, 0, 0}, Case{"-", true, 0, 0}, Case{"--", true, 0, 0},
-           Case{"---", true, 0, 0}, Case{"----", true, 0, 0}, Case{"2021-01", true, 0, 0},
-           Case{"2021-01-01-01", true, 0, 0}, Case{"2021--01-01", true, 0, 0},
-           Case{"-2021-01", true, 0, 0}, Case{"2021-01-", true, 0, 0},
-           Case{"-2021--1", true, 0, 0}, Case{"abc", false, 0, 0}, Case{"LPW", false, 0, 0},
-           Case{"2021/01/01", true, 0, 0}}) {
+  for (const Case c :
+       {Case{"2020-02-1", false, 1, 2458848}, Case{"2020-01-08", true, 1, 2458848},
+        Case{"2020-01-08 LPM", true, 1, 2458848}, Case{" 2020 - 02 - 1 LPW", false, 1, 2458848},
+        Case{"2020-12-35", true, 1, 2458841 + 370}, Case{"2021-12-35", true, 0, 0},
+        Case{"2021-11-29", true, 0, 0}, Case{"2021-13-01", true, 0, 0},
+        Case{"2021-00-05", true, 0, 0}, Case{"2021-01-00", true, 0, 0},
+        Case{"2021-10-0", false, 0, 0}, Case{"2021-10-8", false, 0, 0},
+        // A week beyond the weeks of its year is no date of that year.
+        Case{"2021-53-1", false, 0, 0}, Case{"2020-53-1", false, 1, 2458841 + 364},
+        Case{"2020-54-1", false, 0, 0}, Case{"2021-00-1", false, 0, 0},
+        Case{"2021-999-1", false, 0, 0},
+        // Numbers too large for their fields, and years beyond the limit.
+        Case{"2021-32768-1", false, 0, 0}, Case{"2021-01-99999999999999999999", true, 0, 0},
+        Case{"5800001-01-01", true, -1, 0}, Case{"-5800001-01-1", false, -1, 0},
+        Case{"99999999999999999999999-01-01", true, -1, 0},
+        Case{"-5800000-01-1", false, 1, static_cast<Jdn>(LeapWeekYearStart(-5800000))},
+        Case{"5,800,000-01-01", true, 1, static_cast<Jdn>(LeapWeekYearStart(5800000))},
+        Case{"-1-01-1", false, 1, 1720691}, Case{"0-01-01", true, 1, 1721055},
+        // Malformed shapes.
+        Case{"", true, 0, 0}, Case{"-", true, 0, 0}, Case{"--", true, 0, 0},
+        Case{"---", true, 0, 0}, Case{"----", true, 0, 0}, Case{"2021-01", true, 0, 0},
+        Case{"2021-01-01-01", true, 0, 0}, Case{"2021--01-01", true, 0, 0},
+        Case{"-2021-01", true, 0, 0}, Case{"2021-01-", true, 0, 0}, Case{"-2021--1", true, 0, 0},
+        Case{"abc", false, 0, 0}, Case{"LPW", false, 0, 0}, Case{"2021/01/01", true, 0, 0}}) {
     LeapWeekDate date;
     date.jdn = 77;
     const ParseStatus status =

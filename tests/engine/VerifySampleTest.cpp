@@ -40,8 +40,8 @@ TEST(VerifySample, RangeEndsAndTheFirstYears) {
 TEST(VerifySample, YearBoundariesOfSampledYears) {
   std::mt19937 rng(2026);
   std::uniform_int_distribution<std::int32_t> anyYear(-5700000, 5700000);
-  std::vector<std::int32_t> years = {-4713, -401, -400, -101, -100, -5, -4, -1, 0, 1, 4, 100,
-                                     1582, 1900, 2000, 2019, 2020, 2021, 9999, 10000};
+  std::vector<std::int32_t> years = {-4713, -401, -400, -101, -100, -5,   -4,   -1,   0,    1,
+                                     4,     100,  1582, 1900, 2000, 2019, 2020, 2021, 9999, 10000};
   for (int i = 0; i < 1500; ++i) years.push_back(anyYear(rng));
   for (const std::int32_t y : years) {
     for (const Jdn start : {FirstOfYear(y, GregorianLetter), FirstOfYear(y, JulianLetter),
