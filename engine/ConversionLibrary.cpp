@@ -39,7 +39,13 @@ constexpr std::int64_t ToJdn64(std::int64_t year, std::int64_t month, std::int64
     month = m0 - 12 * q + 1;
   }
   const auto m = static_cast<std::int32_t>(month);
-  return julian ? JulianToJdn(year, m, day) : GregorianToJdn(year, m, day);
+  if (year >= -LibraryMaxAbsYear && year <= LibraryMaxAbsYear) {
+    return julian ? JulianToJdn(year, m, day) : GregorianToJdn(year, m, day);
+  }
+  // Beyond 10^8 years every JDN leaves 32 bits whatever the day; clamping keeps the wide
+  // core within its exact range and the saturation on the right side.
+  year = year > 100000000 ? 100000000 : (year < -100000000 ? -100000000 : year);
+  return julian ? JulianToJdnWide(year, m, day) : GregorianToJdnWide(year, m, day);
 }
 
 constexpr bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }

@@ -4,7 +4,7 @@
 // Day counts are JDNs (JDN 1721426 = 0001-01-01 CE). Every conversion is O(1): the year is
 // shifted by a whole number of 400-year (Gregorian) or 4-year (Julian) cycles so that all
 // divisions work on non-negative numbers, and 64-bit intermediates keep the arithmetic exact
-// far beyond the engine's limits (any year of magnitude below 2^32).
+// far beyond the engine's limits.
 #pragma once
 
 #include <cstdint>
@@ -25,13 +25,17 @@ static_assert(GregorianCycleDays == 400 * 365 + 100 - 4 + 1);
 static_assert(JulianCycleDays == 4 * 365 + 1);
 static_assert(GregorianCycleDays % 7 == 0, "400 Gregorian years are whole weeks");
 
-// Cycles added before dividing so that every operand is non-negative: 2^24 cycles of 400
-// years (about 6.7e9 years, 2.4e12 days) cover every year and JDN handed in below.
-inline constexpr std::int64_t ShiftCycles = std::int64_t{1} << 24;
-inline constexpr std::int64_t GregorianYearShift = 400 * ShiftCycles;
-inline constexpr std::int64_t GregorianDayShift = GregorianCycleDays * ShiftCycles;
-inline constexpr std::int64_t JulianYearShift = 400 * ShiftCycles;
-inline constexpr std::int64_t JulianDayShift = 100 * JulianCycleDays * ShiftCycles;
+// Whole cycles added before dividing so that every operand is non-negative. Two shifts:
+// the fast one (used by the library) keeps the shifted constants within 32-bit immediates
+// and covers every year > -5870400 and every JDN >= -2147657944 (all 32-bit JDNs); the wide
+// one covers |year| <= 2^30 and |jdn| <= 3.9e11.
+inline constexpr std::int64_t FastDateCycles = 14676;  // year -> JDN
+inline constexpr std::int64_t FastJdnCycles = 14712;   // JDN -> year
+inline constexpr std::int64_t WideCycles = 2684355;
+inline constexpr std::int64_t MaxWideAbsYear = std::int64_t{1} << 30;
+static_assert(400 * WideCycles >= MaxWideAbsYear + 1);
+static_assert(400 * WideCycles + MaxWideAbsYear < (std::int64_t{1} << 32));
+static_assert(GregorianCycleDays * FastJdnCycles - 1721120 >= -std::int64_t{INT32_MIN});
 
 // JDN of day 0 of the computational year that starts on 1 March of year 0.
 inline constexpr std::int64_t GregorianMarchEpoch = 1721120;  // 0000-03-01 CE
@@ -43,43 +47,76 @@ constexpr std::uint32_t DaysBeforeMonth(std::uint32_t m) noexcept {
   return (979 * m - 2919) >> 5;  // [0, 337]
 }
 
-// Day of a March-based year [0, 365] -> month m in 3..14 and day of month 1..31; the
-// multiply-shift stands for floor((5 * n + 461) / 153) (checked for every n below).
+// Day of a March-based year [0, 365] -> month m in 3..14: floor((5 * n + 461) / 153) by a
+// multiply-shift (the reference FromMarchDay is checked against).
 constexpr std::uint32_t MonthOfMarchDay(std::uint32_t n) noexcept {
   return (535 * n + 49483) >> 14;  // [3, 14]
 }
 
-constexpr bool CheckMonthTables() noexcept {
+// For r = 4 * (day of a 100-year span) + 3, r in [3, 146099]: floor(r / 1461) is the high
+// word of r * YearOfCenturyFactor, and the low word / YearOfCenturyFactor is r mod 1461.
+inline constexpr std::uint64_t YearOfCenturyFactor = 2939745;  // about 2^32 / 1461
+
+constexpr bool CheckMultiplyShifts() noexcept {
   for (std::uint32_t m = 3; m <= 14; ++m) {
     if (DaysBeforeMonth(m) != (153 * (m - 3) + 2) / 5) return false;
   }
   for (std::uint32_t n = 0; n <= 365; ++n) {
     if (MonthOfMarchDay(n) != (5 * n + 461) / 153) return false;
   }
+  for (std::uint64_t r = 3; r <= 146099; r += 4) {
+    const std::uint64_t p = YearOfCenturyFactor * r;
+    if ((p >> 32) != r / 1461 || (p & 0xFFFFFFFF) / YearOfCenturyFactor != r % 1461) return false;
+  }
   return true;
 }
-static_assert(CheckMonthTables());
+static_assert(CheckMultiplyShifts());
 
-// (year, month 1..12, day) proleptic Gregorian -> JDN. Days beyond the month's end carry
-// forward linearly; exact for |year| < 6e9.
-constexpr std::int64_t GregorianToJdn(std::int64_t year, std::int32_t month,
-                                      std::int64_t day) noexcept {
+// (year, month 1..12, day) proleptic Gregorian -> JDN, with the year shifted by `Cycles`
+// 400-year cycles (year > -400 * Cycles). Days beyond the month's end carry forward.
+template <std::int64_t Cycles>
+constexpr std::int64_t GregorianToJdnShifted(std::int64_t year, std::int32_t month,
+                                             std::int64_t day) noexcept {
   const bool janFeb = month < 3;
-  const std::uint64_t y = static_cast<std::uint64_t>(year + GregorianYearShift - janFeb);
-  const std::uint32_t m = static_cast<std::uint32_t>(month) + (janFeb ? 12u : 0u);  // [3, 14]
-  const std::uint64_t century = y / 100;
-  const std::uint64_t days = 1461 * y / 4 - century + century / 4 + DaysBeforeMonth(m);
-  return static_cast<std::int64_t>(days) - GregorianDayShift + GregorianMarchEpoch + day - 1;
+  const auto y = static_cast<std::uint32_t>(year + 400 * Cycles - janFeb);  // < 2^32
+  const std::uint32_t m = static_cast<std::uint32_t>(month) + 12 * janFeb;  // [3, 14]
+  const std::uint32_t century = y / 100;
+  const std::uint64_t days = (std::uint64_t{1461} * y >> 2) - century + (century >> 2);
+  return static_cast<std::int64_t>(days + DaysBeforeMonth(m)) +
+         (GregorianMarchEpoch - GregorianCycleDays * Cycles - 1) + day;
 }
 
-// (year, month 1..12, day) Julian -> JDN; exact for |year| < 6e9.
+// (year, month 1..12, day) Julian -> JDN, year > -400 * Cycles.
+template <std::int64_t Cycles>
+constexpr std::int64_t JulianToJdnShifted(std::int64_t year, std::int32_t month,
+                                          std::int64_t day) noexcept {
+  const bool janFeb = month < 3;
+  const auto y = static_cast<std::uint32_t>(year + 400 * Cycles - janFeb);  // < 2^32
+  const std::uint32_t m = static_cast<std::uint32_t>(month) + 12 * janFeb;  // [3, 14]
+  const std::uint64_t days = (std::uint64_t{1461} * y >> 2) + DaysBeforeMonth(m);
+  return static_cast<std::int64_t>(days) + (JulianMarchEpoch - 100 * JulianCycleDays * Cycles - 1) +
+         day;
+}
+
+// Gregorian date -> JDN for years -5870399 .. 4e9 (the library's range and more).
+constexpr std::int64_t GregorianToJdn(std::int64_t year, std::int32_t month,
+                                      std::int64_t day) noexcept {
+  return GregorianToJdnShifted<FastDateCycles>(year, month, day);
+}
+// Julian date -> JDN for years -5870399 .. 4e9.
 constexpr std::int64_t JulianToJdn(std::int64_t year, std::int32_t month,
                                    std::int64_t day) noexcept {
-  const bool janFeb = month < 3;
-  const std::uint64_t y = static_cast<std::uint64_t>(year + JulianYearShift - janFeb);
-  const std::uint32_t m = static_cast<std::uint32_t>(month) + (janFeb ? 12u : 0u);  // [3, 14]
-  const std::uint64_t days = 1461 * y / 4 + DaysBeforeMonth(m);
-  return static_cast<std::int64_t>(days) - JulianDayShift + JulianMarchEpoch + day - 1;
+  return JulianToJdnShifted<FastDateCycles>(year, month, day);
+}
+// Gregorian date -> JDN for |year| <= 2^30.
+constexpr std::int64_t GregorianToJdnWide(std::int64_t year, std::int32_t month,
+                                          std::int64_t day) noexcept {
+  return GregorianToJdnShifted<WideCycles>(year, month, day);
+}
+// Julian date -> JDN for |year| <= 2^30.
+constexpr std::int64_t JulianToJdnWide(std::int64_t year, std::int32_t month,
+                                       std::int64_t day) noexcept {
+  return JulianToJdnShifted<WideCycles>(year, month, day);
 }
 
 // Result of a JDN -> calendar date conversion.
@@ -89,35 +126,90 @@ struct CivilDate {
   std::int32_t day;    // 1..31
 };
 
-// Day n of a March-based year [0, 365] of computational year y -> civil date.
+// Day n [0, 365] of the March-based year y -> civil date. One multiply gives both parts:
+// the high half of 2141 * n + 197913 is the month m in 3..14, the low half / 2141 the day - 1.
 constexpr CivilDate FromMarchDay(std::int64_t y, std::uint32_t n) noexcept {
-  const std::uint32_t m = MonthOfMarchDay(n);                        // [3, 14]
-  const std::int32_t day = static_cast<std::int32_t>(n - DaysBeforeMonth(m)) + 1;  // [1, 31]
-  const bool janFeb = m > 12;
-  return {y + janFeb, static_cast<std::int32_t>(janFeb ? m - 12 : m), day};
+  const std::uint32_t t = 2141 * n + 197913;
+  const std::uint32_t m = t >> 16;                                         // [3, 14]
+  const auto day = static_cast<std::int32_t>((t & 0xFFFF) / 2141) + 1;    // [1, 31]
+  CivilDate c{y, static_cast<std::int32_t>(m), day};
+  if (n >= 306) {  // January or February of the next year
+    c.year += 1;
+    c.month -= 12;
+  }
+  return c;
 }
 
-// JDN -> proleptic Gregorian date; exact for |jdn| < 2e12.
-constexpr CivilDate JdnToGregorian(std::int64_t jdn) noexcept {
-  const std::uint64_t n =
-      static_cast<std::uint64_t>(jdn - GregorianMarchEpoch + GregorianDayShift);
-  const std::uint64_t century = (4 * n + 3) / GregorianCycleDays;
-  const std::uint64_t dayOfCentury = (4 * n + 3 - GregorianCycleDays * century) / 4;  // [0, 36524]
-  const std::uint64_t yearOfCentury = (4 * dayOfCentury + 3) / 1461;                 // [0, 99]
+constexpr bool CheckMarchDays() noexcept {
+  for (std::uint32_t n = 0; n <= 365; ++n) {
+    const CivilDate c = FromMarchDay(0, n);
+    const std::uint32_t m = c.month < 3 ? c.month + 12 : c.month;
+    if (m != MonthOfMarchDay(n) || n != DaysBeforeMonth(m) + c.day - 1) return false;
+  }
+  return true;
+}
+static_assert(CheckMarchDays());
+
+// Civil date of n4 = 4 * (days since 1 March of year -400 * Cycles) + 3: whole centuries,
+// then years of the century, then the day of the March-based year.
+template <std::int64_t Cycles, typename Unsigned>
+constexpr CivilDate FromCenturyDay(Unsigned n4) noexcept {
+  const Unsigned century = n4 / static_cast<Unsigned>(GregorianCycleDays);
+  // 4 * (day of the century) + 3, [3, 146099]
+  const auto r = static_cast<std::uint32_t>(n4 - GregorianCycleDays * century) | 3u;
+  const std::uint64_t p = YearOfCenturyFactor * r;
+  const auto yearOfCentury = static_cast<std::uint32_t>(p >> 32);  // [0, 99]
+  // The low half of p, divided by the factor, is r mod 1461.
   const std::uint32_t dayOfYear =
-      static_cast<std::uint32_t>((4 * dayOfCentury + 3 - 1461 * yearOfCentury) / 4);  // [0, 365]
-  const std::int64_t y =
-      static_cast<std::int64_t>(100 * century + yearOfCentury) - GregorianYearShift;
+      static_cast<std::uint32_t>(p) / static_cast<std::uint32_t>(YearOfCenturyFactor) / 4;  // [0, 365]
+  const Unsigned years = 100 * century + yearOfCentury;  // since year -400 * Cycles
+  const std::int64_t y = static_cast<std::int64_t>(years) - 400 * Cycles;
   return FromMarchDay(y, dayOfYear);
 }
 
-// JDN -> Julian date; exact for |jdn| < 2e12.
+// JDN -> proleptic Gregorian date, jdn >= 1721120 - 146097 * Cycles.
+template <std::int64_t Cycles>
+constexpr CivilDate JdnToGregorianShifted(std::int64_t jdn) noexcept {
+  const std::uint64_t n4 =
+      4 * static_cast<std::uint64_t>(jdn - GregorianMarchEpoch + GregorianCycleDays * Cycles) + 3;
+  return FromCenturyDay<Cycles>(n4);
+}
+
+// Days within about 1.47 million years of the epoch: there n4 fits 32 bits, and its
+// division is a 32-bit multiply instead of a 128-bit one.
+inline constexpr std::int64_t NearCycles = 3675;
+inline constexpr std::int64_t NearDays = std::int64_t{1} << 30;  // n < NearDays: 4n + 3 < 2^32
+
+// JDN -> Julian date, jdn >= 1721118 - 146100 * Cycles.
+template <std::int64_t Cycles>
+constexpr CivilDate JdnToJulianShifted(std::int64_t jdn) noexcept {
+  const std::uint64_t n4 =
+      4 * static_cast<std::uint64_t>(jdn - JulianMarchEpoch + 100 * JulianCycleDays * Cycles) + 3;
+  const std::uint64_t y = n4 / JulianCycleDays;
+  const auto dayOfYear = static_cast<std::uint32_t>(n4 - JulianCycleDays * y) / 4;  // [0, 365]
+  return FromMarchDay(static_cast<std::int64_t>(y) - 400 * Cycles, dayOfYear);
+}
+
+// JDN -> Gregorian date for every 32-bit JDN (and up to 4e11).
+constexpr CivilDate JdnToGregorian(std::int64_t jdn) noexcept {
+  const auto near = static_cast<std::uint64_t>(jdn - GregorianMarchEpoch +
+                                               GregorianCycleDays * NearCycles);
+  if (near < NearDays) {
+    return FromCenturyDay<NearCycles>(4 * static_cast<std::uint32_t>(near) + 3);
+  }
+  return JdnToGregorianShifted<FastJdnCycles>(jdn);
+}
+// JDN -> Julian date for every 32-bit JDN (and up to 4e11).
 constexpr CivilDate JdnToJulian(std::int64_t jdn) noexcept {
-  const std::uint64_t n = static_cast<std::uint64_t>(jdn - JulianMarchEpoch + JulianDayShift);
-  const std::uint64_t y4 = (4 * n + 3) / JulianCycleDays;
-  const std::uint32_t dayOfYear =
-      static_cast<std::uint32_t>((4 * n + 3 - JulianCycleDays * y4) / 4);  // [0, 365]
-  return FromMarchDay(static_cast<std::int64_t>(y4) - JulianYearShift, dayOfYear);
+  return JdnToJulianShifted<FastJdnCycles>(jdn);
+}
+// JDN -> Gregorian date for |jdn| <= 3.9e11.
+constexpr CivilDate JdnToGregorianWide(std::int64_t jdn) noexcept {
+  return JdnToGregorianShifted<WideCycles>(jdn);
+}
+// JDN -> Julian date for |jdn| <= 3.9e11.
+constexpr CivilDate JdnToJulianWide(std::int64_t jdn) noexcept {
+  return JdnToJulianShifted<WideCycles>(jdn);
 }
 
 static_assert(GregorianToJdn(1, 1, 1) == 1721426);
