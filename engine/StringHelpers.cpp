@@ -20,6 +20,12 @@ std::string RemoveChars(std::string_view text, std::string_view set, std::int32_
   const std::size_t from = StartIndex(start);
   std::string out;
   out.reserve(text.size());
+  if (set.size() == 1) {  // the common case (RemoveSpaces): one compare per character
+    const char c = set[0];
+    for (std::size_t i = 0; i < text.size(); ++i)
+      if (i < from || text[i] != c) out.push_back(text[i]);
+    return out;
+  }
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (i < from || set.find(text[i]) == std::string_view::npos) out.push_back(text[i]);
   }
@@ -89,6 +95,10 @@ void KeepSignedDigits(std::string& text, bool minusAllowed) {
 std::int32_t CountOccurrences(std::string_view text, std::string_view sub) noexcept {
   if (text.empty() || sub.empty()) return 0;
   std::int32_t count = 0;
+  if (sub.size() == 1) {  // one character: its occurrences never overlap
+    for (char c : text) count += c == sub[0];
+    return count;
+  }
   for (std::size_t at = text.find(sub); at != std::string_view::npos;
        at = text.find(sub, at + sub.size())) {
     ++count;
