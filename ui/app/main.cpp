@@ -1,6 +1,11 @@
 // The program: loads the program texts, then opens the main window.
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
+#ifdef VALDORA_STARTUP_PROBE
+#include <QTimer>
+#include <cstdlib>
+#endif
 
 #include "engine/LeapWeekCalendar.h"
 #include "text/Language.h"
@@ -9,10 +14,20 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Valdora"));
+  Q_INIT_RESOURCE(valdora);  // the icon lives in the static library valdora_ui
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/valdora.svg")));
   valdora::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
   valdora::SetLocaleGroupingSeparator(QLocale::system().groupSeparator().toStdString());
 
   frmMain window;
   if (!window.Form_Load()) return 1;  // the loader's message has been shown
+#ifdef VALDORA_STARTUP_PROBE
+  // Start-up measurement (bench/startup, tests/install): end as soon as the shown window has
+  // been painted, without the work of quitting (saving the user file).
+  QTimer::singleShot(0, &window, [&window] {
+    window.repaint();
+    std::_Exit(0);
+  });
+#endif
   return app.exec();
 }
