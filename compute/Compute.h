@@ -87,8 +87,9 @@ bool ParseSecondDate(ComputeHost& host, std::string& text);
 
 // ---- Day arithmetic (JDN1 = FirstDateRec.jdn, JDN2 = SecondDateRec.jdn) ----
 
-// lngDateDiffDays = the days from JDN1 to JDN2 under the two day-count options. Closed form.
-// False (after the "Out of Range" line and message kind 9) when the count leaves 32 bits.
+// lngDateDiffDays = the days from JDN1 to JDN2 under the two day-count options; whole weeks at
+// once, at most six days tested singly. False (after the "Out of Range" line and message kind
+// 9) when |count| > MaxJdn: the difference field could not read the count back.
 bool CountDaysBetween(ComputeHost& host);
 // JDN1 = JDN2 minus lngDateDiffDays days; false after "Out of Range" when |JDN1| > MaxJdn.
 bool SubtractDaysFromSecond(ComputeHost& host);
