@@ -223,11 +223,14 @@ bool frmMain::SaveSettings() {
 void frmMain::cmdReset_Click() {
   const QString prompt = Q(ProgramText(18)) + QStringLiteral("\r\n") + Q(ProgramText(19)) +
                          QStringLiteral("\r\n\r\n") + Q(ProgramText(20));
-  const auto answer = ShowMessage(this, prompt, cmdReset->text(), MsgIcon::Question,
+  const auto answer = ShowMessage(this, prompt, cmdReset->text(), MsgIcon::None,
                                   MsgButtons::YesNo, QMessageBox::No);
   if (answer == QMessageBox::Yes) {
     QFile::remove(Q(strUserFile));
+    const std::int16_t shownLanguage = intLanguage;
     SetDefaultOptions();
+    // The defaults are in English; captions still in another language would not match them.
+    if (intLanguage != shownLanguage) SetLanguageDependentText();
   }
   SetTheFocus();
 }

@@ -260,6 +260,16 @@ class StartUpTest : public QObject {
     QCOMPARE(w->optDays->text(), QString::fromStdString(FixedText("Days", 1)));
     QuitWindow(w);
     QCOMPARE(ReadUserFile().left(3), QByteArray("1\r\n"));
+
+    // A reset goes back to English, captions included.
+    w = StartWindow();
+    QVERIFY(w);
+    recorder.answers = {QMessageBox::Yes};
+    Click(w->cmdReset);
+    QCOMPARE(recorder.boxes.back().title, QString::fromStdString(FixedText("Reset", 1)));
+    QCOMPARE(intLanguage, std::int16_t{0});
+    QCOMPARE(w->cmdCompute->text(), QStringLiteral("Compute"));
+    QuitWindow(w);
   }
 
   void resetAnsweredNoChangesNothing() {
