@@ -12,6 +12,7 @@ namespace {
 
 // Two digits with a leading zero below 10.
 std::string TwoDigits(std::int32_t v) {
+  if (v >= 0 && v < 100) return {static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)};
   std::string s = std::to_string(v);
   if (v >= 0 && v < 10) s.insert(s.begin(), '0');
   return s;

@@ -57,10 +57,17 @@ std::int64_t DigitValue(std::string_view digits, std::int64_t limit) noexcept {
 }
 
 void AppendPadded(std::string& text, std::int64_t value, std::size_t width) {
-  std::string digits = std::to_string(value < 0 ? -value : value);
+  // The digits of |value|, last first, in a local buffer: no temporary string per number.
+  char digits[20];
+  std::size_t n = 0;
+  std::uint64_t v = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  do {
+    digits[n++] = static_cast<char>('0' + v % 10);
+    v /= 10;
+  } while (v != 0);
   if (value < 0) text.push_back('-');
-  if (digits.size() < width) text.append(width - digits.size(), '0');
-  text += digits;
+  if (n < width) text.append(width - n, '0');
+  while (n > 0) text.push_back(digits[--n]);
 }
 
 // The parts of an ISO text in either form: the length of its year part, week and weekday;
