@@ -60,8 +60,8 @@ bool IsStatus(ParseStatus s) { return s == -1 || s == 0 || s == 1; }
 TEST(CoreHostileInput, DateReaderAnswersAStatusAndValidMeansValid) {
   std::size_t valid = 0;
   for (const std::string& text : HostileTexts()) {
-    for (CalendarCode cal : {CE, JC, JDN, ISO}) {
-      for (const char* separator : {"-", "/", ".", ""}) {
+    for (CalendarCode cal : {CE, JC, JDN, static_cast<CalendarCode>(99)}) {
+      for (const char* separator : {"-", "/", ".", "", "1", "//"}) {
         for (DateFormat format : {MDY, DMY, YMD}) {
           EuroDate d;
           const ParseStatus status = ParseEuroDate(text, separator, cal, format, d);
