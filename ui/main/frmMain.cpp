@@ -1,31 +1,21 @@
-// The main window's controls, their layout and wiring, the option behaviour, the three
-// public queries and the re-expression of a typed date in another calendar.
+// The main window's option behaviour, its three public queries, the re-expression of a
+// typed date in another calendar, and its side of the Compute command (ComputeHost).
 #include "ui/main/frmMain.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTimer>
-#include <QVBoxLayout>
 
 #include "compute/Compute.h"
 #include "engine/CalendarText.h"
 #include "text/Language.h"
 #include "ui/common/MessageBox.h"
-#include "ui/common/Metrics.h"
 #include "ui/common/frmClearOneTextBox.h"
 
 using namespace valdora;
