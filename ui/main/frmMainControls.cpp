@@ -194,8 +194,6 @@ void frmMain::BuildControls() {
   cmdHelp = Named(new QPushButton(QStringLiteral("Help"), this), "cmdHelp");
   cmdReset = Named(new QPushButton(QStringLiteral("Reset"), this), "cmdReset");
   cmdQuit = Named(new QPushButton(QStringLiteral("Quit"), this), "cmdQuit");
-  cmdCompute->setDefault(false);
-  cmdCompute->setAutoDefault(false);
 
   // Today labels and links.
   for (int i = 0; i < 2; ++i) {
@@ -266,6 +264,10 @@ void frmMain::BuildControls() {
   auto* output = new QHBoxLayout;
   output->addWidget(txbOutput, 1);
   output->addLayout(outputButtons);
+
+  // Enter on a focused button presses it, as Space does (SetTheFocus leaves the focus on
+  // Compute once two fields are filled).
+  for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
 
   auto* window = new QVBoxLayout(this);
   window->setContentsMargins(6, 6, 6, 6);

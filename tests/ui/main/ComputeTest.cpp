@@ -129,6 +129,15 @@ class ComputeTest : public QObject {
     QVERIFY(w->txbOutput->toPlainText().startsWith(QStringLiteral("2000-01-01 CE")));
   }
 
+  void enterOnTheFocusedComputeButton() {
+    Type(w->txbFirstDate, QStringLiteral("2000-01-01"));
+    Type(w->txbSecondDate, QStringLiteral("2000-01-02"));
+    w->SetTheFocus();
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->cmdCompute));
+    QTest::keyClick(w->cmdCompute, Qt::Key_Return);
+    QCOMPARE(w->txbDateDiff->text(), QStringLiteral("1"));
+  }
+
   void messagesComeThroughTheSeam_data() {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("diff");
