@@ -2,7 +2,9 @@
 // (and, if asked, the inputs and the output) between runs.
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -210,6 +212,8 @@ bool frmMain::SaveSettings() {
   s.unit = optDays->isChecked() ? 0 : 1;
 
   // Written beside the old file and renamed over it: a failed save keeps the old file whole.
+  // The folder is made again should it have gone while the program ran.
+  QDir().mkpath(QFileInfo(Q(strUserFile)).absolutePath());
   QSaveFile file(Q(strUserFile));
   if (!file.open(QIODevice::WriteOnly)) return false;
   const std::string text = FormatUserFile(s);

@@ -329,6 +329,19 @@ class StartUpTest : public QObject {
     QuitWindow(w);
   }
 
+  void savingRemakesAVanishedFolderAndNeverCrashes() {
+    auto w = StartWindow();
+    QVERIFY(w);
+    QDir(QFileInfo(UserFilePath()).absolutePath()).removeRecursively();
+    QVERIFY(w->SaveSettings());
+    QVERIFY(QFile::exists(UserFilePath()));
+    w->strUserFile = "/proc/valdora-no-such-folder/vdr.usr";  // cannot be written, even by root
+    QVERIFY(!w->SaveSettings());
+    w->cmdQuit_Click();  // quits all the same, without a message
+    QVERIFY(recorder.boxes.empty());
+    w.reset();
+  }
+
   void missingProgramTextsEndBeforeAnyWindow() {
     valdora::SetProgramFolder("/nonexistent-valdora-folder");
     auto w = std::make_unique<frmMain>();
