@@ -2,9 +2,9 @@
 // separator options, the computation options, the output window, today's date and the links.
 // It owns the user's working state and is the ComputeHost of the Compute command.
 //
-// Its procedures are spread over several files, one subject each: frmMain.cpp (controls,
-// options, re-expression, the ComputeHost side), frmMainStartUp.cpp (start-up, reset, quit,
-// the user file), frmMainFields.cpp, frmMainToday.cpp, frmMainOutput.cpp, frmMainCaptions.cpp,
+// Its procedures are spread over several files, one subject each: frmMainControls.cpp
+// (building, laying out and wiring the controls), frmMain.cpp (options, re-expression, the
+// ComputeHost side), frmMainStartUp.cpp (start-up, reset, quit, the user file), frmMainFields.cpp, frmMainToday.cpp, frmMainOutput.cpp, frmMainCaptions.cpp,
 // ui/month/frmMainDisplayMonth.cpp, ui/output/frmMainEnlarge.cpp, ui/help/frmMainHelp.cpp.
 // A .cpp defining frmMain procedures must include a Qt header itself (e.g. <QWidget>) so that
 // the build puts it into the Qt library.
