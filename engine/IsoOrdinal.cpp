@@ -23,13 +23,13 @@ constexpr std::int64_t YearEndWeekday(std::int64_t x) noexcept {
   return r < 0 ? r + 7 : r;  // [0, 6]
 }
 
-// The hot paths of every ISO and ordinal conversion use the conversion library's inline day
-// counts directly: the same values as JdnToEuroDate and EuroDateToJdn (calendar 'G'), without
-// two calls and a record in memory per step.
+// The hot path of every ordinal conversion uses the conversion library's inline day counts
+// directly: the same values as JdnToEuroDate and EuroDateToJdn (calendar 'G'), without two
+// calls and a record in memory per step.
 
 // JDN of 1 January of CE year `year` (|year| <= MaxAbsYear + 1).
-Jdn FirstOfJanuary(std::int64_t year) noexcept {
-  return static_cast<Jdn>(calendar_math::GregorianToJdn(year, 1, 1));
+constexpr std::int64_t FirstOfJanuary(std::int64_t year) noexcept {
+  return calendar_math::GregorianToJdn(year, 1, 1);
 }
 
 // CE year of `jdn`.
@@ -37,6 +37,55 @@ std::int64_t CeYearOf(std::int64_t jdn) noexcept { return calendar_math::JdnToGr
 
 // A multiple of 7 above any 32-bit JDN.
 constexpr std::int64_t WeekShift = std::int64_t{7} << 31;
+
+// ISO years repeat every 400 CE years, which are 20871 whole weeks. Within that cycle the
+// week on which each ISO year begins follows from the 53-week years; the JDN <-> ISO
+// conversions split off whole cycles by division and look the year up in this table,
+// derived at compile time from the 53-week rule and the CE calendar.
+constexpr std::int64_t IsoCycleWeeks = calendar_math::GregorianCycleDays / 7;  // 20871
+static_assert(IsoCycleWeeks * 7 == calendar_math::GregorianCycleDays);
+
+constexpr bool HasWeek53(std::int64_t y) noexcept {
+  return YearEndWeekday(y) == 4 || YearEndWeekday(y - 1) == 3;
+}
+
+// Monday of week 1 of ISO year 0, the start of the reference cycle (years 0..399).
+constexpr std::int64_t IsoEpochMonday = [] {
+  const std::int64_t j = FirstOfJanuary(0);
+  const std::int64_t sinceMonday = (j + WeekShift) % 7;  // JDN 0 was a Monday
+  return j - sinceMonday + (sinceMonday >= 4 ? 7 : 0);
+}();
+static_assert(IsoEpochMonday == 1721062);  // 0000-01-03 CE
+
+struct IsoCycleTable {
+  std::int16_t startWeek[401] = {};  // week of the cycle on which year k begins
+  constexpr IsoCycleTable() {
+    for (std::int32_t k = 0; k < 400; ++k)
+      startWeek[k + 1] = static_cast<std::int16_t>(startWeek[k] + (HasWeek53(k) ? 53 : 52));
+  }
+};
+constexpr IsoCycleTable IsoCycle;
+static_assert(IsoCycle.startWeek[400] == IsoCycleWeeks);
+
+// Year of the cycle [0, 399] in which cycle week `w` (w in [0, 20870]) lies: an estimate
+// from the mean year length, corrected by at most one year either way.
+constexpr std::int32_t IsoCycleYearOfWeek(std::int32_t w) noexcept {
+  std::int32_t k = w * 400 / static_cast<std::int32_t>(IsoCycleWeeks);  // [0, 399]
+  k -= IsoCycle.startWeek[k] > w ? 1 : 0;
+  k += IsoCycle.startWeek[k + 1] <= w ? 1 : 0;
+  return k;
+}
+
+constexpr bool IsoCycleYearOfWeekIsExact() noexcept {
+  for (std::int32_t k = 0; k < 400; ++k)
+    for (std::int32_t w = IsoCycle.startWeek[k]; w < IsoCycle.startWeek[k + 1]; ++w)
+      if (IsoCycleYearOfWeek(w) != k) return false;
+  return true;
+}
+static_assert(IsoCycleYearOfWeekIsExact());
+
+// Whole cycles added before dividing, so that every operand is non-negative.
+constexpr std::int64_t IsoShiftCycles = std::int64_t{1} << 23;  // > any 32-bit year / 400
 
 bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
@@ -60,7 +109,8 @@ void AppendPadded(std::string& text, std::int64_t value, std::size_t width) {
   // The digits of |value|, last first, in a local buffer: no temporary string per number.
   char digits[20];
   std::size_t n = 0;
-  std::uint64_t v = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  std::uint64_t v =
+      value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
   do {
     digits[n++] = static_cast<char>('0' + v % 10);
     v /= 10;
@@ -107,31 +157,27 @@ bool SplitIsoText(std::string_view text, IsoTextParts& parts) noexcept {
 
 }  // namespace
 
-bool HasIsoWeek53(std::int32_t isoYear) noexcept {
-  return YearEndWeekday(isoYear) == 4 ||
-         YearEndWeekday(static_cast<std::int64_t>(isoYear) - 1) == 3;
-}
+bool HasIsoWeek53(std::int32_t isoYear) noexcept { return HasWeek53(isoYear); }
 
 Jdn IsoWeekOneMonday(std::int32_t isoYear) noexcept {
-  const std::int64_t j = FirstOfJanuary(isoYear);
-  // Days since Monday of 1 January (JDN 0 was a Monday): Monday..Thursday go back to the
-  // Monday of their week, Friday..Sunday on to the next Monday.
-  const auto sinceMonday =
-      static_cast<std::int64_t>(static_cast<std::uint64_t>(j + WeekShift) % 7);  // [0, 6]
-  return static_cast<Jdn>(j - sinceMonday + (sinceMonday >= 4 ? 7 : 0));
+  const auto shifted = static_cast<std::uint64_t>(isoYear + 400 * IsoShiftCycles);  // > 0
+  const auto cycles = static_cast<std::int64_t>(shifted / 400) - IsoShiftCycles;
+  const std::int64_t week = cycles * IsoCycleWeeks + IsoCycle.startWeek[shifted % 400];
+  return static_cast<Jdn>(IsoEpochMonday + 7 * week);
 }
 
 void JdnToIsoWeekDate(IsoWeekDate& date) noexcept {
-  // JDN 0 was a Monday: the ISO weekday is jdn mod 7 + 1 (the same as DayOfWeek with
-  // Sunday as 7), taken on a shifted, non-negative JDN so that no branch is needed.
-  const auto shifted = static_cast<std::uint64_t>(static_cast<std::int64_t>(date.jdn) + WeekShift);
-  date.weekday = static_cast<std::int32_t>(shifted % 7) + 1;  // [1, 7]
-  // The ISO year is the CE year of the week's Thursday, and the week counts the Thursdays
-  // of that year up to it.
-  const std::int64_t thursday = static_cast<std::int64_t>(date.jdn) - date.weekday + 4;
-  const std::int64_t year = CeYearOf(thursday);
-  date.isoYear = static_cast<std::int32_t>(year);
-  date.week = static_cast<std::int32_t>(thursday - FirstOfJanuary(year)) / 7 + 1;  // [1, 53]
+  // Days since the epoch Monday, shifted by whole cycles to be non-negative.
+  const auto shifted =
+      static_cast<std::uint64_t>(static_cast<std::int64_t>(date.jdn) - IsoEpochMonday +
+                                 (std::int64_t{1} << 15) * calendar_math::GregorianCycleDays);
+  const std::uint64_t weeks = shifted / 7;
+  const auto cycles = static_cast<std::int64_t>(weeks / IsoCycleWeeks) - (std::int64_t{1} << 15);
+  const auto w = static_cast<std::int32_t>(weeks % IsoCycleWeeks);  // week of the cycle [0, 20870]
+  const std::int32_t k = IsoCycleYearOfWeek(w);                     // [0, 399]
+  date.isoYear = static_cast<std::int32_t>(cycles * 400 + k);
+  date.week = w - IsoCycle.startWeek[k] + 1;                          // [1, 53]
+  date.weekday = static_cast<std::int32_t>(shifted - 7 * weeks) + 1;  // [1, 7]
 }
 
 void IsoWeekDateToJdn(IsoWeekDate& date) noexcept {

@@ -42,17 +42,21 @@ constexpr std::int16_t WeeksBeforeMonthByRule(std::int32_t m) noexcept {
   return static_cast<std::int16_t>(13 * q + (p > 0 ? 5 : 0) + (p > 1 ? 4 : 0));
 }
 
-// Month of each week 1..53 and weeks before each month 1..12, derived at compile time from
-// the month lengths (week 53 closes month 12), so that the conversions need no branches.
+// Month of each week 1..53, days of the month before each week, and weeks before each
+// month 1..12, derived at compile time from the month lengths (week 53 closes month 12), so
+// that the conversions need no branches.
 struct MonthWeekTables {
   std::int8_t monthOfWeek[54] = {};
+  std::int8_t daysBeforeWeek[54] = {};  // in its month: 0, 7, .. 28
   std::int8_t weeksBefore[13] = {};
   constexpr MonthWeekTables() {
     std::int16_t week = 1;
     for (std::int16_t m = 1; m <= 12; ++m) {
       weeksBefore[m] = static_cast<std::int8_t>(week - 1);
-      for (std::int16_t k = 0; k < WeeksInLeapWeekMonth(m, true); ++k)
-        monthOfWeek[week++] = static_cast<std::int8_t>(m);
+      for (std::int16_t k = 0; k < WeeksInLeapWeekMonth(m, true); ++k) {
+        monthOfWeek[week] = static_cast<std::int8_t>(m);
+        daysBeforeWeek[week++] = static_cast<std::int8_t>(7 * k);
+      }
     }
   }
 };
@@ -142,12 +146,14 @@ ParseStatus SplitLeapWeekText(std::string_view input, std::int32_t& year, std::i
 }  // namespace
 
 std::int64_t LeapWeekYearStart(std::int32_t year) noexcept {
-  // Cycles before the year by floor division on the shifted (non-negative) year.
+  // Leap years among the years 1 .. year - 1 (negative before year 1): the cycle count
+  // floor((71 * year + 132) / 400), by floor division on a value shifted by whole cycles.
+  constexpr std::int64_t shift = 71 * 400 * LeapWeekShiftCycles;
   const auto shifted =
-      static_cast<std::uint64_t>(static_cast<std::int64_t>(year) - 1 + 400 * LeapWeekShiftCycles);
-  const auto cycles = static_cast<std::int64_t>(shifted / 400) - LeapWeekShiftCycles;
-  const auto k = static_cast<std::int32_t>(shifted % 400);  // year of the cycle - 1, [0, 399]
-  return LeapWeekEpochJdn + cycles * LeapWeekCycleDays + 7 * CycleYearStartWeek(k);
+      static_cast<std::uint64_t>(71 * static_cast<std::int64_t>(year) + 132 + shift);
+  const std::int64_t leapYears =
+      static_cast<std::int64_t>(shifted / 400) - 71 * LeapWeekShiftCycles;
+  return LeapWeekEpochJdn + 364 * (static_cast<std::int64_t>(year) - 1) + 7 * leapYears;
 }
 
 std::int16_t CheckLeapWeekDate(const LeapWeekDate& date) noexcept {
@@ -176,10 +182,8 @@ void JdnToLeapWeek(LeapWeekDate& date) noexcept {
 bool LeapWeekToMonthForm(LeapWeekDate& date) noexcept {
   date.status = CheckLeapWeekDate(date);
   if (date.status < 0) return false;
-  const std::int32_t month = MonthWeeks.monthOfWeek[date.week];  // week checked: [1, 53]
-  date.month = static_cast<std::int16_t>(month);
-  date.dayOfMonth = static_cast<std::int16_t>((date.week - MonthWeeks.weeksBefore[month] - 1) * 7 +
-                                              date.weekday);  // [1, 35]
+  date.month = MonthWeeks.monthOfWeek[date.week];  // week checked: [1, 53]
+  date.dayOfMonth = static_cast<std::int16_t>(MonthWeeks.daysBeforeWeek[date.week] + date.weekday);
   return true;
 }
 

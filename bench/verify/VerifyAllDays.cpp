@@ -104,15 +104,31 @@ int main(int argc, char** argv) {
   const auto started = std::chrono::steady_clock::now();
   Failure failure;
   std::atomic<std::int64_t> next{from};
+  std::atomic<std::int64_t> checked{0};
+  std::atomic<std::int64_t> running{threads};
   std::vector<std::thread> workers;
   for (std::int64_t t = 0; t < threads; ++t) {
     workers.emplace_back([&] {
       while (!failure.any.load(std::memory_order_relaxed)) {
         const std::int64_t first = next.fetch_add(ChunkDays);
         if (first > to) break;
-        CheckChunk(first, std::min(to, first + ChunkDays - 1), from, failure);
+        const std::int64_t last = std::min(to, first + ChunkDays - 1);
+        CheckChunk(first, last, from, failure);
+        checked.fetch_add(last - first + 1, std::memory_order_relaxed);
       }
+      running.fetch_sub(1);
     });
+  }
+  // Progress every ten seconds while the workers run.
+  for (int tick = 1; running.load() > 0; ++tick) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (tick % 100 != 0) continue;
+    const double elapsed =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const double done = static_cast<double>(checked.load());
+    std::printf("  %5.1f%% after %.0f s (%.1f million days/second)\n",
+                100.0 * done / static_cast<double>(to - from + 1), elapsed, done / elapsed / 1e6);
+    std::fflush(stdout);
   }
   for (std::thread& worker : workers) worker.join();
   const double seconds =
