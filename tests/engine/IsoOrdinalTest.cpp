@@ -3,6 +3,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "engine/DateCore.h"
 #include "engine/IsoOrdinal.h"
@@ -73,6 +74,41 @@ TEST(IsoWeekDate, RoundTripsOnSeededRandomDays) {
     EuroDate thursday{0, 0, 0, GregorianLetter, jdn - date.weekday + 4};
     JdnToEuroDate(thursday);
     ASSERT_EQ(thursday.year, date.isoYear) << jdn;
+  }
+}
+
+// The week date by the weekday of the Thursday and the CE calendar, step by step: the
+// reference for the cycle-based conversion.
+IsoWeekDate RefIsoOf(Jdn jdn) {
+  IsoWeekDate date;
+  const std::int16_t dow = DayOfWeek(jdn);
+  date.weekday = dow == 0 ? 7 : dow;
+  EuroDate thursday{0, 0, 0, GregorianLetter, jdn - date.weekday + 4};
+  JdnToEuroDate(thursday);
+  date.isoYear = thursday.year;
+  EuroDate first{thursday.year, 1, 1, GregorianLetter, 0};
+  const Jdn j = EuroDateToJdn(first);
+  const std::int16_t w = DayOfWeek(j);
+  const Jdn monday = w <= 4 ? j - (w - 1) : j + (w == 5 ? 3 : 2);
+  date.week = (jdn - monday) / 7 + 1;
+  date.jdn = jdn;
+  return date;
+}
+
+TEST(IsoWeekDate, AgreesWithTheStepByStepAlgorithm) {
+  std::mt19937 rng(99);
+  std::uniform_int_distribution<Jdn> anyDay(MinJdn, MaxJdn);
+  std::vector<Jdn> days = {MinJdn, MaxJdn, 0, -1, 1721062, 1721061};
+  for (int i = 0; i < 20000; ++i) days.push_back(anyDay(rng));
+  for (std::int32_t y = -1203; y <= 1203; y += 1) {
+    const Jdn monday = IsoWeekOneMonday(y);
+    for (Jdn d = monday - 2; d <= monday + 1; ++d) days.push_back(d);
+  }
+  for (const Jdn jdn : days) {
+    const IsoWeekDate ref = RefIsoOf(jdn), date = IsoOf(jdn);
+    ASSERT_EQ(date.isoYear, ref.isoYear) << jdn;
+    ASSERT_EQ(date.week, ref.week) << jdn;
+    ASSERT_EQ(date.weekday, ref.weekday) << jdn;
   }
 }
 
