@@ -175,11 +175,6 @@ constexpr CivilDate JdnToGregorianShifted(std::int64_t jdn) noexcept {
   return FromCenturyDay<Cycles>(n4);
 }
 
-// Days within about 1.47 million years of the epoch: there n4 fits 32 bits, and its
-// division is a 32-bit multiply instead of a 128-bit one.
-inline constexpr std::int64_t NearCycles = 3675;
-inline constexpr std::int64_t NearDays = std::int64_t{1} << 30;  // n < NearDays: 4n + 3 < 2^32
-
 // JDN -> Julian date, jdn >= 1721118 - 146100 * Cycles.
 template <std::int64_t Cycles>
 constexpr CivilDate JdnToJulianShifted(std::int64_t jdn) noexcept {
@@ -190,14 +185,50 @@ constexpr CivilDate JdnToJulianShifted(std::int64_t jdn) noexcept {
   return FromMarchDay(static_cast<std::int64_t>(y) - 400 * Cycles, dayOfYear);
 }
 
-// JDN -> Gregorian date for every 32-bit JDN (and up to 4e11).
+// High 64 bits of the 128-bit product a * b.
+constexpr std::uint64_t MulHigh(std::uint64_t a, std::uint64_t b) noexcept {
+  return static_cast<std::uint64_t>((static_cast<unsigned __int128>(a) * b) >> 64);
+}
+
+// The library's JDN -> Gregorian core: 64-bit throughout, no division and no range test.
+// For x < 2^64 / e, with M = ceil(2^64 / d) and e = M * d - 2^64 (0 < e < d), the high word
+// of x * M is floor(x / d) and the high word of (low word) * d is x mod d: the error x * e
+// stays below one unit of 2^64.
+// ceil(2^64 / 146097) and ceil(2^64 / 1461): neither divisor divides 2^64.
+inline constexpr std::uint64_t CenturyFactor = UINT64_MAX / GregorianCycleDays + 1;
+inline constexpr std::uint64_t JulianYearFactor = UINT64_MAX / JulianCycleDays + 1;
+// e for each factor: the products wrap past 2^64 (unsigned, well defined).
+inline constexpr std::uint64_t CenturyFactorError = CenturyFactor * GregorianCycleDays;
+inline constexpr std::uint64_t JulianYearFactorError = JulianYearFactor * JulianCycleDays;
+static_assert(CenturyFactorError == 33185 && JulianYearFactorError == 1175);
+// Days are counted from 1 March of year -400 * FastJdnCycles, so every JDN >= -2147657944
+// (all 32-bit JDNs) gives a non-negative count.
+inline constexpr std::uint64_t FastJdnShift =
+    static_cast<std::uint64_t>(GregorianCycleDays * FastJdnCycles - GregorianMarchEpoch);
+// Largest JDN the core is exact for: n4 = 4 * count + 3 must stay below
+// 2^64 / CenturyFactorError, and n4 plus its century correction (at most 3 * n4 / 146097 + 4)
+// below 2^64 / JulianYearFactorError.
+inline constexpr std::int64_t FastJdnMax = 100000000000000;  // 1e14 days, about 2.7e11 years
+inline constexpr std::uint64_t FastMaxN4 = 4 * (FastJdnMax + FastJdnShift) + 3;
+static_assert(FastMaxN4 < UINT64_MAX / CenturyFactorError);
+static_assert(FastMaxN4 + FastMaxN4 / 48699 + 4 < UINT64_MAX / JulianYearFactorError);
+
+// JDN -> Gregorian date for -2147657944 <= jdn <= FastJdnMax (every 32-bit JDN). The
+// Gregorian calendar drops 3 leap days in 400 years; adding them back turns the day count
+// into a Julian one, whose years are a single division by 1461/4.
 constexpr CivilDate JdnToGregorian(std::int64_t jdn) noexcept {
-  const auto near = static_cast<std::uint64_t>(jdn - GregorianMarchEpoch +
-                                               GregorianCycleDays * NearCycles);
-  if (near < NearDays) {
-    return FromCenturyDay<NearCycles>(4 * static_cast<std::uint32_t>(near) + 3);
-  }
-  return JdnToGregorianShifted<FastJdnCycles>(jdn);
+  // 4 * (days since the shifted epoch) + 3
+  const std::uint64_t n4 = 4 * static_cast<std::uint64_t>(jdn) + (4 * FastJdnShift + 3);
+  const std::uint64_t centuries = MulHigh(n4, CenturyFactor);  // floor(n4 / 146097)
+  // 4 * (the same day counted in the Julian calendar) + 3: the century years that were not
+  // leap years (three of every four) are given their leap day back.
+  const std::uint64_t j4 = n4 + 4 * (centuries - centuries / 4);
+  const unsigned __int128 p = static_cast<unsigned __int128>(j4) * JulianYearFactor;
+  const auto years = static_cast<std::uint64_t>(p >> 64);  // floor(j4 / 1461)
+  // The low word is (j4 mod 1461) / 1461 in units of 2^-64; (j4 mod 1461) / 4 is the day.
+  const std::uint64_t fourDays = MulHigh(static_cast<std::uint64_t>(p), JulianCycleDays);
+  const auto dayOfYear = static_cast<std::uint32_t>(fourDays >> 2);  // [0, 365]
+  return FromMarchDay(static_cast<std::int64_t>(years) - 400 * FastJdnCycles, dayOfYear);
 }
 // JDN -> Julian date for every 32-bit JDN (and up to 4e11).
 constexpr CivilDate JdnToJulian(std::int64_t jdn) noexcept {
