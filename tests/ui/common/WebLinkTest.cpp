@@ -7,10 +7,8 @@
 #include <vector>
 
 #include "engine/DateCore.h"
-#include "text/Language.h"
-#include "ui/common/MessageBox.h"
+#include "tests/ui/UiTestSupport.h"
 #include "ui/common/weblink.h"
-#include "ui/main/frmMain.h"
 
 using namespace valdora;
 
@@ -23,10 +21,7 @@ class WebLinkTest : public QObject {
 
  private slots:
   void initTestCase() {
-    SetMessageRecorder([this](const MessageRequest& r) {
-      boxes.push_back(r);
-      return QMessageBox::Ok;
-    });
+    testing_ui::RecordMessagesAnsweringOk(boxes);
     SetWebLauncher([this](const std::string& url) {
       opened.push_back(url);
       return result;

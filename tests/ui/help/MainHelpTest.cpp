@@ -6,13 +6,11 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "text/GenText.h"
-#include "text/Language.h"
-#include "ui/common/Metrics.h"
+#include "tests/ui/UiTestSupport.h"
 #include "ui/help/frmHelp.h"
-#include "ui/main/frmMain.h"
 
 using namespace valdora;
+using namespace testing_ui;
 
 class MainHelpTest : public QObject {
   Q_OBJECT
@@ -21,14 +19,9 @@ class MainHelpTest : public QObject {
 
  private slots:
   void initTestCase() {
-    SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
-    std::string message;
-    QVERIFY2(LoadProgramText("vdr.dat", message) >= 1, message.c_str());
-    GenerateText();
+    LoadAndGenerateTexts();
     main = new frmMain;
-    main->move(20, 20);
-    main->resize(TwipsToPixels(15500), TwipsToPixels(10500));
-    main->show();
+    ShowAtDesignSize(*main, {20, 20});
     QVERIFY(QTest::qWaitForWindowExposed(main));
   }
   void cleanupTestCase() {

@@ -11,13 +11,12 @@
 #include <QtTest>
 
 #include "compute/Compute.h"
-#include "text/GenText.h"
-#include "text/Language.h"
+#include "tests/ui/UiTestSupport.h"
 #include "ui/common/frmClearOneTextBox.h"
-#include "ui/main/frmMain.h"
 #include "ui/month/frmDisplayMonth.h"
 
 using namespace valdora;
+using namespace testing_ui;
 
 namespace {
 
@@ -150,10 +149,7 @@ class CaptionsTest : public QObject {
 
  private slots:
   void initTestCase() {
-    SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
-    std::string message;
-    QVERIFY2(LoadProgramText("vdr.dat", message) >= 1, message.c_str());
-    GenerateText();
+    LoadAndGenerateTexts();
     FillComputeMessages();
     main = new frmMain;
   }

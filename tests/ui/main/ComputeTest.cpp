@@ -50,29 +50,17 @@ void AnswerDialog(const char* option) {
 }
 }  // namespace
 
-class ComputeTest : public QObject {
+class ComputeTest : public QObject, protected MainWindowTestBase {
   Q_OBJECT
 
-  Recorder recorder;
-  std::unique_ptr<frmMain> w;
-
  private slots:
-  void initTestCase() {
-    PrepareProgram();
-    recorder.Install();
-  }
-  void init() {
-    QFile::remove(UserFilePath());
-    w = StartWindow();
-    QVERIFY(w);
-    w->activateWindow();
-    recorder.boxes.clear();
-  }
+  void initTestCase() { StartProgram(); }
+  void init() { OpenWindow(); }
   void cleanup() {
-    QuitWindow(w);
+    CloseWindow();
     if (frmClearOneTextBox::exists()) frmClearOneTextBox::unload();
   }
-  void cleanupTestCase() { Recorder::Uninstall(); }
+  void cleanupTestCase() { EndProgram(); }
 
   void sameLineAsTheCommandLineTool_data() {
     QTest::addColumn<QString>("first");

@@ -20,56 +20,25 @@ using namespace valdora;
 using namespace testing_main;
 
 namespace {
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
 // Presses the upper (forward) or lower (backward) arrow of a spin button with the mouse.
 void PressArrow(QScrollBar* spin, bool up) {
   const QPoint at(spin->width() / 2, up ? 2 : spin->height() - 3);
   QTest::mouseClick(spin, Qt::LeftButton, Qt::KeyboardModifiers(), at);
 }
-
-// The option of calendar `cal` in group 1 or 2.
-QRadioButton* CalOption(frmMain& w, int which, int cal) {
-  const bool first = which == 1;
-  switch (cal) {
-    case JC: return first ? w.optFirstDateIsJC : w.optSecondDateIsJC;
-    case JDN: return first ? w.optFirstDateIsJDN : w.optSecondDateIsJDN;
-    case ORD: return first ? w.optFirstDateIsORD : w.optSecondDateIsORD;
-    case ISO: return first ? w.optFirstDateIsISO : w.optSecondDateIsISO;
-    case LPW: return first ? w.optFirstDateIsLPW : w.optSecondDateIsLPW;
-    case LPM: return first ? w.optFirstDateIsLPM : w.optSecondDateIsLPM;
-    default: return first ? w.optFirstDateIsCE : w.optSecondDateIsCE;
-  }
-}
 }  // namespace
 
-class FieldsTest : public QObject {
+class FieldsTest : public QObject, protected MainWindowTestBase {
   Q_OBJECT
-
-  Recorder recorder;
-  std::unique_ptr<frmMain> w;
 
   QString LastBox() const {
     return recorder.boxes.empty() ? QString() : recorder.boxes.back().text;
   }
 
  private slots:
-  void initTestCase() {
-    PrepareProgram();
-    // The user file's folder name is a program text: load them before the first removal.
-    std::string message;
-    QVERIFY(LoadProgramText("vdr.dat", message) >= 1);
-    recorder.Install();
-  }
-  void init() {
-    QFile::remove(UserFilePath());
-    w = StartWindow();
-    QVERIFY(w);
-    w->activateWindow();
-    recorder.boxes.clear();
-  }
-  void cleanup() { QuitWindow(w); }
-  void cleanupTestCase() { Recorder::Uninstall(); }
+  void initTestCase() { StartProgram(); }
+  void init() { OpenWindow(); }
+  void cleanup() { CloseWindow(); }
+  void cleanupTestCase() { EndProgram(); }
 
   // ---- Keys ----
 

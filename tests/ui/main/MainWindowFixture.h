@@ -1,14 +1,13 @@
 // Shared by the main-window tests: the program texts, a fixed today, a message recorder with
-// scripted answers, starting and quitting the real window, and the user file's place.
+// scripted answers, starting and quitting the real window, the user file, real clicks and keys.
 #pragma once
 
-#include <QCoreApplication>
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QAbstractButton>
 #include <QLineEdit>
-#include <QStandardPaths>
+#include <QRadioButton>
 #include <QTest>
 #include <deque>
 #include <memory>
@@ -19,9 +18,12 @@
 #include "text/Language.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/frmClearOneTextBox.h"
+#include "tests/ui/UiTestSupport.h"
 #include "ui/main/frmMain.h"
 
 namespace testing_main {
+
+using namespace testing_ui;
 
 // Records every message box and answers from a script (Ok/Yes... in order; Ok when empty).
 struct Recorder {
@@ -44,10 +46,8 @@ struct Recorder {
 
 // The program texts beside the test executables; today fixed to Saturday 2008-07-12.
 inline void PrepareProgram() {
-  valdora::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
   valdora::SetFixedToday(2008, 7, 12);
-  std::string message;
-  QVERIFY2(valdora::LoadProgramText("vdr.dat", message) >= 1, message.c_str());
+  LoadProgramTexts();
 }
 
 // Starts a main window as the program does; null (after a failed QVERIFY) on failure.
@@ -61,13 +61,6 @@ inline std::unique_ptr<frmMain> StartWindow() {
 inline void QuitWindow(std::unique_ptr<frmMain>& window) {
   window->cmdQuit_Click();
   window.reset();
-}
-
-inline QString UserFilePath() {
-  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  return QDir::cleanPath(base + QLatin1Char('/') +
-                         QString::fromStdString(valdora::ProgramText(310)) +
-                         QStringLiteral("/vdr.usr"));
 }
 
 inline void WriteUserFile(const QByteArray& content) {
@@ -96,5 +89,44 @@ inline void Type(QLineEdit* field, const QString& text) {
   field->setCursorPosition(field->text().size());
   QTest::keyClicks(field, text);
 }
+
+// The option of calendar `cal` in date group 1 or 2.
+inline QRadioButton* CalOption(frmMain& w, int which, int cal) {
+  using namespace valdora;
+  const bool first = which == 1;
+  switch (cal) {
+    case JC: return first ? w.optFirstDateIsJC : w.optSecondDateIsJC;
+    case JDN: return first ? w.optFirstDateIsJDN : w.optSecondDateIsJDN;
+    case ORD: return first ? w.optFirstDateIsORD : w.optSecondDateIsORD;
+    case ISO: return first ? w.optFirstDateIsISO : w.optSecondDateIsISO;
+    case LPW: return first ? w.optFirstDateIsLPW : w.optSecondDateIsLPW;
+    case LPM: return first ? w.optFirstDateIsLPM : w.optSecondDateIsLPM;
+    default: return first ? w.optFirstDateIsCE : w.optSecondDateIsCE;
+  }
+}
+
+// One real main window per test function, for a QtTest class deriving from QObject and this:
+// its initTestCase/init/cleanup/cleanupTestCase call the four steps below, in that order.
+class MainWindowTestBase {
+ protected:
+  Recorder recorder;
+  std::unique_ptr<frmMain> w;
+
+  // Texts, fixed today and the message recorder, once for the test class.
+  void StartProgram() {
+    PrepareProgram();
+    recorder.Install();
+  }
+  // A window started on the defaults (no user file), active, with no message recorded yet.
+  void OpenWindow() {
+    QFile::remove(UserFilePath());
+    w = StartWindow();
+    QVERIFY(w);
+    w->activateWindow();
+    recorder.boxes.clear();
+  }
+  void CloseWindow() { QuitWindow(w); }
+  static void EndProgram() { Recorder::Uninstall(); }
+};
 
 }  // namespace testing_main

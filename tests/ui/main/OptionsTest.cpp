@@ -12,26 +12,14 @@
 using namespace valdora;
 using namespace testing_main;
 
-class OptionsTest : public QObject {
+class OptionsTest : public QObject, protected MainWindowTestBase {
   Q_OBJECT
 
-  Recorder recorder;
-  std::unique_ptr<frmMain> w;
-
  private slots:
-  void initTestCase() {
-    PrepareProgram();
-    recorder.Install();
-  }
-  void init() {
-    QFile::remove(UserFilePath());
-    w = StartWindow();
-    QVERIFY(w);
-    w->activateWindow();
-    recorder.boxes.clear();
-  }
-  void cleanup() { QuitWindow(w); }
-  void cleanupTestCase() { Recorder::Uninstall(); }
+  void initTestCase() { StartProgram(); }
+  void init() { OpenWindow(); }
+  void cleanup() { CloseWindow(); }
+  void cleanupTestCase() { EndProgram(); }
 
   void emptyFieldOnlyRecordsTheCalendar() {
     Click(w->optFirstDateIsJDN);

@@ -16,11 +16,8 @@
 using namespace valdora;
 using namespace testing_main;
 
-class OutputTest : public QObject {
+class OutputTest : public QObject, protected MainWindowTestBase {
   Q_OBJECT
-
-  Recorder recorder;
-  std::unique_ptr<frmMain> w;
 
   // Drags the mouse over the first line of the output from column `from` to column `to`.
   void DragOverFirstLine(int from, int to) {
@@ -37,22 +34,10 @@ class OutputTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    PrepareProgram();
-    // The user file's folder name is a program text: load them before the first removal.
-    std::string message;
-    QVERIFY(LoadProgramText("vdr.dat", message) >= 1);
-    recorder.Install();
-  }
-  void init() {
-    QFile::remove(UserFilePath());
-    w = StartWindow();
-    QVERIFY(w);
-    w->activateWindow();
-    recorder.boxes.clear();
-  }
-  void cleanup() { QuitWindow(w); }
-  void cleanupTestCase() { Recorder::Uninstall(); }
+  void initTestCase() { StartProgram(); }
+  void init() { OpenWindow(); }
+  void cleanup() { CloseWindow(); }
+  void cleanupTestCase() { EndProgram(); }
 
   void buttonsAppearAtTheFirstTick() {
     QVERIFY(w->cmdEnlarge->isHidden());

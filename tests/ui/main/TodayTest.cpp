@@ -14,26 +14,8 @@
 using namespace valdora;
 using namespace testing_main;
 
-namespace {
-QRadioButton* CalOption(frmMain& w, int which, int cal) {
-  const bool first = which == 1;
-  switch (cal) {
-    case JC: return first ? w.optFirstDateIsJC : w.optSecondDateIsJC;
-    case JDN: return first ? w.optFirstDateIsJDN : w.optSecondDateIsJDN;
-    case ORD: return first ? w.optFirstDateIsORD : w.optSecondDateIsORD;
-    case ISO: return first ? w.optFirstDateIsISO : w.optSecondDateIsISO;
-    case LPW: return first ? w.optFirstDateIsLPW : w.optSecondDateIsLPW;
-    case LPM: return first ? w.optFirstDateIsLPM : w.optSecondDateIsLPM;
-    default: return first ? w.optFirstDateIsCE : w.optSecondDateIsCE;
-  }
-}
-}  // namespace
-
-class TodayTest : public QObject {
+class TodayTest : public QObject, protected MainWindowTestBase {
   Q_OBJECT
-
-  Recorder recorder;
-  std::unique_ptr<frmMain> w;
 
   QStringList Labels() const {
     return {w->lblTodaysDate[0]->text(), w->lblTodaysDate[1]->text(),
@@ -41,26 +23,16 @@ class TodayTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    PrepareProgram();
-    // The user file's folder name is a program text: load them before the first removal.
-    std::string message;
-    QVERIFY(LoadProgramText("vdr.dat", message) >= 1);
-    recorder.Install();
-  }
+  void initTestCase() { StartProgram(); }
   void init() {
     SetFixedToday(2008, 7, 12);
-    QFile::remove(UserFilePath());
-    w = StartWindow();
-    QVERIFY(w);
-    w->activateWindow();
-    recorder.boxes.clear();
+    OpenWindow();
   }
   void cleanup() {
     intLanguage = intEnglish;
-    QuitWindow(w);
+    CloseWindow();
   }
-  void cleanupTestCase() { Recorder::Uninstall(); }
+  void cleanupTestCase() { EndProgram(); }
 
   void labelsAfterStartUp() {
     QCOMPARE(Labels(), QStringList({"Today is Saturday,", "2008-07-12 CE", "A week from today is",

@@ -1,37 +1,27 @@
 // "Display month" on the real main window: which month opens for each kind of first date,
 // the first placement beside the main window, and the month window's options in the user file.
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QtTest>
 #include <vector>
 
 #include "engine/DateCore.h"
-#include "text/Language.h"
-#include "ui/common/MessageBox.h"
-#include "ui/common/Metrics.h"
-#include "ui/main/frmMain.h"
+#include "tests/ui/UiTestSupport.h"
 #include "ui/month/MonthGrid.h"
 #include "ui/month/frmDisplayMonth.h"
 
 using namespace valdora;
+using namespace testing_ui;
 
 class MainDisplayMonthTest : public QObject {
   Q_OBJECT
 
   frmMain* main = nullptr;
   std::vector<MessageRequest> boxes;
-
-  static QString UserFile() {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir::cleanPath(base + QLatin1Char('/') + QString::fromStdString(ProgramText(310)) +
-                           QStringLiteral("/vdr.usr"));
-  }
 
   void TypeFirstDate(const QString& text) {
     main->txbFirstDate->clear();
@@ -41,15 +31,10 @@ class MainDisplayMonthTest : public QObject {
 
  private slots:
   void initTestCase() {
-    SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
     SetFixedToday(2008, 7, 12);
-    SetMessageRecorder([this](const MessageRequest& request) {
-      boxes.push_back(request);
-      return QMessageBox::Ok;
-    });
-    std::string message;
-    QVERIFY2(LoadProgramText("vdr.dat", message) >= 1, message.c_str());
-    QFile::remove(UserFile());  // a first run: the defaults
+    RecordMessagesAnsweringOk(boxes);
+    LoadProgramTexts();
+    QFile::remove(UserFilePath());  // a first run: the defaults
     main = new frmMain;
     QVERIFY(main->Form_Load());
     main->move(40, 30);
@@ -150,7 +135,7 @@ class MainDisplayMonthTest : public QObject {
     month.optMonday->setChecked(true);
     month.optJulian->setChecked(true);
     QVERIFY(main->SaveSettings());
-    QFile file(UserFile());
+    QFile file(UserFilePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
     QVERIFY(lines.size() >= 10);

@@ -6,11 +6,11 @@
 
 #include "engine/DateCore.h"
 #include "engine/IsoOrdinal.h"
-#include "text/GenText.h"
-#include "text/Language.h"
+#include "tests/ui/UiTestSupport.h"
 #include "ui/month/MonthGrid.h"
 
 using namespace valdora;
+using namespace testing_ui;
 
 namespace {
 
@@ -103,8 +103,6 @@ std::pair<int, int> RefIsoWeek(RefDate monday) {
   return {thursday.y, (dayOfYear - 1) / 7 + 1};
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
@@ -123,10 +121,7 @@ class MonthGridTest : public QObject {
 
  private slots:
   void initTestCase() {
-    SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
-    std::string message;
-    QVERIFY2(LoadProgramText("vdr.dat", message) >= 1, message.c_str());
-    GenerateText();
+    LoadAndGenerateTexts();
   }
 
   void gridMatchesReference_data() {

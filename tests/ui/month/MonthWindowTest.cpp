@@ -10,17 +10,14 @@
 #include <QtTest>
 #include <vector>
 
-#include "text/GenText.h"
-#include "text/Language.h"
-#include "ui/common/MessageBox.h"
-#include "ui/common/Metrics.h"
+#include "tests/ui/UiTestSupport.h"
 #include "ui/month/MonthGrid.h"
 #include "ui/month/frmDisplayMonth.h"
 
 using namespace valdora;
+using namespace testing_ui;
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 int Bottom(const QWidget* w) { return w->y() + w->height(); }
 }  // namespace
 
@@ -53,14 +50,8 @@ class MonthWindowTest : public QObject {
 
  private slots:
   void initTestCase() {
-    SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
-    std::string message;
-    QVERIFY2(LoadProgramText("vdr.dat", message) >= 1, message.c_str());
-    GenerateText();
-    SetMessageRecorder([this](const MessageRequest& request) {
-      boxes.push_back(request);
-      return QMessageBox::Ok;
-    });
+    LoadAndGenerateTexts();
+    RecordMessagesAnsweringOk(boxes);
     other = new QWidget;
     other->setWindowTitle(QStringLiteral("other"));
     other->resize(200, 100);

@@ -6,14 +6,11 @@
 #include <vector>
 
 #include "compute/Compute.h"
-#include "text/GenText.h"
-#include "text/Language.h"
-#include "ui/common/MessageBox.h"
-#include "ui/common/Metrics.h"
-#include "ui/main/frmMain.h"
+#include "tests/ui/UiTestSupport.h"
 #include "ui/output/frmLargeDisplay.h"
 
 using namespace valdora;
+using namespace testing_ui;
 
 class EnlargeTest : public QObject {
   Q_OBJECT
@@ -29,19 +26,11 @@ class EnlargeTest : public QObject {
 
  private slots:
   void initTestCase() {
-    SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
-    std::string message;
-    QVERIFY2(LoadProgramText("vdr.dat", message) >= 1, message.c_str());
-    GenerateText();
+    LoadAndGenerateTexts();
     FillComputeMessages();
-    SetMessageRecorder([this](const MessageRequest& request) {
-      boxes.push_back(request);
-      return QMessageBox::Ok;
-    });
+    RecordMessagesAnsweringOk(boxes);
     main = new frmMain;
-    main->move(40, 30);
-    main->resize(TwipsToPixels(15500), TwipsToPixels(10500));
-    main->show();
+    ShowAtDesignSize(*main, {40, 30});
   }
   void cleanupTestCase() {
     frmLargeDisplay::unload();

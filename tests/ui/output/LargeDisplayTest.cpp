@@ -7,9 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "text/GenText.h"
-#include "text/Language.h"
-#include "ui/common/Metrics.h"
+#include "tests/ui/UiTestSupport.h"
 #include "ui/output/frmLargeDisplay.h"
 
 using valdora::frmLargeDisplay;
@@ -32,10 +30,7 @@ class LargeDisplayTest : public QObject {
 
  private slots:
   void initTestCase() {
-    valdora::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
-    std::string message;
-    QVERIFY2(valdora::LoadProgramText("vdr.dat", message) >= 1, message.c_str());
-    valdora::GenerateText();
+    testing_ui::LoadAndGenerateTexts();
     QVERIFY(!Program(185).isEmpty());
     QVERIFY(!Program(424).isEmpty());
   }
