@@ -7,6 +7,7 @@
 
 #include "engine/CalendarText.h"
 #include "engine/LeapWeekCalendar.h"
+#include "EngineTestSupport.h"
 
 namespace valdora {
 namespace {
@@ -14,14 +15,7 @@ namespace {
 // Restores the program-wide separators after each test.
 class CalendarText : public ::testing::Test {
  protected:
-  std::string saved_date_ = DateSeparator;
-  std::string saved_thousands_ = ThousandsSeparator;
-  std::string saved_grouping_ = LocaleGroupingSeparator();
-  void TearDown() override {
-    DateSeparator = saved_date_;
-    ThousandsSeparator = saved_thousands_;
-    SetLocaleGroupingSeparator(saved_grouping_);
-  }
+  SeparatorGuard separators_;
 };
 
 TEST_F(CalendarText, WritesKnownTexts) {
@@ -103,12 +97,9 @@ TEST_F(CalendarText, WrittenTextsReadBackUnderEverySetting) {
 }
 
 TEST_F(CalendarText, HostileStringsGiveAStatusAndLeaveTheDay) {
-  std::mt19937 rng(8);
-  const std::string alphabet("0123456789-/.,W ()+JDNCE\xff", 25);
-  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1), length(0, 30);
+  RandomText randomText(8, std::string("0123456789-/.,W ()+JDNCE\xff", 25), 30);
   for (int i = 0; i < 30000; ++i) {
-    std::string text;
-    for (std::size_t n = length(rng); n > 0; --n) text.push_back(alphabet[pick(rng)]);
+    const std::string text = randomText();
     for (const CalendarCode cal : {CE, JC, JDN, ORD, ISO, LPW, LPM}) {
       Jdn jdn = 12345;
       const ParseStatus status =

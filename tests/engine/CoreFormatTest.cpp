@@ -7,21 +7,10 @@
 #include "engine/DateCore.h"
 #include "engine/DateFormatting.h"
 #include "engine/DateParse.h"
+#include "EngineTestSupport.h"
 
 namespace valdora {
 namespace {
-
-class SeparatorGuard {
- public:
-  SeparatorGuard() : date_(DateSeparator), thousands_(ThousandsSeparator) {}
-  ~SeparatorGuard() {
-    DateSeparator = date_;
-    ThousandsSeparator = thousands_;
-  }
-
- private:
-  std::string date_, thousands_;
-};
 
 TEST(CoreFormat, DateTexts) {
   struct Case {

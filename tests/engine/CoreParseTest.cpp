@@ -6,22 +6,10 @@
 #include "engine/ConversionLibrary.h"
 #include "engine/DateParse.h"
 #include "engine/StringHelpers.h"
+#include "EngineTestSupport.h"
 
 namespace valdora {
 namespace {
-
-// Restores the separator settings a test changes.
-class SeparatorGuard {
- public:
-  SeparatorGuard() : date_(DateSeparator), thousands_(ThousandsSeparator) {}
-  ~SeparatorGuard() {
-    DateSeparator = date_;
-    ThousandsSeparator = thousands_;
-  }
-
- private:
-  std::string date_, thousands_;
-};
 
 struct EuroCase {
   const char* text;

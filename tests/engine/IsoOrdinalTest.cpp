@@ -7,6 +7,7 @@
 
 #include "engine/DateCore.h"
 #include "engine/IsoOrdinal.h"
+#include "EngineTestSupport.h"
 
 namespace valdora {
 namespace {
@@ -220,12 +221,9 @@ TEST(OrdinalDate, FastPathAgreesWithDayOfYear) {
 }
 
 TEST(IsoAndOrdinalReaders, HostileStringsGiveAStatus) {
-  std::mt19937 rng(5);
-  const std::string alphabet("0123456789-W+ w,.\xff\x80", 20);
-  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1), length(0, 24);
+  RandomText randomText(5, std::string("0123456789-W+ w,.\xff\x80", 20), 24);
   for (int i = 0; i < 60000; ++i) {
-    std::string text;
-    for (std::size_t n = length(rng); n > 0; --n) text.push_back(alphabet[pick(rng)]);
+    std::string text = randomText();
     if (i % 3 == 0) text.push_back('\0');
     IsoWeekDate iso;
     const ParseStatus a = ParseIsoWeekDate(text, iso);

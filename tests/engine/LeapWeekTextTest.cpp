@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/LeapWeekCalendar.h"
+#include "EngineTestSupport.h"
 
 namespace valdora {
 namespace {
@@ -137,12 +138,9 @@ TEST_F(LeapWeekText, SeparatorThatCannotReadBackIsRefused) {
 }
 
 TEST_F(LeapWeekText, HostileStringsGiveAStatus) {
-  std::mt19937 rng(99);
-  const std::string alphabet("0123456789---,. WLPM\xff\x80\0", 23);
-  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1), length(0, 40);
+  RandomText randomText(99, std::string("0123456789---,. WLPM\xff\x80\0", 23), 40);
   for (int i = 0; i < 50000; ++i) {
-    std::string text;
-    for (std::size_t n = length(rng); n > 0; --n) text.push_back(alphabet[pick(rng)]);
+    const std::string text = randomText();
     LeapWeekDate week, month;
     const ParseStatus a = ParseLeapWeekDate(text, week), b = ParseLeapMonthDate(text, month);
     ASSERT_TRUE(a >= -1 && a <= 1);
