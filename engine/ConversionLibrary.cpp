@@ -52,23 +52,26 @@ constexpr bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
 // One part of a date text: an optional "-" sign and at least one digit. The magnitude
 // saturates at 10^12, far beyond every range that is checked later.
+constexpr std::int64_t PartLimit = 1000000000000;
 struct Part {
   bool negative = false;
   std::int64_t value = 0;
 };
 
-// Reads a part at text[i], advancing i; false if no digit is there.
-bool ReadPart(std::string_view text, std::size_t& i, Part& part) noexcept {
-  if (i < text.size() && text[i] == '-') {
+// Reads a part at p (before end), advancing p; false if no digit is there.
+bool ReadPart(const char*& p, const char* end, Part& part) noexcept {
+  if (p != end && *p == '-') {
     part.negative = true;
-    ++i;
+    ++p;
   }
-  const std::size_t first = i;
-  while (i < text.size() && IsDigit(text[i])) {
-    if (part.value < 1000000000000) part.value = part.value * 10 + (text[i] - '0');
-    ++i;
+  const char* const first = p;
+  std::int64_t value = 0;
+  for (; p != end && IsDigit(*p); ++p) {
+    value = value * 10 + (*p - '0');  // < 10^13 + 10
+    if (value > PartLimit) value = PartLimit;
   }
-  return i > first;
+  part.value = value;
+  return p != first;
 }
 
 }  // namespace
@@ -97,24 +100,21 @@ std::int32_t str_to_date(std::string_view text, std::int32_t format, EuroDate& d
   if (format < MDY || format > YMD) return LibraryBadArgument;
   if (letter != GregorianLetter && letter != JulianLetter) return LibraryBadArgument;
 
-  // The separator is the one character that is neither a digit nor "-" ("-" if none is).
-  char separator = '-';
-  for (char c : text) {
-    if (!IsDigit(c) && c != '-') {
-      separator = c;
-      break;
-    }
-  }
+  // The separator is the first character that is neither a digit nor "-" ("-" if there is
+  // none). The first part consists of such characters only, so the character after it is
+  // the separator unless it is a "-". Then "-" is taken: should another character follow
+  // later, the text is not a date with either separator, since no part can hold it.
+  const char* p = text.data();
+  const char* const end = p + text.size();
   Part parts[3];
-  std::size_t i = 0;
-  for (int k = 0; k < 3; ++k) {
-    if (k > 0) {
-      if (i >= text.size() || text[i] != separator) return LibraryNotADate;
-      ++i;
-    }
-    if (!ReadPart(text, i, parts[k])) return LibraryNotADate;
+  if (!ReadPart(p, end, parts[0]) || p == end) return LibraryNotADate;
+  const char separator = *p;
+  for (int k = 1; k < 3; ++k) {
+    if (p == end || *p != separator) return LibraryNotADate;
+    ++p;
+    if (!ReadPart(p, end, parts[k])) return LibraryNotADate;
   }
-  if (i != text.size()) return LibraryNotADate;
+  if (p != end) return LibraryNotADate;
 
   const int yearIndex = format == YMD ? 0 : 2;
   const int monthIndex = format == MDY ? 0 : 1;

@@ -45,8 +45,8 @@ bool IsGroupedNumber(std::string_view body, std::string_view separator) noexcept
 
 ParseStatus ParseEuroDate(std::string_view text, std::string_view separator, CalendarCode cal,
                           DateFormat format, EuroDate& date) noexcept {
-  std::string t = RemoveSpaces(text);
   if (cal == JDN) {
+    const std::string t = RemoveSpaces(text);
     const std::int32_t n = CountOccurrences(t, separator);
     bool malformed;
     if (separator == "-") {
@@ -63,8 +63,25 @@ ParseStatus ParseEuroDate(std::string_view text, std::string_view separator, Cal
   }
   if (cal != CE && cal != JC) return StatusMalformed;
 
-  KeepDateCharacters(t, separator);  // drops labels, brackets and group separators
-  const std::int32_t minus = CountOccurrences(t, "-");
+  // RemoveSpaces and KeepDateCharacters in one pass (a blank is never kept), counting the
+  // "-" on the way; labels, brackets and group separators are dropped. Date texts are short:
+  // a local buffer holds them, longer input goes to the heap.
+  char local[64];
+  std::string heap;
+  char* kept = local;
+  if (text.size() > sizeof local) {
+    heap.resize(text.size());
+    kept = heap.data();
+  }
+  std::size_t length = 0;
+  std::int32_t minus = 0;
+  for (const char c : text) {
+    if (IsDigit(c) || c == '-' || (c != ' ' && separator.find(c) != std::string_view::npos)) {
+      kept[length++] = c;
+      minus += c == '-';
+    }
+  }
+  const std::string_view t(kept, length);
   const bool plausible = separator == "-"
                              ? (minus == 2 || minus == 3)
                              : (minus <= 1 && CountOccurrences(t, separator) == 2);
@@ -139,9 +156,11 @@ ParseStatus ParseJdnInput(std::string_view text, std::int32_t& value) noexcept {
 }
 
 void KeepDateCharacters(std::string& text, std::string_view separator) {
+  char* const data = text.data();
   std::size_t kept = 0;
-  for (char c : text) {
-    if (IsDigit(c) || c == '-' || separator.find(c) != std::string_view::npos) text[kept++] = c;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = data[i];
+    if (IsDigit(c) || c == '-' || separator.find(c) != std::string_view::npos) data[kept++] = c;
   }
   text.resize(kept);
 }

@@ -105,19 +105,18 @@ std::int64_t DigitValue(std::string_view digits, std::int64_t limit) noexcept {
   return value;
 }
 
-void AppendPadded(std::string& text, std::int64_t value, std::size_t width) {
-  // The digits of |value|, last first, in a local buffer: no temporary string per number.
-  char digits[20];
-  std::size_t n = 0;
-  std::uint64_t v =
-      value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-  do {
-    digits[n++] = static_cast<char>('0' + v % 10);
-    v /= 10;
-  } while (v != 0);
-  if (value < 0) text.push_back('-');
-  if (n < width) text.append(width - n, '0');
-  while (n > 0) text.push_back(digits[--n]);
+// Writes `value` at `out` with at least `width` digits (leading zeros; a "-" before them
+// when negative) and answers the end. `out` has room for 1 + max(10, width) characters.
+char* WritePadded(char* out, std::int32_t value, std::size_t width) noexcept {
+  // |value| without overflow for the most negative value.
+  const std::uint32_t v =
+      value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
+  const std::size_t n = DecimalDigitCount(v);
+  if (value < 0) *out++ = '-';
+  for (; width > n; --width) *out++ = '0';
+  char* const end = out + n;
+  WriteDecimalDigits(end, v);
+  return end;
 }
 
 // The parts of an ISO text in either form: the length of its year part, week and weekday;
@@ -187,12 +186,14 @@ void IsoWeekDateToJdn(IsoWeekDate& date) noexcept {
 
 std::string FormatIsoWeekDate(const IsoWeekDate& date, std::int16_t hyphen) {
   const bool hyphenated = hyphen == HyphenatedForm;
-  std::string text = std::to_string(date.isoYear);
-  text += hyphenated ? "-W" : "W";
-  AppendPadded(text, date.week, 2);
-  if (hyphenated) text.push_back('-');
-  AppendPadded(text, date.weekday, 1);
-  return text;
+  char text[48];  // three numbers of at most 11 characters, "-W" and "-"
+  char* end = WritePadded(text, date.isoYear, 1);
+  if (hyphenated) *end++ = '-';
+  *end++ = 'W';
+  end = WritePadded(end, date.week, 2);
+  if (hyphenated) *end++ = '-';
+  end = WritePadded(end, date.weekday, 1);
+  return std::string(text, end);
 }
 
 std::int16_t IsoForm(std::string_view text) noexcept {
@@ -224,11 +225,11 @@ ParseStatus ParseIsoWeekDate(std::string_view input, IsoWeekDate& date) noexcept
 }
 
 std::string FormatOrdinalDate(const EuroDate& date, std::int16_t dayOfYear, std::int16_t hyphen) {
-  std::string text;
-  AppendPadded(text, date.year, 4);
-  if (hyphen == HyphenatedForm) text.push_back('-');
-  AppendPadded(text, dayOfYear, 3);
-  return text;
+  char text[32];  // two numbers of at most 11 characters and "-"
+  char* end = WritePadded(text, date.year, 4);
+  if (hyphen == HyphenatedForm) *end++ = '-';
+  end = WritePadded(end, dayOfYear, 3);
+  return std::string(text, end);
 }
 
 namespace {

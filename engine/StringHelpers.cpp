@@ -18,17 +18,19 @@ constexpr bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
 std::string RemoveChars(std::string_view text, std::string_view set, std::int32_t start) {
   const std::size_t from = StartIndex(start);
-  std::string out;
-  out.reserve(text.size());
+  // Written in place into a string of the input's size, then cut to what was kept.
+  std::string out(text.size(), '\0');
+  char* const data = out.data();
+  std::size_t kept = 0;
   if (set.size() == 1) {  // the common case (RemoveSpaces): one compare per character
     const char c = set[0];
     for (std::size_t i = 0; i < text.size(); ++i)
-      if (i < from || text[i] != c) out.push_back(text[i]);
-    return out;
+      if (i < from || text[i] != c) data[kept++] = text[i];
+  } else {
+    for (std::size_t i = 0; i < text.size(); ++i)
+      if (i < from || set.find(text[i]) == std::string_view::npos) data[kept++] = text[i];
   }
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (i < from || set.find(text[i]) == std::string_view::npos) out.push_back(text[i]);
-  }
+  out.resize(kept);
   return out;
 }
 

@@ -2,11 +2,51 @@
 // their byte codes (exact, case-sensitive); positions count from 1.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace valdora {
+
+// ---- decimal digits for the date writers --------------------------------------------------
+
+// Number of decimal digits of v (1 for 0).
+constexpr std::size_t DecimalDigitCount(std::uint32_t v) noexcept {
+  std::size_t n = 1;
+  for (std::uint32_t limit = 10; n < 10 && v >= limit; limit *= 10) ++n;
+  return n;
+}
+static_assert(DecimalDigitCount(0) == 1 && DecimalDigitCount(9) == 1 &&
+              DecimalDigitCount(10) == 2 && DecimalDigitCount(999999999) == 9 &&
+              DecimalDigitCount(1000000000) == 10 && DecimalDigitCount(4294967295u) == 10);
+
+// Writes the decimal digits of v so that they end just before `end`, and answers where
+// they begin. Two digits per step from a table of the pairs "00" .. "99": the date writers
+// put a dozen numbers on every output line.
+inline char* WriteDecimalDigits(char* end, std::uint32_t v) noexcept {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  static_assert(sizeof kPairs == 201);
+  char* p = end;
+  while (v >= 100) {
+    const std::uint32_t pair = 2 * (v % 100);
+    v /= 100;
+    *--p = kPairs[pair + 1];
+    *--p = kPairs[pair];
+  }
+  if (v >= 10) {
+    *--p = kPairs[2 * v + 1];
+    *--p = kPairs[2 * v];
+  } else {
+    *--p = static_cast<char>('0' + v);
+  }
+  return p;
+}
+
+// ---- text operations ------------------------------------------------------------------------
 
 // Copy of `text` without the characters of `set` from position `start` on (start below 1
 // counts as 1); characters before `start` are kept.
