@@ -142,9 +142,7 @@ class ComputeTest : public QObject, protected MainWindowTestBase {
     QFETCH(QString, diff);
     QFETCH(QString, second);
     QFETCH(int, kind);
-    w->txbFirstDate->setText(first);
-    w->txbDateDiff->setText(diff);
-    w->txbSecondDate->setText(second);
+    SetFields(first, diff, second);
     QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
     QCOMPARE(int(recorder.boxes.size()), 1);
     QCOMPARE(recorder.boxes.front().text, QString::fromStdString(ComputeMessage[0][kind]));
@@ -180,9 +178,7 @@ class ComputeTest : public QObject, protected MainWindowTestBase {
   void threeFilledFieldsAskTheDialog() {
     QFETCH(QString, answer);
     QFETCH(QString, cleared);
-    w->txbFirstDate->setText(QStringLiteral("2000-01-01"));
-    w->txbDateDiff->setText(QStringLiteral("30"));
-    w->txbSecondDate->setText(QStringLiteral("2000-01-21"));
+    SetFields(QStringLiteral("2000-01-01"), QStringLiteral("30"), QStringLiteral("2000-01-21"));
     const QByteArray option = answer.toLatin1();
     AnswerDialog(answer.isEmpty() ? nullptr : option.constData());
     QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
@@ -203,9 +199,7 @@ class ComputeTest : public QObject, protected MainWindowTestBase {
 
   void dialogKeepsItsChoiceButNotACancel() {
     const auto askOnce = [this](const char* option) {
-      w->txbFirstDate->setText(QStringLiteral("2000-01-01"));
-      w->txbDateDiff->setText(QStringLiteral("20"));
-      w->txbSecondDate->setText(QStringLiteral("2000-01-21"));
+      SetFields(QStringLiteral("2000-01-01"), QStringLiteral("20"), QStringLiteral("2000-01-21"));
       QString preselected;
       QTimer::singleShot(0, [&preselected, option] {
         frmClearOneTextBox& dialog = frmClearOneTextBox::instance();

@@ -133,9 +133,7 @@ class FieldsTest : public QObject, protected MainWindowTestBase {
   }
 
   void clearButtonsEmptyOneField() {
-    w->txbFirstDate->setText(QStringLiteral("2000-01-01"));
-    w->txbDateDiff->setText(QStringLiteral("5"));
-    w->txbSecondDate->setText(QStringLiteral("2000-02-01"));
+    SetFields(QStringLiteral("2000-01-01"), QStringLiteral("5"), QStringLiteral("2000-02-01"));
     Click(w->cmdClearDateDiff);
     QCOMPARE(w->txbDateDiff->text(), QString());
     QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->cmdCompute));

@@ -126,6 +126,12 @@ class MainWindowTestBase {
     recorder.boxes.clear();
   }
   void CloseWindow() { QuitWindow(w); }
+  // Puts the three texts into the date fields directly, as a paste would.
+  void SetFields(const QString& first, const QString& diff, const QString& second) {
+    w->txbFirstDate->setText(first);
+    w->txbDateDiff->setText(diff);
+    w->txbSecondDate->setText(second);
+  }
   static void EndProgram() { Recorder::Uninstall(); }
 };
 

@@ -113,9 +113,7 @@ class OptionsTest : public QObject, protected MainWindowTestBase {
     QFETCH(QString, slash);
     QFETCH(QString, dot);
     QFETCH(QString, separator);
-    w->txbFirstDate->setText(QStringLiteral("1"));
-    w->txbDateDiff->setText(QStringLiteral("2"));
-    w->txbSecondDate->setText(QStringLiteral("3"));
+    SetFields(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"));
     Click(w->findChild<QRadioButton*>(option));
     QCOMPARE(w->txbFirstDate->text() + w->txbDateDiff->text() + w->txbSecondDate->text(), QString());
     QCOMPARE(w->optSeparatorIsDash->text(), dash);
@@ -181,9 +179,7 @@ class OptionsTest : public QObject, protected MainWindowTestBase {
     QFETCH(QString, diff);
     QFETCH(QString, second);
     QFETCH(QString, focus);
-    w->txbFirstDate->setText(first);
-    w->txbDateDiff->setText(diff);
-    w->txbSecondDate->setText(second);
+    SetFields(first, diff, second);
     w->cmdQuit->setFocus();
     w->SetTheFocus();
     QCOMPARE(w->focusWidget()->objectName(), focus);
