@@ -81,20 +81,19 @@ bool ParseDateSide(ComputeHost& host, std::string& text, int which, ComputeField
   const bool hyphen = intHyphen == 1;
   Jdn jdn = 0;
   ParseStatus status = ReadDateInCalendar(text, cal, format, hyphen, jdn);
-  std::string normal;
-  if (status > 0 && !WriteDateInCalendar(jdn, cal, format, hyphen, normal)) status = StatusOutOfRange;
+  // The normalised text replaces the typed one; a failed write leaves `text` as it was.
+  if (status > 0 && !WriteDateInCalendar(jdn, cal, format, hyphen, text)) status = StatusOutOfRange;
   if (status <= 0) {
     ShowComputeError(host, status < 0 ? rangeKind : malformedKind);
     return false;
   }
   CompleteRecord(rec, cal, jdn);
-  host.SetFieldText(field, normal);
-  withCal = normal;
+  host.SetFieldText(field, text);
+  withCal = text;
   if (cal != ORD) {
     withCal += ' ';
     withCal += CalendarCodeText[static_cast<std::size_t>(cal)];
   }
-  text = std::move(normal);
   return true;
 }
 

@@ -35,13 +35,12 @@ bool DisplayDateSide(ComputeHost& host, int which, ComputeField field, const Eur
     return true;
   }
   host.AppendOutput(" = ");
-  std::string text;
-  if (!WriteDateInCalendar(rec.jdn, cal, host.UsersDateFormat(), intHyphen == 1, text)) {
+  // Written straight into the text-with-calendar; a failed write leaves it as it was.
+  if (!WriteDateInCalendar(rec.jdn, cal, host.UsersDateFormat(), intHyphen == 1, withCal)) {
     ReportResultOutOfRange(host);
     return false;
   }
-  host.SetFieldText(field, text);
-  withCal = std::move(text);
+  host.SetFieldText(field, withCal);
   if (cal != ORD) {
     withCal += ' ';
     withCal += CalendarCodeText[static_cast<std::size_t>(cal)];
