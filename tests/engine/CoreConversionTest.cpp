@@ -96,6 +96,23 @@ TEST(CoreConversion, MatchesReferenceAtTheExtremes) {
   }
 }
 
+TEST(CoreConversion, FastJdnCoreExactUpToItsLimit) {
+  // The multiply-shift core against the reference, day by day over its last 400 years.
+  using namespace calendar_math;
+  const std::int64_t year = JdnToGregorian(FastJdnMax).year - 401;
+  RefDay ref{year, 1, 1};
+  int failures = 0;
+  for (std::int64_t jdn = RefNewYear(year, false); jdn <= FastJdnMax && failures < 5;
+       ++jdn, ref.Next(false)) {
+    const CivilDate c = JdnToGregorian(jdn);
+    if (c.year != ref.y || c.month != ref.m || c.day != ref.d) {
+      ++failures;
+      ADD_FAILURE() << "JDN " << jdn << ": expected " << ref.y << "-" << ref.m << "-" << ref.d
+                    << ", got " << c.year << "-" << c.month << "-" << c.day;
+    }
+  }
+}
+
 TEST(CoreConversion, WholeJdnRangeRoundTripsThroughTheLibrary) {
   std::mt19937 rng(20240229);
   std::uniform_int_distribution<std::int32_t> any(INT32_MIN, INT32_MAX);
