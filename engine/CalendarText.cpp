@@ -71,6 +71,9 @@ bool WriteDateInCalendar(Jdn jdn, CalendarCode cal, DateFormat format, bool hyph
       return true;
     }
     case JDN:
+      // A JDN field reads at most 2,099,999,999 in magnitude; the two outermost days of the
+      // range have no JDN text that reads back.
+      if (jdn > LargestJdnText || jdn < -LargestJdnText) return false;
       text = FormatJdn(jdn);
       return true;
     case ORD: {

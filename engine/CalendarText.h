@@ -9,6 +9,9 @@
 
 namespace valdora {
 
+// Largest magnitude ParseJdnInput reads in a JDN field (MaxJdn itself is refused there).
+inline constexpr Jdn LargestJdnText = 2099999999;
+
 // Reads `text` as a date in calendar `cal` (CE, JC, JDN, ORD, ISO, LPW or LPM) with the
 // given date format (CE, JC) and hyphen option (ORD); on status 1 `jdn` holds the day.
 // Uses the current DateSeparator and ThousandsSeparator.
@@ -17,7 +20,8 @@ ParseStatus ReadDateInCalendar(std::string_view text, CalendarCode cal, DateForm
 
 // Writes `jdn` in calendar `cal` with the given date format (CE, JC) and hyphen option (ORD,
 // ISO), using the current separators. Returns false, leaving `text` untouched, when the
-// day has no text in that calendar (an ordinal date outside 0001-001..9999-365).
+// day has no text in that calendar that reads back: an ordinal date outside
+// 0001-001..9999-365, or a JDN beyond LargestJdnText in magnitude.
 bool WriteDateInCalendar(Jdn jdn, CalendarCode cal, DateFormat format, bool hyphen,
                          std::string& text);
 

@@ -54,6 +54,26 @@ TEST_F(CalendarText, OrdinalDatesExistOnlyFromYearOneToYear9999) {
   EXPECT_EQ(text, "9999365");
 }
 
+// At the ends of the range every written text reads back; a JDN field cannot hold the two
+// outermost days (its reader stops at 2,099,999,999), so they have no JDN text.
+TEST_F(CalendarText, TextsAtTheRangeEndsReadBackOrAreRefused) {
+  for (const Jdn jdn : {MinJdn, MinJdn + 1, MaxJdn - 1, MaxJdn}) {
+    for (const CalendarCode cal : {CE, JC, JDN, ISO, LPW, LPM}) {
+      std::string text = "unchanged";
+      const bool written = WriteDateInCalendar(jdn, cal, YMD, true, text);
+      if (cal == JDN && (jdn == MinJdn || jdn == MaxJdn)) {
+        EXPECT_FALSE(written) << jdn;
+        EXPECT_EQ(text, "unchanged");
+        continue;
+      }
+      ASSERT_TRUE(written) << CalendarCodeText[cal] << ' ' << jdn;
+      Jdn back = 0;
+      EXPECT_EQ(ReadDateInCalendar(text, cal, YMD, true, back), 1) << text;
+      EXPECT_EQ(back, jdn) << text;
+    }
+  }
+}
+
 TEST_F(CalendarText, ReservedCodesHaveNoText) {
   for (const CalendarCode cal : {AN, OLW, ARC, static_cast<CalendarCode>(42)}) {
     std::string text = "unchanged";
