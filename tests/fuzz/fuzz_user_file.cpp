@@ -14,17 +14,6 @@ namespace {
 
 using namespace valdora;
 
-bool Same(const UserSettings& a, const UserSettings& b) {
-  return a.language == b.language && a.dateFormat == b.dateFormat &&
-         a.dateSeparator == b.dateSeparator && a.thousandsSeparator == b.thousandsSeparator &&
-         a.todayCal == b.todayCal && a.firstCal == b.firstCal && a.secondCal == b.secondCal &&
-         a.includeFirstDate == b.includeFirstDate && a.includeWeekends == b.includeWeekends &&
-         a.verbose == b.verbose && a.hyphen == b.hyphen && a.saveOutput == b.saveOutput &&
-         a.firstDayOfWeek == b.firstDayOfWeek && a.monthCalendar == b.monthCalendar &&
-         a.firstDate == b.firstDate && a.dateDiff == b.dateDiff && a.secondDate == b.secondDate &&
-         a.output == b.output && a.unit == b.unit;
-}
-
 bool IsCalendar(std::int16_t c) { return c == 0 || c == 1 || c == 2 || c == 4 || c == 6 || c == 7 || c == 8; }
 bool IsCheck(std::int16_t v) { return v == 0 || v == 1; }
 
@@ -44,7 +33,7 @@ void CheckWrittenReadsBack(const UserSettings& s, std::string_view origin) {
   const std::string file = FormatUserFile(s);
   UserSettings back;
   const UserFileStatus status = ParseUserFile(file, back);
-  FUZZ_CHECK(status == UserFileStatus::Complete && Same(s, back),
+  FUZZ_CHECK(status == UserFileStatus::Complete && s == back,
              "written file does not read back: '" + fuzz::Printable(file) + "' from '" +
                  fuzz::Printable(origin) + "'");
   FUZZ_CHECK(FormatUserFile(back) == file, "second writing differs: " + fuzz::Printable(origin));
@@ -63,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
              "status");
   FUZZ_CHECK(Known(read), "unknown code kept from '" + fuzz::Printable(text) + "'");
   if (status == UserFileStatus::Damaged) {
-    FUZZ_CHECK(Same(read, UserSettings{}), "damaged file did not leave the defaults");
+    FUZZ_CHECK((read == UserSettings{}), "damaged file did not leave the defaults");
   }
   if (status == UserFileStatus::LastLineDamaged) FUZZ_CHECK(read.unit == 0, "unit");
   CheckWrittenReadsBack(read, text);

@@ -30,6 +30,8 @@ struct UserSettings {
   std::string secondDate;
   std::string output;
   std::int16_t unit = 0;                // line 15: 0 days, 1 months
+
+  bool operator==(const UserSettings&) const = default;
 };
 
 // How much of a user file could be read.

@@ -34,16 +34,6 @@ UserSettings Sample() {
   return s;
 }
 
-bool Same(const UserSettings& a, const UserSettings& b) {
-  return a.language == b.language && a.dateFormat == b.dateFormat &&
-         a.dateSeparator == b.dateSeparator && a.thousandsSeparator == b.thousandsSeparator &&
-         a.todayCal == b.todayCal && a.firstCal == b.firstCal && a.secondCal == b.secondCal &&
-         a.includeFirstDate == b.includeFirstDate && a.includeWeekends == b.includeWeekends &&
-         a.verbose == b.verbose && a.hyphen == b.hyphen && a.saveOutput == b.saveOutput &&
-         a.firstDayOfWeek == b.firstDayOfWeek && a.monthCalendar == b.monthCalendar &&
-         a.firstDate == b.firstDate && a.dateDiff == b.dateDiff && a.secondDate == b.secondDate &&
-         a.output == b.output && a.unit == b.unit;
-}
 }  // namespace
 
 class UserFileTest : public QObject {
@@ -60,7 +50,7 @@ class UserFileTest : public QObject {
     const UserSettings s = Sample();
     UserSettings r;
     QCOMPARE(ParseUserFile(FormatUserFile(s), r), UserFileStatus::Complete);
-    QVERIFY(Same(s, r));
+    QVERIFY(s == r);
   }
 
   void quotesAndLineBreaksInTextsReadBack_data() {
@@ -81,7 +71,7 @@ class UserFileTest : public QObject {
     s.firstDate = s.dateDiff = s.secondDate = s.output = text.toStdString();
     UserSettings r;
     QCOMPARE(ParseUserFile(FormatUserFile(s), r), UserFileStatus::Complete);
-    QVERIFY(Same(s, r));
+    QVERIFY(s == r);
   }
 
   void cutAfterEachLine() {
@@ -95,12 +85,12 @@ class UserFileTest : public QObject {
       const UserFileStatus status = ParseUserFile(full.substr(0, pos), r);
       if (line < 14) {
         QCOMPARE(status, UserFileStatus::Damaged);
-        QVERIFY(Same(r, UserSettings{}));
+        QVERIFY((r == UserSettings{}));
       } else if (line == 14) {
         QCOMPARE(status, UserFileStatus::LastLineDamaged);
         UserSettings expected = Sample();
         expected.unit = 0;
-        QVERIFY(Same(r, expected));
+        QVERIFY(r == expected);
       } else {
         QCOMPARE(status, UserFileStatus::Complete);
       }
@@ -152,7 +142,7 @@ class UserFileTest : public QObject {
     UserSettings r;
     r.language = 1;
     QCOMPARE(ParseUserFile(file.toStdString(), r), UserFileStatus::Damaged);
-    QVERIFY(Same(r, UserSettings{}));
+    QVERIFY((r == UserSettings{}));
   }
 
   void randomCutsAndGarbageNeverBreakTheReader() {
@@ -167,7 +157,7 @@ class UserFileTest : public QObject {
       }
       UserSettings r;
       const UserFileStatus status = ParseUserFile(text, r);
-      if (status == UserFileStatus::Damaged) QVERIFY(Same(r, UserSettings{}));
+      if (status == UserFileStatus::Damaged) QVERIFY((r == UserSettings{}));
       QVERIFY(r.language == 0 || r.language == 1);
       QVERIFY(r.unit == 0 || r.unit == 1);
     }
