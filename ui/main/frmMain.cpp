@@ -165,44 +165,34 @@ void frmMain::SelectCalOption(int which, std::int16_t code, bool ceIfUnknown) {
 // ---------------------------------------------------------------------------------------
 
 void frmMain::FirstDateCalChanged(std::int16_t code) {
-  txbFirstDate->setText(txbFirstDate->text().trimmed());
-  if (txbFirstDate->text().isEmpty() || !blnStartUpCompleted) {
-    intFirstDateOptCal = code;
-    return;
-  }
-  if (blnRevertingCalOption) return;
-  strDateToReExpress = txbFirstDate->text().toStdString();
-  intOldCal = intFirstDateOptCal;
-  intNewCal = code;
-  bool ok = false;
-  bool showMessage = false;
-  ReExpressDate(ok, showMessage);
-  if (ok) {
-    txbFirstDate->setText(Q(strReExpressedDate));
-    intFirstDateOptCal = intNewCal;
-  } else {
-    RevertFirstDateCal(showMessage);
-  }
+  DateCalChanged(txbFirstDate, intFirstDateOptCal, code, &frmMain::RevertFirstDateCal);
 }
 
 void frmMain::SecondDateCalChanged(std::int16_t code) {
-  txbSecondDate->setText(txbSecondDate->text().trimmed());
-  if (txbSecondDate->text().isEmpty() || !blnStartUpCompleted) {
-    intSecondDateOptCal = code;
+  DateCalChanged(txbSecondDate, intSecondDateOptCal, code, &frmMain::RevertSecondDateCal);
+}
+
+// The common body of both: re-expresses the field's date in the newly chosen calendar, or
+// reverts the option when the date has no text there.
+void frmMain::DateCalChanged(QLineEdit* field, std::int16_t& optCal, std::int16_t code,
+                             void (frmMain::*revert)(bool)) {
+  field->setText(field->text().trimmed());
+  if (field->text().isEmpty() || !blnStartUpCompleted) {
+    optCal = code;
     return;
   }
   if (blnRevertingCalOption) return;
-  strDateToReExpress = txbSecondDate->text().toStdString();
-  intOldCal = intSecondDateOptCal;
+  strDateToReExpress = field->text().toStdString();
+  intOldCal = optCal;
   intNewCal = code;
   bool ok = false;
   bool showMessage = false;
   ReExpressDate(ok, showMessage);
   if (ok) {
-    txbSecondDate->setText(Q(strReExpressedDate));
-    intSecondDateOptCal = intNewCal;
+    field->setText(Q(strReExpressedDate));
+    optCal = intNewCal;
   } else {
-    RevertSecondDateCal(showMessage);
+    (this->*revert)(showMessage);
   }
 }
 

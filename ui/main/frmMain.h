@@ -160,6 +160,8 @@ class frmMain : public QWidget, public valdora::ComputeHost {
   void ClearInputFields();
   void FirstDateCalChanged(std::int16_t code);
   void SecondDateCalChanged(std::int16_t code);
+  void DateCalChanged(QLineEdit* field, std::int16_t& optCal, std::int16_t code,
+                      void (frmMain::*revert)(bool));
   // strDateToReExpress from intOldCal into intNewCal; result in strReExpressedDate.
   void ReExpressDate(bool& ok, bool& showMessage);
   void RevertFirstDateCal(bool showMessage);
