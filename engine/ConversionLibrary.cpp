@@ -78,7 +78,18 @@ bool ReadPart(const char*& p, const char* end, Part& part) noexcept {
 
 std::int32_t euro_date_to_jdn(EuroDate& date) noexcept {
   const bool julian = IsJulianLetter(date.calendar);
-  date.jdn = Saturate32(ToJdn64(date.year, date.month, date.day, julian));
+  // The common case, month 1..12, day 1..31 and a year within the library's range, needs
+  // neither the month carry nor saturation: its JDN lies within 32 bits.
+  const bool common = static_cast<std::uint32_t>(date.month) - 1u < 12u &&
+                      static_cast<std::uint32_t>(date.day) - 1u < 31u &&
+                      static_cast<std::uint32_t>(date.year) + LibraryMaxAbsYear <=
+                          2u * LibraryMaxAbsYear;
+  if (common) {
+    date.jdn = static_cast<std::int32_t>(julian ? JulianToJdn(date.year, date.month, date.day)
+                                                : GregorianToJdn(date.year, date.month, date.day));
+  } else {
+    date.jdn = Saturate32(ToJdn64(date.year, date.month, date.day, julian));
+  }
   return date.jdn;
 }
 
@@ -91,8 +102,11 @@ void jdn_to_euro_date(EuroDate& date) noexcept {
 }
 
 std::int32_t euro_day_of_week(std::int32_t jdn) noexcept {
-  const std::int32_t r = static_cast<std::int32_t>((static_cast<std::int64_t>(jdn) + 1) % 7);
-  return r < 0 ? r + 7 : r;  // JDN 0 was a Monday
+  // JDN 0 was a Monday, so the day of week is (jdn + 1) mod 7. Unsigned: u = jdn + 2^31 is
+  // exact in 32 bits, and 2^31 = 2 (mod 7), so jdn + 1 = u + 6 (mod 7).
+  const std::uint32_t u = static_cast<std::uint32_t>(jdn) ^ 0x80000000u;  // [0, 2^32)
+  const std::uint32_t r = u % 7 + 6;                                         // [6, 12]
+  return static_cast<std::int32_t>(r >= 7 ? r - 7 : r);
 }
 
 std::int32_t str_to_date(std::string_view text, std::int32_t format, EuroDate& date,

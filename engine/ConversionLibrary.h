@@ -53,6 +53,12 @@ constexpr std::uint32_t MonthOfMarchDay(std::uint32_t n) noexcept {
   return (535 * n + 49483) >> 14;  // [3, 14]
 }
 
+// floor(r / 7) for r < 2^20 (a day of a 400-year cycle): 613566757 / 2^32 exceeds 1/7 by
+// less than 1e-10, too little to carry r / 7 past the next integer.
+constexpr std::uint32_t WeeksOfDays(std::uint32_t r) noexcept {
+  return static_cast<std::uint32_t>((std::uint64_t{r} * 613566757u) >> 32);
+}
+
 // For r = 4 * (day of a 100-year span) + 3, r in [3, 146099]: floor(r / 1461) is the high
 // word of r * YearOfCenturyFactor, and the low word / YearOfCenturyFactor is r mod 1461.
 inline constexpr std::uint64_t YearOfCenturyFactor = 2939745;  // about 2^32 / 1461

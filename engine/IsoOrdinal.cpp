@@ -68,12 +68,11 @@ constexpr IsoCycleTable IsoCycle;
 static_assert(IsoCycle.startWeek[400] == IsoCycleWeeks);
 
 // Year of the cycle [0, 399] in which cycle week `w` (w in [0, 20870]) lies: an estimate
-// from the mean year length, corrected by at most one year either way.
+// from the mean year length (314 / 2^14 is just below 400 / 20871) that is the year or the
+// one before it, corrected by one lookup.
 constexpr std::int32_t IsoCycleYearOfWeek(std::int32_t w) noexcept {
-  std::int32_t k = w * 400 / static_cast<std::int32_t>(IsoCycleWeeks);  // [0, 399]
-  k -= IsoCycle.startWeek[k] > w ? 1 : 0;
-  k += IsoCycle.startWeek[k + 1] <= w ? 1 : 0;
-  return k;
+  const std::int32_t k = (314 * w) >> 14;  // [0, 399]
+  return k + (IsoCycle.startWeek[k + 1] <= w ? 1 : 0);
 }
 
 constexpr bool IsoCycleYearOfWeekIsExact() noexcept {
@@ -167,16 +166,18 @@ Jdn IsoWeekOneMonday(std::int32_t isoYear) noexcept {
 
 void JdnToIsoWeekDate(IsoWeekDate& date) noexcept {
   // Days since the epoch Monday, shifted by whole cycles to be non-negative.
+  constexpr std::int64_t shiftCycles = std::int64_t{1} << 15;
   const auto shifted =
       static_cast<std::uint64_t>(static_cast<std::int64_t>(date.jdn) - IsoEpochMonday +
-                                 (std::int64_t{1} << 15) * calendar_math::GregorianCycleDays);
-  const std::uint64_t weeks = shifted / 7;
-  const auto cycles = static_cast<std::int64_t>(weeks / IsoCycleWeeks) - (std::int64_t{1} << 15);
-  const auto w = static_cast<std::int32_t>(weeks % IsoCycleWeeks);  // week of the cycle [0, 20870]
-  const std::int32_t k = IsoCycleYearOfWeek(w);                     // [0, 399]
-  date.isoYear = static_cast<std::int32_t>(cycles * 400 + k);
-  date.week = w - IsoCycle.startWeek[k] + 1;                          // [1, 53]
-  date.weekday = static_cast<std::int32_t>(shifted - 7 * weeks) + 1;  // [1, 7]
+                                 shiftCycles * calendar_math::GregorianCycleDays);
+  const std::uint64_t cycles = shifted / calendar_math::GregorianCycleDays;
+  const auto r = static_cast<std::uint32_t>(shifted - cycles * calendar_math::GregorianCycleDays);
+  const std::uint32_t w = calendar_math::WeeksOfDays(r);                    // [0, 20870]
+  const std::int32_t k = IsoCycleYearOfWeek(static_cast<std::int32_t>(w));  // [0, 399]
+  date.isoYear = static_cast<std::int32_t>(
+      (static_cast<std::int64_t>(cycles) - shiftCycles) * 400 + k);
+  date.week = static_cast<std::int32_t>(w) - IsoCycle.startWeek[k] + 1;  // [1, 53]
+  date.weekday = static_cast<std::int32_t>(r - 7 * w) + 1;              // [1, 7]
 }
 
 void IsoWeekDateToJdn(IsoWeekDate& date) noexcept {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "engine/ConversionLibrary.h"
 #include "engine/DateParse.h"
 
 namespace valdora {
@@ -49,10 +50,12 @@ struct MonthWeekTables {
   std::int8_t monthOfWeek[54] = {};
   std::int8_t daysBeforeWeek[54] = {};  // in its month: 0, 7, .. 28
   std::int8_t weeksBefore[13] = {};
+  std::int8_t commonDays[13] = {};  // days of each month in a common year: 28 or 35
   constexpr MonthWeekTables() {
     std::int16_t week = 1;
     for (std::int16_t m = 1; m <= 12; ++m) {
       weeksBefore[m] = static_cast<std::int8_t>(week - 1);
+      commonDays[m] = static_cast<std::int8_t>(7 * WeeksInLeapWeekMonth(m, false));
       for (std::int16_t k = 0; k < WeeksInLeapWeekMonth(m, true); ++k) {
         monthOfWeek[week] = static_cast<std::int8_t>(m);
         daysBeforeWeek[week++] = static_cast<std::int8_t>(7 * k);
@@ -157,10 +160,11 @@ std::int64_t LeapWeekYearStart(std::int32_t year) noexcept {
 }
 
 std::int16_t CheckLeapWeekDate(const LeapWeekDate& date) noexcept {
-  if (date.weekday < 1 || date.weekday > 7) return -3;
-  if (date.week < 1) return -3;
+  // Unsigned: one comparison each for weekday 1..7 and week 1..52.
+  if (static_cast<std::uint16_t>(date.weekday - 1) > 6u) return -3;
   // Only week 53 depends on the year (rare: the leap rule is not evaluated otherwise).
-  if (date.week > 52 && (date.week > 53 || !IsLeapWeekYear(date.year))) return -3;
+  if (static_cast<std::uint16_t>(date.week - 1) > 51u && (date.week != 53 || !IsLeapWeekYear(date.year)))
+    return -3;
   return 0;
 }
 
@@ -169,13 +173,12 @@ void JdnToLeapWeek(LeapWeekDate& date) noexcept {
       static_cast<std::uint64_t>(static_cast<std::int64_t>(date.jdn) - LeapWeekEpochJdn +
                                  LeapWeekShiftCycles * LeapWeekCycleDays);
   const auto cycles = static_cast<std::int64_t>(shifted / LeapWeekCycleDays) - LeapWeekShiftCycles;
-  const auto r =
-      static_cast<std::int32_t>(shifted % LeapWeekCycleDays);  // day of cycle [0, 146096]
-  const std::int32_t w = r / 7;                                // week of the cycle [0, 20870]
+  const auto r = static_cast<std::uint32_t>(shifted % LeapWeekCycleDays);  // [0, 146096]
+  const auto w = static_cast<std::int32_t>(calendar_math::WeeksOfDays(r));  // [0, 20870]
   const std::int32_t k = CycleYearOfWeek(w);                   // [0, 399]
   date.year = static_cast<std::int32_t>(cycles * 400 + k + 1);
   date.week = static_cast<std::int16_t>(w - CycleYearStartWeek(k) + 1);  // [1, 53]
-  date.weekday = static_cast<std::int16_t>(r - 7 * w + 1);               // [1, 7]
+  date.weekday = static_cast<std::int16_t>(static_cast<std::int32_t>(r) - 7 * w + 1);  // [1, 7]
   date.status = 0;
 }
 
@@ -188,27 +191,26 @@ bool LeapWeekToMonthForm(LeapWeekDate& date) noexcept {
 }
 
 bool MonthFormToLeapWeek(LeapWeekDate& date) noexcept {
-  if (date.month < 1 || date.month > 12) {
+  if (static_cast<std::uint16_t>(date.month - 1) > 11u) {
     date.status = -2;
     return false;
   }
   // Days beyond the 28 or 35 of a common year are valid only in the leap week (month 12).
-  const std::int32_t commonDays = 7 * WeeksInLeapWeekMonth(date.month, false);
-  if (date.dayOfMonth < 1 ||
-      (date.dayOfMonth > commonDays &&
-       (date.month != 12 || date.dayOfMonth > 35 || !IsLeapWeekYear(date.year)))) {
+  const auto day = static_cast<std::uint16_t>(date.dayOfMonth - 1);  // [0, 34] when valid
+  if (day >= MonthWeeks.commonDays[date.month] &&
+      (date.month != 12 || day >= 35 || !IsLeapWeekYear(date.year))) {
     date.status = -3;
     return false;
   }
   date.status = 0;
-  date.week =
-      static_cast<std::int16_t>((date.dayOfMonth - 1) / 7 + MonthWeeks.weeksBefore[date.month] + 1);
-  date.weekday = static_cast<std::int16_t>((date.dayOfMonth - 1) % 7 + 1);
+  date.week = static_cast<std::int16_t>(day / 7 + MonthWeeks.weeksBefore[date.month] + 1);
+  date.weekday = static_cast<std::int16_t>(day % 7 + 1);
   return true;
 }
 
 bool LeapWeekToJdn(LeapWeekDate& date) noexcept {
-  if (date.year > MaxAbsYear || date.year < -MaxAbsYear) {
+  // |year| > MaxAbsYear, as one unsigned comparison.
+  if (static_cast<std::uint32_t>(date.year) + MaxAbsYear > 2u * MaxAbsYear) {
     date.status = -1;
     return false;
   }

@@ -2,6 +2,11 @@
 // test: each form of a day converts back to it, consecutive days advance by exactly one day
 // in every calendar, and written texts read back. The rollover rules are written here
 // independently of the engine, so that the engine is checked against them.
+//
+// Days go through in blocks held as one array per field: the engine converts the whole
+// block one conversion at a time (so that the processor overlaps many independent
+// conversions), and the rollover checks of the block then run as straight-line code over
+// the arrays, which the compiler turns into vector instructions.
 #pragma once
 
 #include <algorithm>
@@ -14,145 +19,253 @@
 #include "engine/IsoOrdinal.h"
 #include "engine/LeapWeekCalendar.h"
 
+// The engine calls of a block inlined into its loops (with link-time optimisation).
+#if defined(__GNUC__) && !defined(__clang__)
+#define VALDORA_VERIFY_FLATTEN __attribute__((flatten))
+#else
+#define VALDORA_VERIFY_FLATTEN
+#endif
+
 namespace valdora::verify {
 
-// Every form of one day, as the engine converts it.
-struct DayForms {
-  Jdn jdn = 0;
-  EuroDate ce;
-  EuroDate jc;
-  IsoWeekDate iso;
-  LeapWeekDate leap;
-  std::int32_t dayOfWeek = 0;  // 0 = Sunday
+// Reference rules, written independently of the engine, and free of branches.
+constexpr bool RefGregorianLeap(std::int32_t y) noexcept {
+  return ((y & 3) == 0) & ((y % 100 != 0) | ((y & 15) == 0));  // 400 | y <=> 100 | y, 16 | y
+}
+constexpr bool RefJulianLeap(std::int32_t y) noexcept { return (y & 3) == 0; }
+constexpr bool RefLeapWeekLeap(std::int32_t y) noexcept {
+  const std::int32_t r = (71 * y + 203) % 400;  // (-400, 400); |71 y| < 2^31 for |y| < 3e7
+  return r + ((r >> 31) & 400) < 71;            // r mod 400 < 71
+}
+
+// Days of month 1..12 of a twelve-month year.
+constexpr std::int32_t RefMonthDays(std::int32_t month, bool leap) noexcept {
+  return 30 + ((month + (month >> 3)) & 1) - (month == 2) * (2 - leap);
+}
+
+constexpr bool RefRulesHold() noexcept {
+  constexpr std::int32_t days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  for (std::int32_t m = 1; m <= 12; ++m)
+    if (RefMonthDays(m, false) != days[m - 1] || RefMonthDays(m, true) != days[m - 1] + (m == 2))
+      return false;
+  for (std::int32_t y = -2000; y <= 2000; ++y) {
+    const std::int32_t r = ((71 * y + 203) % 400 + 400) % 400;
+    if (RefGregorianLeap(y) != ((y % 4 == 0) && (y % 100 != 0 || y % 400 == 0)) ||
+        RefLeapWeekLeap(y) != (r < 71))
+      return false;
+  }
+  return true;
+}
+static_assert(RefRulesHold());
+
+// What a check found wrong with a day: one bit per failure, in the order of FailureText.
+namespace failure {
+inline constexpr std::uint32_t CeBack = 1u << 0;
+inline constexpr std::uint32_t JcBack = 1u << 1;
+inline constexpr std::uint32_t IsoBack = 1u << 2;
+inline constexpr std::uint32_t LpwBack = 1u << 3;
+inline constexpr std::uint32_t LpmBack = 1u << 4;
+inline constexpr std::uint32_t IsoWeekday = 1u << 5;
+inline constexpr std::uint32_t LpwWeekday = 1u << 6;
+inline constexpr std::uint32_t NotConsecutive = 1u << 7;
+inline constexpr std::uint32_t DowStep = 1u << 8;
+inline constexpr std::uint32_t CeStep = 1u << 9;
+inline constexpr std::uint32_t JcStep = 1u << 10;
+inline constexpr std::uint32_t IsoStep = 1u << 11;
+inline constexpr std::uint32_t LpwStep = 1u << 12;
+inline constexpr std::uint32_t LpmStep = 1u << 13;
+}  // namespace failure
+inline constexpr const char* FailureText[] = {
+    "CE date does not convert back",
+    "JC date does not convert back",
+    "ISO week date does not convert back",
+    "LPW date does not convert back",
+    "LPM date does not convert back to the LPW date of the day",
+    "ISO weekday differs from the day of week",
+    "LPW weekday differs from the day of week",
+    "days are not consecutive",
+    "day of week does not advance by one",
+    "CE date does not advance by one day",
+    "JC date does not advance by one day",
+    "ISO week date does not advance by one day",
+    "LPW date does not advance by one day",
+    "LPM date does not advance by one day",
 };
 
-inline bool RefGregorianLeap(std::int64_t y) {
-  return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
-}
-inline bool RefJulianLeap(std::int64_t y) { return y % 4 == 0; }
-inline bool RefLeapWeekLeap(std::int64_t y) {
-  std::int64_t r = (71 * y + 203) % 400;
-  return (r < 0 ? r + 400 : r) < 71;
+// The text of the lowest failure of `failures`, nullptr for none.
+inline const char* FailureMessage(std::uint32_t failures) noexcept {
+  if (failures == 0) return nullptr;
+  return FailureText[__builtin_ctz(failures)];
 }
 
-inline std::int32_t RefMonthDays(std::int32_t month, bool leap) {
-  constexpr std::int32_t days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return -1;
-  return month == 2 && leap ? 29 : days[month - 1];
+// Every form of the days of a block, one array per field; day 0 is the day before the block.
+struct DayBlock {
+  static constexpr std::int32_t Days = 256;
+  static constexpr std::int32_t Size = Days + 1;
+  Jdn jdn[Size];
+  std::int32_t ceYear[Size], ceMonth[Size], ceDay[Size];
+  std::int32_t jcYear[Size], jcMonth[Size], jcDay[Size];
+  std::int32_t isoYear[Size], isoWeek[Size], isoWeekday[Size];
+  std::int32_t lpwYear[Size], lpwWeek[Size], lpwWeekday[Size];
+  std::int32_t lpmMonth[Size], lpmDay[Size];
+  std::int32_t dayOfWeek[Size];  // 0 = Sunday
+  std::uint32_t failures[Size];  // what the checks found wrong with each day
+
+  // Day `to` takes the forms of day `from`.
+  void CopyDay(std::int32_t from, std::int32_t to) noexcept {
+    for (std::int32_t* field : {jdn, ceYear, ceMonth, ceDay, jcYear, jcMonth, jcDay, isoYear,
+                                isoWeek, isoWeekday, lpwYear, lpwWeek, lpwWeekday, lpmMonth, lpmDay,
+                                dayOfWeek})
+      field[to] = field[from];
+  }
+};
+
+// Converts the days first..last of the block (their jdn set) into every form.
+VALDORA_VERIFY_FLATTEN inline void ConvertDays(DayBlock& b, std::int32_t first, std::int32_t last) noexcept {
+  for (std::int32_t i = first; i <= last; ++i) {
+    EuroDate ce{0, 0, 0, GregorianLetter, b.jdn[i]};
+    JdnToEuroDate(ce);
+    b.ceYear[i] = ce.year;
+    b.ceMonth[i] = ce.month;
+    b.ceDay[i] = ce.day;
+  }
+  for (std::int32_t i = first; i <= last; ++i) {
+    EuroDate jc{0, 0, 0, JulianLetter, b.jdn[i]};
+    JdnToEuroDate(jc);
+    b.jcYear[i] = jc.year;
+    b.jcMonth[i] = jc.month;
+    b.jcDay[i] = jc.day;
+  }
+  for (std::int32_t i = first; i <= last; ++i) {
+    IsoWeekDate iso{0, 0, 0, b.jdn[i]};
+    JdnToIsoWeekDate(iso);
+    b.isoYear[i] = iso.isoYear;
+    b.isoWeek[i] = iso.week;
+    b.isoWeekday[i] = iso.weekday;
+  }
+  for (std::int32_t i = first; i <= last; ++i) {
+    LeapWeekDate leap;
+    leap.jdn = b.jdn[i];
+    JdnToLeapWeek(leap);
+    LeapWeekToMonthForm(leap);
+    b.lpwYear[i] = leap.year;
+    b.lpwWeek[i] = leap.week;
+    b.lpwWeekday[i] = leap.weekday;
+    b.lpmMonth[i] = leap.month;
+    b.lpmDay[i] = leap.dayOfMonth;
+  }
+  for (std::int32_t i = first; i <= last; ++i) b.dayOfWeek[i] = DayOfWeek(b.jdn[i]);
 }
 
-// jdn -> every form.
-inline DayForms ConvertDay(Jdn jdn) noexcept {
-  DayForms f;
-  f.jdn = jdn;
-  f.ce.calendar = GregorianLetter;
-  f.ce.jdn = jdn;
-  JdnToEuroDate(f.ce);
-  f.jc.calendar = JulianLetter;
-  f.jc.jdn = jdn;
-  JdnToEuroDate(f.jc);
-  f.iso.jdn = jdn;
-  JdnToIsoWeekDate(f.iso);
-  f.leap.jdn = jdn;
-  JdnToLeapWeek(f.leap);
-  LeapWeekToMonthForm(f.leap);
-  f.dayOfWeek = DayOfWeek(jdn);
-  return f;
+// Sets the failures of days first..last to those of their round trips: every form converts
+// back to the day, and the weekdays agree with the day of week.
+VALDORA_VERIFY_FLATTEN inline void CheckRoundTrips(DayBlock& b, std::int32_t first, std::int32_t last) noexcept {
+  for (std::int32_t i = first; i <= last; ++i) {
+    const Jdn jdn = b.jdn[i];
+    EuroDate ce{b.ceYear[i], b.ceMonth[i], b.ceDay[i], GregorianLetter, 0};
+    std::uint32_t failures = (EuroDateToJdn(ce) != jdn) | (ce.jdn != jdn) ? failure::CeBack : 0;
+    EuroDate jc{b.jcYear[i], b.jcMonth[i], b.jcDay[i], JulianLetter, 0};
+    failures |= (EuroDateToJdn(jc) != jdn) | (jc.jdn != jdn) ? failure::JcBack : 0;
+    IsoWeekDate iso{b.isoYear[i], b.isoWeek[i], b.isoWeekday[i], 0};
+    IsoWeekDateToJdn(iso);
+    failures |= iso.jdn != jdn ? failure::IsoBack : 0;
+    LeapWeekDate week;
+    week.year = b.lpwYear[i];
+    week.week = static_cast<std::int16_t>(b.lpwWeek[i]);
+    week.weekday = static_cast<std::int16_t>(b.lpwWeekday[i]);
+    failures |= (!LeapWeekToJdn(week)) | (week.jdn != jdn) ? failure::LpwBack : 0;
+    // The month form converts back through its week form: the same week form as the day's
+    // (whose conversion to the JDN is checked above) converts to the same JDN.
+    LeapWeekDate month;
+    month.year = b.lpwYear[i];
+    month.month = static_cast<std::int16_t>(b.lpmMonth[i]);
+    month.dayOfMonth = static_cast<std::int16_t>(b.lpmDay[i]);
+    const bool read = MonthFormToLeapWeek(month);
+    failures |= (!read) | (month.week != b.lpwWeek[i]) | (month.weekday != b.lpwWeekday[i])
+                    ? failure::LpmBack
+                    : 0;
+    const std::int32_t isoWeekday = b.dayOfWeek[i] == 0 ? 7 : b.dayOfWeek[i];
+    failures |= b.isoWeekday[i] != isoWeekday ? failure::IsoWeekday : 0;
+    failures |= b.lpwWeekday[i] != isoWeekday ? failure::LpwWeekday : 0;
+    b.failures[i] = failures;
+  }
 }
 
-// nullptr when every form converts back to f.jdn, else what failed.
-inline const char* CheckRoundTrip(const DayForms& f) noexcept {
-  EuroDate ce{f.ce.year, f.ce.month, f.ce.day, GregorianLetter, 0};
-  if (EuroDateToJdn(ce) != f.jdn || ce.jdn != f.jdn) return "CE date does not convert back";
-  EuroDate jc{f.jc.year, f.jc.month, f.jc.day, JulianLetter, 0};
-  if (EuroDateToJdn(jc) != f.jdn || jc.jdn != f.jdn) return "JC date does not convert back";
-  IsoWeekDate iso{f.iso.isoYear, f.iso.week, f.iso.weekday, 0};
-  IsoWeekDateToJdn(iso);
-  if (iso.jdn != f.jdn) return "ISO week date does not convert back";
-  LeapWeekDate week;
-  week.year = f.leap.year;
-  week.week = f.leap.week;
-  week.weekday = f.leap.weekday;
-  if (!LeapWeekToJdn(week) || week.jdn != f.jdn) return "LPW date does not convert back";
-  // The month form converts back through its week form: the same week form as the day's
-  // (whose conversion to the JDN is checked above) converts to the same JDN.
-  LeapWeekDate month;
-  month.year = f.leap.year;
-  month.month = f.leap.month;
-  month.dayOfMonth = f.leap.dayOfMonth;
-  if (!MonthFormToLeapWeek(month)) return "LPM date is refused";
-  // Compared one field at a time (a merged load of both would wait for the two stores).
-  if (month.week != f.leap.week) return "LPM date converts to another week";
-  if (month.weekday != f.leap.weekday) return "LPM date converts to another weekday";
-  const std::int32_t isoWeekday = f.dayOfWeek == 0 ? 7 : f.dayOfWeek;
-  if (f.iso.weekday != isoWeekday) return "ISO weekday differs from the day of week";
-  if (f.leap.weekday != isoWeekday) return "LPW weekday differs from the day of week";
-  return nullptr;
+// True unless (ny, nm, nd) is the day after the valid date (y, m, d) of a twelve-month
+// calendar whose month m has `days` days.
+constexpr bool CivilStepFails(std::int32_t y, std::int32_t m, std::int32_t d, std::int32_t days,
+                              std::int32_t ny, std::int32_t nm, std::int32_t nd) noexcept {
+  const bool valid = (m >= 1) & (m <= 12) & (d >= 1) & (d <= days);
+  const bool last = d == days;
+  const std::int32_t ey = y + (last & (m == 12));
+  const std::int32_t em = last ? (m == 12 ? 1 : m + 1) : m;
+  const std::int32_t ed = last ? 1 : d + 1;
+  return (!valid) | (ny != ey) | (nm != em) | (nd != ed);
 }
 
-// True when (ny, nm, nd) is the day after (y, m, d) in a calendar of twelve months whose
-// lengths `days(y, m)` gives. Month lengths are asked for only from day 28 on.
-template <typename MonthDays>
-bool IsNextDay(std::int64_t y, std::int64_t m, std::int64_t d, std::int64_t ny, std::int64_t nm,
-               std::int64_t nd, MonthDays days) {
-  if (ny == y && nm == m && nd == d + 1) return nd <= 28 || nd <= days(y, m);
-  if (d != days(y, m) || nd != 1) return false;
-  return m < 12 ? (ny == y && nm == m + 1) : (ny == y + 1 && nm == 1);
-}
+// Adds to the failures of days first..last (first >= 1) those of following the day before:
+// the JDN and the day of week advance by one, and so does the date in every calendar.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+inline void CheckSuccessors(DayBlock& b, std::int32_t first, std::int32_t last) noexcept {
+  for (std::int32_t i = first; i <= last; ++i) {
+    const std::int32_t k = i - 1;
+    std::uint32_t failures = b.jdn[i] != b.jdn[k] + 1 ? failure::NotConsecutive : 0;
+    const std::int32_t dow = b.dayOfWeek[k];
+    const bool dowValid = (dow >= 0) & (dow <= 6);
+    failures |= (!dowValid) | (b.dayOfWeek[i] != (dow == 6 ? 0 : dow + 1)) ? failure::DowStep : 0;
+    failures |= CivilStepFails(b.ceYear[k], b.ceMonth[k], b.ceDay[k],
+                               RefMonthDays(b.ceMonth[k], RefGregorianLeap(b.ceYear[k])),
+                               b.ceYear[i], b.ceMonth[i], b.ceDay[i])
+                    ? failure::CeStep
+                    : 0;
+    failures |= CivilStepFails(b.jcYear[k], b.jcMonth[k], b.jcDay[k],
+                               RefMonthDays(b.jcMonth[k], RefJulianLeap(b.jcYear[k])),
+                               b.jcYear[i], b.jcMonth[i], b.jcDay[i])
+                    ? failure::JcStep
+                    : 0;
 
-// nullptr when `next` is the day after `prev` in every calendar, else what failed.
-inline const char* CheckSuccessor(const DayForms& prev, const DayForms& next) noexcept {
-  if (next.jdn != prev.jdn + 1) return "days are not consecutive";
-  if (next.dayOfWeek != (prev.dayOfWeek + 1) % 7) return "day of week does not advance by one";
-  if (!IsNextDay(prev.ce.year, prev.ce.month, prev.ce.day, next.ce.year, next.ce.month, next.ce.day,
-                 [](std::int64_t y, std::int64_t m) {
-                   return RefMonthDays(static_cast<std::int32_t>(m), RefGregorianLeap(y));
-                 }))
-    return "CE date does not advance by one day";
-  if (!IsNextDay(prev.jc.year, prev.jc.month, prev.jc.day, next.jc.year, next.jc.month, next.jc.day,
-                 [](std::int64_t y, std::int64_t m) {
-                   return RefMonthDays(static_cast<std::int32_t>(m), RefJulianLeap(y));
-                 }))
-    return "JC date does not advance by one day";
-
-  // ISO: week 1 begins on the Monday between 29 December and 4 January (CE).
-  const IsoWeekDate& a = prev.iso;
-  const IsoWeekDate& b = next.iso;
-  if (a.weekday < 7) {
-    if (b.isoYear != a.isoYear || b.week != a.week || b.weekday != a.weekday + 1)
-      return "ISO weekday does not advance by one";
-  } else {
-    const bool weekOne =
-        (next.ce.month == 12 && next.ce.day >= 29) || (next.ce.month == 1 && next.ce.day <= 4);
-    if (weekOne) {
-      const std::int32_t year = next.ce.month == 1 ? next.ce.year : next.ce.year + 1;
-      if (b.isoYear != year || b.week != 1 || b.weekday != 1 || a.isoYear != year - 1)
-        return "ISO year does not begin on the Monday of week one";
-    } else if (b.isoYear != a.isoYear || b.week != a.week + 1 || b.weekday != 1) {
-      return "ISO week does not advance by one";
+    // ISO: week 1 begins on the Monday between 29 December and 4 January (CE).
+    {
+      const std::int32_t m = b.ceMonth[i], d = b.ceDay[i];
+      const bool weekOne = ((m == 12) & (d >= 29)) | ((m == 1) & (d <= 4));
+      const std::int32_t wd = b.isoWeekday[k], week = b.isoWeek[k];
+      const bool sunday = wd == 7;
+      const bool newYear = sunday & weekOne;
+      const std::int32_t year = b.ceYear[i] + (m == 12);  // the ISO year that week one begins
+      const std::int32_t ey = newYear ? year : b.isoYear[k];
+      const std::int32_t ew = newYear ? 1 : week + sunday;
+      const std::int32_t ed = sunday ? 1 : wd + 1;
+      const bool valid = (wd >= 1) & (wd <= 7) & (week >= 1) & (week <= 53);
+      failures |= (!valid) | (newYear & (b.isoYear[k] != year - 1)) | (b.isoYear[i] != ey) |
+                          (b.isoWeek[i] != ew) | (b.isoWeekday[i] != ed)
+                      ? failure::IsoStep
+                      : 0;
     }
-  }
 
-  // Leap-week calendar: years of 52 or 53 weeks, months of 4 or 5 weeks.
-  const LeapWeekDate& p = prev.leap;
-  const LeapWeekDate& q = next.leap;
-  const std::int32_t weeks = RefLeapWeekLeap(p.year) ? 53 : 52;
-  if (p.weekday < 7) {
-    if (q.year != p.year || q.week != p.week || q.weekday != p.weekday + 1)
-      return "LPW weekday does not advance by one";
-  } else if (p.week < weeks) {
-    if (q.year != p.year || q.week != p.week + 1 || q.weekday != 1)
-      return "LPW week does not advance by one";
-  } else if (q.year != p.year + 1 || q.week != 1 || q.weekday != 1) {
-    return "LPW year does not advance by one";
+    // Leap-week calendar: years of 52 or 53 weeks, months of 4 or 5 weeks.
+    const bool leap = RefLeapWeekLeap(b.lpwYear[k]);
+    {
+      const std::int32_t wd = b.lpwWeekday[k], week = b.lpwWeek[k], weeks = 52 + leap;
+      const bool sunday = wd == 7;
+      const bool newYear = sunday & (week == weeks);
+      const std::int32_t ey = b.lpwYear[k] + newYear;
+      const std::int32_t ew = newYear ? 1 : week + sunday;
+      const std::int32_t ed = sunday ? 1 : wd + 1;
+      const bool valid = (wd >= 1) & (wd <= 7) & (week >= 1) & (week <= weeks);
+      failures |= (!valid) | (b.lpwYear[i] != ey) | (b.lpwWeek[i] != ew) | (b.lpwWeekday[i] != ed)
+                      ? failure::LpwStep
+                      : 0;
+    }
+    const std::int32_t m = b.lpmMonth[k];
+    const bool five = (m % 3 == 1) | ((m == 12) & leap);
+    failures |= CivilStepFails(b.lpwYear[k], m, b.lpmDay[k], five ? 35 : 28, b.lpwYear[i],
+                               b.lpmMonth[i], b.lpmDay[i])
+                    ? failure::LpmStep
+                    : 0;
+    b.failures[i] |= failures;
   }
-  if (!IsNextDay(p.year, p.month, p.dayOfMonth, q.year, q.month, q.dayOfMonth,
-                 [](std::int64_t y, std::int64_t m) -> std::int64_t {
-                   const bool five = m % 3 == 1 || (m == 12 && RefLeapWeekLeap(y));
-                   return five ? 35 : 28;
-                 }))
-    return "LPM date does not advance by one day";
-  return nullptr;
 }
 
 // nullptr when the day's text in calendar `cal` reads back as the day.
@@ -184,49 +297,52 @@ inline const char* CheckTexts(Jdn jdn) {
   return failure;
 }
 
+// Whether the text of day `jdn` is checked when one day in `every` is (none for 0).
+inline bool TextDay(std::int64_t jdn, std::int64_t every) noexcept {
+  return every > 0 && jdn % every == 0;
+}
+
 // Checks the days first..last: every form converts back, every day follows the one before
 // it (also `first` its predecessor when `withPredecessor`), and the texts of the days whose
-// JDN has no bit of `textMask` set read back. Answers nullptr, or what failed with the JDN
-// in `failedJdn`. Days go through in blocks, one conversion at a time over the block, so
-// that the processor overlaps many independent conversions.
+// JDN is a multiple of `textEvery` (none for 0) read back. Answers nullptr, or what failed
+// with the JDN in `failedJdn`. Only a block with a failure is searched for its first bad day.
 inline const char* CheckDays(std::int64_t first, std::int64_t last, bool withPredecessor,
-                             std::int64_t textMask, std::int64_t& failedJdn) {
-  constexpr std::int64_t BlockDays = 256;
-  static thread_local DayForms block[BlockDays + 1];  // [0] holds the day before the block
-  if (withPredecessor) block[0] = ConvertDay(static_cast<Jdn>(first - 1));
-  for (std::int64_t start = first; start <= last; start += BlockDays) {
-    const auto n = static_cast<std::int32_t>(std::min(BlockDays, last - start + 1));
-    for (std::int32_t i = 1; i <= n; ++i) block[i].jdn = static_cast<Jdn>(start + i - 1);
-    for (std::int32_t i = 1; i <= n; ++i) {
-      block[i].ce = EuroDate{0, 0, 0, GregorianLetter, block[i].jdn};
-      JdnToEuroDate(block[i].ce);
-    }
-    for (std::int32_t i = 1; i <= n; ++i) {
-      block[i].jc = EuroDate{0, 0, 0, JulianLetter, block[i].jdn};
-      JdnToEuroDate(block[i].jc);
-    }
-    for (std::int32_t i = 1; i <= n; ++i) {
-      block[i].iso = IsoWeekDate{0, 0, 0, block[i].jdn};
-      JdnToIsoWeekDate(block[i].iso);
-    }
-    for (std::int32_t i = 1; i <= n; ++i) {
-      block[i].leap = LeapWeekDate{};
-      block[i].leap.jdn = block[i].jdn;
-      JdnToLeapWeek(block[i].leap);
-      LeapWeekToMonthForm(block[i].leap);
-    }
-    for (std::int32_t i = 1; i <= n; ++i) block[i].dayOfWeek = DayOfWeek(block[i].jdn);
-    for (std::int32_t i = 1; i <= n; ++i) {
-      const char* what = CheckRoundTrip(block[i]);
-      const bool paired = i > 1 || withPredecessor || start > first;
-      if (!what && paired) what = CheckSuccessor(block[i - 1], block[i]);
-      if (!what && (block[i].jdn & textMask) == 0) what = CheckTexts(block[i].jdn);
-      if (what) {
-        failedJdn = block[i].jdn;
-        return what;
+                             std::int64_t textEvery, std::int64_t& failedJdn) {
+  static thread_local DayBlock b;
+  if (withPredecessor) {
+    b.jdn[0] = static_cast<Jdn>(first - 1);
+    ConvertDays(b, 0, 0);
+  }
+  for (std::int64_t start = first; start <= last; start += DayBlock::Days) {
+    const auto n =
+        static_cast<std::int32_t>(std::min<std::int64_t>(DayBlock::Days, last - start + 1));
+    for (std::int32_t i = 1; i <= n; ++i) b.jdn[i] = static_cast<Jdn>(start + i - 1);
+    ConvertDays(b, 1, n);
+    CheckRoundTrips(b, 1, n);
+    const bool paired = withPredecessor || start > first;
+    CheckSuccessors(b, paired ? 1 : 2, n);
+    std::uint32_t any = 0;
+    for (std::int32_t i = 1; i <= n; ++i) any |= b.failures[i];
+    if (any == 0 && textEvery >= DayBlock::Days) {
+      // At most one day of the block has its texts checked.
+      std::int64_t day = start + (textEvery - start % textEvery) % textEvery;
+      if (day - start < n) {
+        if (const char* what = CheckTexts(static_cast<Jdn>(day))) {
+          failedJdn = day;
+          return what;
+        }
+      }
+    } else {
+      for (std::int32_t i = 1; i <= n; ++i) {
+        const char* what = FailureMessage(b.failures[i]);
+        if (!what && TextDay(b.jdn[i], textEvery)) what = CheckTexts(b.jdn[i]);
+        if (what) {
+          failedJdn = b.jdn[i];
+          return what;
+        }
       }
     }
-    block[0] = block[n];
+    b.CopyDay(n, 0);
   }
   return nullptr;
 }

@@ -25,7 +25,7 @@ using valdora::Jdn;
 using namespace valdora::verify;
 
 constexpr std::int64_t ChunkDays = std::int64_t{1} << 22;
-constexpr std::int64_t TextSampleMask = (std::int64_t{1} << 16) - 1;  // one day in 65536
+constexpr std::int64_t TextSampleDays = 65536;  // the texts of one day in so many
 
 struct Failure {
   std::mutex mutex;
@@ -47,22 +47,24 @@ struct Failure {
 // the range too, so that every consecutive pair of the range is checked exactly once.
 void CheckChunk(std::int64_t first, std::int64_t last, std::int64_t from, Failure& failure) {
   std::int64_t at = 0;
-  if (const char* what = CheckDays(first, last, first > from, TextSampleMask, at))
+  if (const char* what = CheckDays(first, last, first > from, TextSampleDays, at))
     failure.Report(at, what);
 }
 
 // Fixed days that pin each calendar absolutely; the walk checks everything relative to them.
 const char* CheckAnchors() {
-  const DayForms a = ConvertDay(1721426);  // 0001-01-01 CE, a Monday
-  if (a.ce.year != 1 || a.ce.month != 1 || a.ce.day != 1 || a.dayOfWeek != 1)
+  static DayBlock b;
+  b.jdn[0] = 1721426;  // 0001-01-01 CE, a Monday
+  b.jdn[1] = 2458848;  // 2019-12-30 CE
+  ConvertDays(b, 0, 1);
+  if (b.ceYear[0] != 1 || b.ceMonth[0] != 1 || b.ceDay[0] != 1 || b.dayOfWeek[0] != 1)
     return "JDN 1721426 is not Monday 0001-01-01 CE";
-  const DayForms b = ConvertDay(2458848);  // 2019-12-30 CE
-  if (b.jc.year != 2019 || b.jc.month != 12 || b.jc.day != 17)
+  if (b.jcYear[1] != 2019 || b.jcMonth[1] != 12 || b.jcDay[1] != 17)
     return "JDN 2458848 is not 2019-12-17 JC";
-  if (b.iso.isoYear != 2020 || b.iso.week != 1 || b.iso.weekday != 1)
+  if (b.isoYear[1] != 2020 || b.isoWeek[1] != 1 || b.isoWeekday[1] != 1)
     return "JDN 2458848 is not 2020-W01-1";
-  if (b.leap.year != 2020 || b.leap.week != 2 || b.leap.weekday != 1 || b.leap.month != 1 ||
-      b.leap.dayOfMonth != 8)
+  if (b.lpwYear[1] != 2020 || b.lpwWeek[1] != 2 || b.lpwWeekday[1] != 1 || b.lpmMonth[1] != 1 ||
+      b.lpmDay[1] != 8)
     return "JDN 2458848 is not 2020-02-1 LPW, 2020-01-08 LPM";
   return nullptr;
 }

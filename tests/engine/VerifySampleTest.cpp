@@ -13,10 +13,10 @@ namespace {
 
 using verify::CheckDays;
 
-void ExpectDaysPass(std::int64_t first, std::int64_t last, std::int64_t textMask = 0) {
+void ExpectDaysPass(std::int64_t first, std::int64_t last, std::int64_t textEvery = 1) {
   const bool withPredecessor = first > MinJdn;
   std::int64_t at = 0;
-  const char* what = CheckDays(first, last, withPredecessor, textMask, at);
+  const char* what = CheckDays(first, last, withPredecessor, textEvery, at);
   ASSERT_EQ(what, nullptr) << "JDN " << at << ": " << what;
 }
 
@@ -27,7 +27,7 @@ Jdn FirstOfYear(std::int32_t year, std::int16_t letter) {
 
 TEST(VerifySample, RangeEndsAndTheFirstYears) {
   // Beyond +-2,099,999,999 a JDN text is out of range for the reader: conversions only.
-  constexpr std::int64_t noTexts = ~std::int64_t{0};
+  constexpr std::int64_t noTexts = 0;
   ExpectDaysPass(MinJdn, MinJdn + 2000, noTexts);
   ExpectDaysPass(MaxJdn - 2000, MaxJdn, noTexts);
   ExpectDaysPass(-2000000000 - 500, -2000000000 + 500);
@@ -46,7 +46,7 @@ TEST(VerifySample, YearBoundariesOfSampledYears) {
   for (const std::int32_t y : years) {
     for (const Jdn start : {FirstOfYear(y, GregorianLetter), FirstOfYear(y, JulianLetter),
                             IsoWeekOneMonday(y), static_cast<Jdn>(LeapWeekYearStart(y))}) {
-      ExpectDaysPass(start - 4, start + 4, 1);
+      ExpectDaysPass(start - 4, start + 4, 2);
     }
   }
 }
@@ -61,32 +61,53 @@ TEST(VerifySample, EndsOfFourHundredYearCycles) {
   }
 }
 
-// The checks are not vacuous: a day that does not follow, or does not convert back, is found.
+// The checks are not vacuous: a day that does not follow, or does not convert back, is found,
+// and named by the first check it fails.
 TEST(VerifySample, ChecksFindBrokenDays) {
-  const verify::DayForms day = verify::ConvertDay(2459215);  // 2020-12-31 CE, 2020-W53-4
-  const verify::DayForms next = verify::ConvertDay(2459216);
-  ASSERT_EQ(verify::CheckRoundTrip(day), nullptr);
-  ASSERT_EQ(verify::CheckSuccessor(day, next), nullptr);
-
-  auto broken = next;
-  broken.ce.day = 32;
-  broken.ce.month = 12;
-  broken.ce.year = 2020;
-  EXPECT_NE(verify::CheckSuccessor(day, broken), nullptr);
-  broken = next;
-  broken.iso.week = 54;
-  broken.iso.weekday = 1;
-  EXPECT_NE(verify::CheckSuccessor(day, broken), nullptr);
-  broken = next;
-  broken.leap.dayOfMonth = static_cast<std::int16_t>(broken.leap.dayOfMonth + 1);
-  EXPECT_NE(verify::CheckSuccessor(day, broken), nullptr);
-  EXPECT_NE(verify::CheckRoundTrip(broken), nullptr);
-  broken = next;
-  broken.jc.day += 1;
-  EXPECT_NE(verify::CheckRoundTrip(broken), nullptr);
-  broken = next;
-  broken.dayOfWeek = (broken.dayOfWeek + 1) % 7;
-  EXPECT_NE(verify::CheckSuccessor(day, broken), nullptr);
+  struct Case {
+    const char* what;
+    void (*breakDay)(verify::DayBlock&);  // changes day 1 of the pair
+    std::uint32_t expected;               // the failures it must cause
+  };
+  using namespace verify::failure;
+  const Case cases[] = {
+      // The conversion carries day 32 into the next month: the same day, but no successor.
+      {"CE day 32",
+       [](verify::DayBlock& b) { b.ceYear[1] = 2020, b.ceMonth[1] = 12, b.ceDay[1] = 32; },
+       CeStep},
+      {"CE 29 February of a common year",
+       [](verify::DayBlock& b) { b.ceYear[1] = 2021, b.ceMonth[1] = 2, b.ceDay[1] = 29; },
+       CeBack | CeStep},
+      {"ISO week 54", [](verify::DayBlock& b) { b.isoWeek[1] = 54, b.isoWeekday[1] = 1; },
+       IsoBack | IsoStep | IsoWeekday},
+      {"ISO year begun early", [](verify::DayBlock& b) { b.isoYear[1] = 2021; },
+       IsoBack | IsoStep},
+      {"LPM day one ahead", [](verify::DayBlock& b) { ++b.lpmDay[1]; }, LpmBack | LpmStep},
+      {"LPW week 53 of a common year",
+       [](verify::DayBlock& b) { b.lpwYear[1] = 2021, b.lpwWeek[1] = 53; },
+       LpwBack | LpmBack | LpwStep},
+      {"JC day one ahead", [](verify::DayBlock& b) { ++b.jcDay[1]; }, JcBack | JcStep},
+      {"day of week", [](verify::DayBlock& b) { b.dayOfWeek[1] = (b.dayOfWeek[1] + 1) % 7; },
+       DowStep | IsoWeekday | LpwWeekday},
+      {"JDN skipped", [](verify::DayBlock& b) { ++b.jdn[1]; },
+       NotConsecutive | CeBack | JcBack | IsoBack | LpwBack},
+  };
+  static verify::DayBlock b;
+  for (const Case& c : cases) {
+    b.jdn[0] = 2459215;  // 2020-12-31 CE, 2020-W53-4, a Thursday
+    b.jdn[1] = 2459216;
+    verify::ConvertDays(b, 0, 1);
+    verify::CheckRoundTrips(b, 0, 1);
+    verify::CheckSuccessors(b, 1, 1);
+    ASSERT_EQ(b.failures[0] | b.failures[1], 0u) << c.what;
+    c.breakDay(b);
+    verify::CheckRoundTrips(b, 1, 1);
+    verify::CheckSuccessors(b, 1, 1);
+    EXPECT_EQ(b.failures[1], c.expected) << c.what;
+    EXPECT_STREQ(verify::FailureMessage(b.failures[1]),
+                 verify::FailureText[__builtin_ctz(c.expected)])
+        << c.what;
+  }
 }
 
 }  // namespace
