@@ -1,6 +1,5 @@
 // The program: loads the program texts, then opens the main window.
 #include <QApplication>
-#include <QIcon>
 #include <QLocale>
 #ifdef VALDORA_STARTUP_PROBE
 #include <QTimer>
@@ -9,18 +8,22 @@
 
 #include "engine/LeapWeekCalendar.h"
 #include "text/Language.h"
+#include "ui/common/ProgramIcon.h"
 #include "ui/main/frmMain.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Valdora"));
   Q_INIT_RESOURCE(valdora);  // the icon lives in the static library valdora_ui
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/valdora.svg")));
+  QApplication::setWindowIcon(valdora::ProgramIcon());
   valdora::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
   valdora::SetLocaleGroupingSeparator(QLocale::system().groupSeparator().toStdString());
 
+  // The program texts are read before the window is built: the loader's read buffer has then
+  // been given back before the window's memory is taken, which keeps the peak low.
+  if (!frmMain::LoadProgramTexts(frmMain::DefaultProgramTextFile)) return 1;  // message shown
   frmMain window;
-  if (!window.Form_Load()) return 1;  // the loader's message has been shown
+  window.Form_Load(true);
 #ifdef VALDORA_STARTUP_PROBE
   // Start-up measurement (bench/startup, tests/install): end as soon as the shown window has
   // been painted, without the work of quitting (saving the user file).

@@ -8,19 +8,40 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "ui/common/Metrics.h"
+#include "ui/main/WindowCaptions.h"
 #include "ui/main/frmMain.h"
 
 using namespace valdora;
 
 namespace {
 frmClearOneTextBox* g_dialog = nullptr;
-}
+
+// Captions written by the main window while no dialog is loaded; the next load takes them.
+struct KeptCaptions {
+  std::int16_t language = -1;  // -1: the design captions
+  std::string needToClear;
+};
+KeptCaptions kept;
+}  // namespace
 
 frmClearOneTextBox& frmClearOneTextBox::instance() {
-  if (g_dialog == nullptr) g_dialog = new frmClearOneTextBox();
+  if (g_dialog == nullptr) {
+    g_dialog = new frmClearOneTextBox();
+    const KeptCaptions taken = std::exchange(kept, KeptCaptions{});
+    if (taken.language >= 0) ApplyCaptions(taken.language, taken.needToClear);
+  }
   return *g_dialog;
+}
+
+void frmClearOneTextBox::ApplyCaptions(std::int16_t language, const std::string& needToClear) {
+  if (g_dialog == nullptr) {
+    kept = KeptCaptions{language, needToClear};
+    return;
+  }
+  WriteCaptions(g_dialog, CaptionWindow::ClearField, language, needToClear);
 }
 
 bool frmClearOneTextBox::exists() { return g_dialog != nullptr; }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
+#include <string>
 
 class QLabel;
 class QPushButton;
@@ -19,6 +21,9 @@ class frmClearOneTextBox : public QDialog {
   static bool exists();
   // Destroys the dialog; the next instance() loads it afresh.
   static void unload();
+  // The main window's captions in `language`, `needToClear` the explanation on top: written
+  // into the loaded dialog, or kept for the next load.
+  static void ApplyCaptions(std::int16_t language, const std::string& needToClear);
 
   QLabel* lblNeedToClear = nullptr;
   QLabel* lblClear = nullptr;

@@ -136,7 +136,8 @@ class frmMain : public QWidget, public valdora::ComputeHost {
   std::int16_t intTodayCal = valdora::CE; // calendar of the today labels; saved
   std::int16_t intMaxInputLength = 18;
   std::string strUserFile;                // full path of vdr.usr
-  std::string strProgramTextFile = "vdr.dat";
+  static constexpr const char* DefaultProgramTextFile = "vdr.dat";
+  std::string strProgramTextFile = DefaultProgramTextFile;
 
   // Inputs of one computation: the Compute module's state (compute/Compute.h), reached
   // here under the window's names. Filled by ReadComputeOptions / SetNoDateDiffandSameCal.
@@ -188,9 +189,13 @@ class frmMain : public QWidget, public valdora::ComputeHost {
   void lblOstrandSystems_Click();
 
   // ---- Start-up, reset, quit, user file (frmMainStartUp.cpp) ----
-  // Loads the program texts and starts the window; false (after the loader's message) when
-  // the program texts could not be loaded; the caller then ends the program.
-  bool Form_Load();
+  // Loads the program text file `fileName`; false (after the loader's message) when it could
+  // not be loaded.
+  static bool LoadProgramTexts(const std::string& fileName);
+  // Loads the program texts (unless the caller has: `textsLoaded`) and starts the window;
+  // false (after the loader's message) when the program texts could not be loaded; the caller
+  // then ends the program.
+  bool Form_Load(bool textsLoaded = false);
   void InitialiseProgram();
   void SetStartValues();
   void SetDefaultOptions();

@@ -1,6 +1,5 @@
 // The main window's captions in the display language, those it writes into the month window
 // and the clear-field dialog, the first date's ordinal caption, and the colour scheme.
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -16,39 +15,13 @@
 #include "ui/common/Metrics.h"
 #include "ui/common/frmClearOneTextBox.h"
 #include "ui/main/CaptionTable.h"
+#include "ui/main/WindowCaptions.h"
 #include "ui/main/frmMain.h"
 #include "ui/month/frmDisplayMonth.h"
 
 using namespace valdora;
 
 namespace {
-
-// Writes one caption into the control of `window` named by it (or into the window's title).
-void SetCaption(QWidget* window, const Caption& caption) {
-  QString text = QString::fromStdString(caption.text);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  if (caption.target == CaptionTarget::WindowTitle) {
-    window->setWindowTitle(text);
-    return;
-  }
-  auto* control = window->findChild<QWidget*>(QString::fromStdString(caption.objectName));
-  if (!control) return;
-  if (caption.target == CaptionTarget::ToolTip) {
-    control->setToolTip(text);
-  } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-    button->setText(text);
-  } else if (auto* label = qobject_cast<QLabel*>(control)) {
-    label->setText(text);
-  } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
-    frame->setTitle(text);
-  }
-}
-
-void SetCaptions(QWidget* window, CaptionWindow which, const std::string& needToClear = {}) {
-  for (const Caption& caption : Captions(which, intLanguage, needToClear)) {
-    SetCaption(window, caption);
-  }
-}
 
 // Whether a layout of the parent places `widget` (then its geometry is the layout's).
 bool PlacedByLayout(const QWidget* widget) {
@@ -73,7 +46,7 @@ void Paint(QWidget* widget, const QColor& background, const QColor& text = QColo
 }  // namespace
 
 void frmMain::ApplyCaptions() {
-  SetCaptions(this, CaptionWindow::Main);
+  WriteCaptions(this, CaptionWindow::Main, intLanguage);
   SetOrdinalCaption();
 
   // A fixed left edge made room for the longer German caption; in the layout the caption's
@@ -87,12 +60,12 @@ void frmMain::ApplyCaptions() {
   chkSaveOutput->updateGeometry();
   cmdQuit->raise();
 
-  SetCaptions(&frmDisplayMonth::instance(), CaptionWindow::Month);
+  // The two secondary windows are built on first use; one not loaded takes these on its load.
+  frmDisplayMonth::ApplyCaptions(intLanguage);
   if (ComputeMessage[intEnglish][0].empty()) FillComputeMessages();
   const std::size_t slot = intLanguage >= 0 && intLanguage < ComputeMessageLanguages
                                ? static_cast<std::size_t>(intLanguage) : 0;
-  SetCaptions(&frmClearOneTextBox::instance(), CaptionWindow::ClearField,
-              ComputeMessage[slot][0]);
+  frmClearOneTextBox::ApplyCaptions(intLanguage, ComputeMessage[slot][0]);
 }
 
 void frmMain::SetOrdinalCaption() {

@@ -205,9 +205,13 @@ void frmMain::BuildControls() {
   lblOnlineDocumentation =
       Named(new QLabel(QStringLiteral("Online documentation"), this), "lblOnlineDocumentation");
   lblOstrandSystems = Named(new QLabel(QStringLiteral("Ostrand Systems"), this), "lblOstrandSystems");
+  // Drawn as links: underlined here, blue by ApplyColours (a style sheet would cost the
+  // program a style of its own).
   for (QLabel* link : {lblOnlineDocumentation, lblOstrandSystems}) {
     link->setCursor(Qt::PointingHandCursor);
-    link->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255); text-decoration: underline;"));
+    QFont font = link->font();
+    font.setUnderline(true);
+    link->setFont(font);
   }
 
   // Output window.

@@ -44,30 +44,18 @@ QString NormalisedLineBreaks(const std::string& text) {
 
 void SetChecked(QCheckBox* box, std::int16_t value) { box->setChecked(value == 1); }
 
-// Month window options: first day of the week and calendar.
-void SetMonthWindowOptions(bool monday, bool julian) {
-  frmDisplayMonth& month = frmDisplayMonth::instance();
-  (monday ? month.optMonday : month.optSunday)->setChecked(true);
-  (julian ? month.optJulian : month.optCommonEra)->setChecked(true);
-}
-
-void MonthWindowOptions(bool& monday, bool& julian) {
-  monday = false;
-  julian = false;
-  if (!frmDisplayMonth::exists()) return;
-  frmDisplayMonth& month = frmDisplayMonth::instance();
-  monday = !month.optSunday->isChecked();
-  julian = !month.optCommonEra->isChecked();
-}
 }  // namespace
 
-bool frmMain::Form_Load() {
-  blnStartUpCompleted = false;
+bool frmMain::LoadProgramTexts(const std::string& fileName) {
   std::string message;
-  if (LoadProgramText(strProgramTextFile, message) < 1) {
-    ShowMessage(nullptr, Q(message), QString(), MsgIcon::Critical, MsgButtons::Ok);
-    return false;
-  }
+  if (LoadProgramText(fileName, message) >= 1) return true;
+  ShowMessage(nullptr, Q(message), QString(), MsgIcon::Critical, MsgButtons::Ok);
+  return false;
+}
+
+bool frmMain::Form_Load(bool textsLoaded) {
+  blnStartUpCompleted = false;
+  if (!textsLoaded && !LoadProgramTexts(strProgramTextFile)) return false;
   InitialiseProgram();
   ApplyCaptions();
   intTextLanguage = intEnglish;
@@ -125,7 +113,7 @@ void frmMain::SetDefaultOptions() {
   chkVerbose->setChecked(true);
   chkHyphen->setChecked(true);
   chkSaveOutput->setChecked(true);
-  SetMonthWindowOptions(false, false);
+  frmDisplayMonth::SetOptions(false, false);
   txbFirstDate->clear();
   txbDateDiff->clear();
   txbSecondDate->clear();
@@ -154,7 +142,7 @@ void frmMain::RestoreSettings() {
     SetChecked(chkVerbose, settings.verbose);
     SetChecked(chkHyphen, settings.hyphen);
     SetChecked(chkSaveOutput, settings.saveOutput);
-    SetMonthWindowOptions(settings.firstDayOfWeek == "Mon", settings.monthCalendar == "JC");
+    frmDisplayMonth::SetOptions(settings.firstDayOfWeek == "Mon", settings.monthCalendar == "JC");
     // Format and separators come before the texts: their click behaviour empties the fields.
     switch (settings.dateFormat) {
       case MDY: optDateFormatIsMDY->setChecked(true); break;
@@ -200,7 +188,7 @@ bool frmMain::SaveSettings() {
   s.saveOutput = chkSaveOutput->isChecked() ? 1 : 0;
   bool monday = false;
   bool julian = false;
-  MonthWindowOptions(monday, julian);
+  frmDisplayMonth::GetOptions(monday, julian);
   s.firstDayOfWeek = monday ? "Mon" : "Sun";
   s.monthCalendar = julian ? "JC" : "CE";
   if (s.saveOutput == 1) {

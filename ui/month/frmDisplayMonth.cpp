@@ -18,11 +18,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <utility>
 
 #include "text/GenText.h"
 #include "text/Language.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/Metrics.h"
+#include "ui/main/WindowCaptions.h"
 #include "ui/main/frmMain.h"
 #include "ui/month/MonthGrid.h"
 
@@ -31,6 +33,15 @@ using namespace valdora;
 namespace {
 
 frmDisplayMonth* theMonthWindow = nullptr;
+
+// Written by the main window while no month window is loaded; the next load takes it over.
+struct KeptForLoad {
+  bool hasOptions = false;
+  bool monday = false;
+  bool julian = false;
+  std::int16_t captionLanguage = -1;  // -1: the design captions
+};
+KeptForLoad kept;
 
 constexpr int kMarginTwips = 120;
 constexpr int kRowTwips = 420;         // vertical step of the controls at the top
@@ -82,8 +93,40 @@ frmDisplayMonth& frmDisplayMonth::instance() {
   if (theMonthWindow == nullptr) {
     theMonthWindow = new frmDisplayMonth;
     theMonthWindow->Form_Load();
+    const KeptForLoad taken = std::exchange(kept, KeptForLoad{});
+    if (taken.hasOptions) SetOptions(taken.monday, taken.julian);
+    if (taken.captionLanguage >= 0) ApplyCaptions(taken.captionLanguage);
   }
   return *theMonthWindow;
+}
+
+void frmDisplayMonth::ApplyCaptions(std::int16_t language) {
+  if (theMonthWindow == nullptr) {
+    kept.captionLanguage = language;
+    return;
+  }
+  WriteCaptions(theMonthWindow, CaptionWindow::Month, language);
+}
+
+void frmDisplayMonth::SetOptions(bool monday, bool julian) {
+  if (theMonthWindow == nullptr) {
+    kept.hasOptions = true;
+    kept.monday = monday;
+    kept.julian = julian;
+    return;
+  }
+  (monday ? theMonthWindow->optMonday : theMonthWindow->optSunday)->setChecked(true);
+  (julian ? theMonthWindow->optJulian : theMonthWindow->optCommonEra)->setChecked(true);
+}
+
+void frmDisplayMonth::GetOptions(bool& monday, bool& julian) {
+  if (theMonthWindow != nullptr) {
+    monday = !theMonthWindow->optSunday->isChecked();
+    julian = !theMonthWindow->optCommonEra->isChecked();
+  } else {
+    monday = kept.hasOptions && kept.monday;
+    julian = kept.hasOptions && kept.julian;
+  }
 }
 
 bool frmDisplayMonth::exists() { return theMonthWindow != nullptr; }

@@ -1,6 +1,8 @@
 // The month window: one month of the Common Era or Julian calendar as a text calendar, with
 // stepping through months and years, the first day of the week, an optional column of ISO
-// 8601 week dates, and copying the whole display. Modeless; one lazily created instance.
+// 8601 week dates, and copying the whole display. Modeless; one instance, built on first use:
+// what the main window writes into it before then (its options, its captions) is kept and
+// taken over by the load.
 #pragma once
 
 #include <QPointer>
@@ -32,6 +34,15 @@ class frmDisplayMonth : public QWidget {
   static bool exists();
   // Destroys the month window; the next instance() loads a fresh one.
   static void unload();
+
+  // The main window's captions in `language` (ui/main/CaptionTable): written into the
+  // loaded window, or kept for the next load.
+  static void ApplyCaptions(std::int16_t language);
+  // Chooses Monday or Sunday first and the Julian or Common Era calendar: in the loaded
+  // window, or kept for the next load.
+  static void SetOptions(bool monday, bool julian);
+  // The options of the loaded window, else those kept for its load, else Sunday and CE.
+  static void GetOptions(bool& monday, bool& julian);
 
   ~frmDisplayMonth() override;
 
