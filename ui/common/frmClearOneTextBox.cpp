@@ -49,6 +49,7 @@ bool frmClearOneTextBox::exists() { return g_dialog != nullptr; }
 void frmClearOneTextBox::unload() {
   delete g_dialog;
   g_dialog = nullptr;
+  kept = KeptCaptions{};
 }
 
 frmClearOneTextBox::frmClearOneTextBox() : QDialog(nullptr) {

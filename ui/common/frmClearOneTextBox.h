@@ -19,7 +19,8 @@ class frmClearOneTextBox : public QDialog {
   // The one dialog, created (not shown) on first use.
   static frmClearOneTextBox& instance();
   static bool exists();
-  // Destroys the dialog; the next instance() loads it afresh.
+  // Destroys the dialog and forgets the captions kept for its load; the next instance()
+  // loads it afresh.
   static void unload();
   // The main window's captions in `language`, `needToClear` the explanation on top: written
   // into the loaded dialog, or kept for the next load.

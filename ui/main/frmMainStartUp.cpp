@@ -231,11 +231,12 @@ void frmMain::cmdQuit_Click() {
   SaveSettings();  // a failed save is not reported
   blnQuitting = true;
   Clock->stop();
-  // Every window closes and the program ends.
-  if (frmDisplayMonth::exists()) frmDisplayMonth::unload();
+  // Every window closes and the program ends; the two that may never have been built also
+  // forget what was kept for their load.
+  frmDisplayMonth::unload();
   if (frmLargeDisplay::exists()) frmLargeDisplay::unload();
   if (frmHelp::exists()) frmHelp::unload();
-  if (frmClearOneTextBox::exists()) frmClearOneTextBox::unload();
+  frmClearOneTextBox::unload();
   close();
   QApplication::closeAllWindows();
   // Ends the running event loop. Without one (the window driven directly) nothing is to end,

@@ -131,7 +131,10 @@ void frmDisplayMonth::GetOptions(bool& monday, bool& julian) {
 
 bool frmDisplayMonth::exists() { return theMonthWindow != nullptr; }
 
-void frmDisplayMonth::unload() { delete theMonthWindow; }
+void frmDisplayMonth::unload() {
+  delete theMonthWindow;
+  kept = KeptForLoad{};
+}
 
 frmDisplayMonth::frmDisplayMonth() : QWidget(nullptr) {
   setObjectName(QStringLiteral("frmDisplayMonth"));

@@ -32,7 +32,8 @@ class frmDisplayMonth : public QWidget {
   static frmDisplayMonth& instance();
   // True while a month window is loaded.
   static bool exists();
-  // Destroys the month window; the next instance() loads a fresh one.
+  // Destroys the month window and forgets what was kept for its load; the next instance()
+  // loads a fresh one.
   static void unload();
 
   // The main window's captions in `language` (ui/main/CaptionTable): written into the
