@@ -20,12 +20,13 @@ class IconOnDemand final : public QIconEngine {
   QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
     return Icon().actualSize(size, mode, state);
   }
+  // `size` in device pixels; the icon asking sets the pixel ratio of the picture itself.
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    return Icon().pixmap(size, mode, state);
+    return Icon().pixmap(size, 1.0, mode, state);
   }
   QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                       qreal scale) override {
-    return Icon().pixmap(size, scale, mode, state);
+                       qreal) override {
+    return Icon().pixmap(size, 1.0, mode, state);
   }
   QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
     return Icon().availableSizes(mode, state);
