@@ -59,6 +59,28 @@ constexpr std::uint32_t WeeksOfDays(std::uint32_t r) noexcept {
   return static_cast<std::uint32_t>((std::uint64_t{r} * 613566757u) >> 32);
 }
 
+// A 32-bit day number as whole 400-year cycles since day `Epoch` and the day of the cycle,
+// in 32-bit arithmetic for every int32 day (so that loops over many days vectorise):
+// x = day + 2^31 is exact in 32 bits, and the offset 2^31 + Epoch = Q * 146097 + R is taken
+// out of the quotient and remainder of x.
+struct CycleDay {
+  std::int32_t cycles;  // [-14711, 14711]
+  std::uint32_t day;    // [0, 146096]
+};
+template <std::int64_t Epoch>
+constexpr CycleDay SplitCycles(std::int32_t jdn) noexcept {
+  constexpr std::uint32_t d = static_cast<std::uint32_t>(GregorianCycleDays);
+  constexpr std::int64_t offset = (std::int64_t{1} << 31) + Epoch;
+  static_assert(offset > 0 && offset < (std::int64_t{1} << 32));
+  constexpr auto q = static_cast<std::int32_t>(offset / d);
+  constexpr auto r = static_cast<std::uint32_t>(offset % d);
+  const std::uint32_t x = static_cast<std::uint32_t>(jdn) ^ 0x80000000u;  // jdn + 2^31
+  const std::uint32_t q0 = x / d;                                          // [0, 29398]
+  const std::uint32_t r0 = x - q0 * d;
+  const std::uint32_t borrow = r0 < r ? 1u : 0u;
+  return {static_cast<std::int32_t>(q0 - borrow) - q, r0 + borrow * d - r};
+}
+
 // For r = 4 * (day of a 100-year span) + 3, r in [3, 146099]: floor(r / 1461) is the high
 // word of r * YearOfCenturyFactor, and the low word / YearOfCenturyFactor is r mod 1461.
 inline constexpr std::uint64_t YearOfCenturyFactor = 2939745;  // about 2^32 / 1461
@@ -137,7 +159,9 @@ struct CivilDate {
 constexpr CivilDate FromMarchDay(std::int64_t y, std::uint32_t n) noexcept {
   const std::uint32_t t = 2141 * n + 197913;
   const std::uint32_t m = t >> 16;                                         // [3, 14]
-  const auto day = static_cast<std::int32_t>((t & 0xFFFF) / 2141) + 1;    // [1, 31]
+  // (t & 0xFFFF) / 2141 as a multiply-shift, exact below 2^16: 2006057 / 2^32 exceeds
+  // 1 / 2141 by less than 2^-33.
+  const auto day = static_cast<std::int32_t>((std::uint64_t{t & 0xFFFF} * 2006057u) >> 32) + 1;
   CivilDate c{y, static_cast<std::int32_t>(m), day};
   if (n >= 306) {  // January or February of the next year
     c.year += 1;

@@ -58,10 +58,10 @@ constexpr std::int64_t IsoEpochMonday = [] {
 static_assert(IsoEpochMonday == 1721062);  // 0000-01-03 CE
 
 struct IsoCycleTable {
-  std::int16_t startWeek[401] = {};  // week of the cycle on which year k begins
+  std::int32_t startWeek[401] = {};  // week of the cycle on which year k begins
   constexpr IsoCycleTable() {
     for (std::int32_t k = 0; k < 400; ++k)
-      startWeek[k + 1] = static_cast<std::int16_t>(startWeek[k] + (HasWeek53(k) ? 53 : 52));
+      startWeek[k + 1] = startWeek[k] + (HasWeek53(k) ? 53 : 52);
   }
 };
 constexpr IsoCycleTable IsoCycle;
@@ -83,8 +83,6 @@ constexpr bool IsoCycleYearOfWeekIsExact() noexcept {
 }
 static_assert(IsoCycleYearOfWeekIsExact());
 
-// Whole cycles added before dividing, so that every operand is non-negative.
-constexpr std::int64_t IsoShiftCycles = std::int64_t{1} << 23;  // > any 32-bit year / 400
 
 bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
@@ -158,31 +156,31 @@ bool SplitIsoText(std::string_view text, IsoTextParts& parts) noexcept {
 bool HasIsoWeek53(std::int32_t isoYear) noexcept { return HasWeek53(isoYear); }
 
 Jdn IsoWeekOneMonday(std::int32_t isoYear) noexcept {
-  const auto shifted = static_cast<std::uint64_t>(isoYear + 400 * IsoShiftCycles);  // > 0
-  const auto cycles = static_cast<std::int64_t>(shifted / 400) - IsoShiftCycles;
-  const std::int64_t week = cycles * IsoCycleWeeks + IsoCycle.startWeek[shifted % 400];
-  return static_cast<Jdn>(IsoEpochMonday + 7 * week);
+  // 32-bit arithmetic (so that loops over many dates vectorise): floor division of the year
+  // by 400, then the week count modulo 2^32, which the JDN keeps when it has 32 bits.
+  const std::int32_t q = isoYear / 400 - (isoYear % 400 < 0 ? 1 : 0);  // floor(isoYear / 400)
+  const std::uint32_t k =
+      static_cast<std::uint32_t>(isoYear) - 400u * static_cast<std::uint32_t>(q);  // [0, 399]
+  const std::uint32_t week =
+      static_cast<std::uint32_t>(q) * static_cast<std::uint32_t>(IsoCycleWeeks) +
+      static_cast<std::uint32_t>(IsoCycle.startWeek[k]);
+  return static_cast<Jdn>(static_cast<std::uint32_t>(IsoEpochMonday) + 7 * week);
 }
 
 void JdnToIsoWeekDate(IsoWeekDate& date) noexcept {
-  // Days since the epoch Monday, shifted by whole cycles to be non-negative.
-  constexpr std::int64_t shiftCycles = std::int64_t{1} << 15;
-  const auto shifted =
-      static_cast<std::uint64_t>(static_cast<std::int64_t>(date.jdn) - IsoEpochMonday +
-                                 shiftCycles * calendar_math::GregorianCycleDays);
-  const std::uint64_t cycles = shifted / calendar_math::GregorianCycleDays;
-  const auto r = static_cast<std::uint32_t>(shifted - cycles * calendar_math::GregorianCycleDays);
-  const std::uint32_t w = calendar_math::WeeksOfDays(r);                    // [0, 20870]
+  const calendar_math::CycleDay c = calendar_math::SplitCycles<IsoEpochMonday>(date.jdn);
+  const std::uint32_t w = calendar_math::WeeksOfDays(c.day);                // [0, 20870]
   const std::int32_t k = IsoCycleYearOfWeek(static_cast<std::int32_t>(w));  // [0, 399]
-  date.isoYear = static_cast<std::int32_t>(
-      (static_cast<std::int64_t>(cycles) - shiftCycles) * 400 + k);
+  date.isoYear = c.cycles * 400 + k;
   date.week = static_cast<std::int32_t>(w) - IsoCycle.startWeek[k] + 1;  // [1, 53]
-  date.weekday = static_cast<std::int32_t>(r - 7 * w) + 1;              // [1, 7]
+  date.weekday = static_cast<std::int32_t>(c.day - 7 * w) + 1;          // [1, 7]
 }
 
 void IsoWeekDateToJdn(IsoWeekDate& date) noexcept {
-  date.jdn = static_cast<Jdn>(static_cast<std::int64_t>(IsoWeekOneMonday(date.isoYear)) - 1 +
-                              (static_cast<std::int64_t>(date.week) - 1) * 7 + date.weekday);
+  // Modulo 2^32, as IsoWeekOneMonday.
+  date.jdn = static_cast<Jdn>(static_cast<std::uint32_t>(IsoWeekOneMonday(date.isoYear)) +
+                              7 * (static_cast<std::uint32_t>(date.week) - 1) +
+                              static_cast<std::uint32_t>(date.weekday) - 1);
 }
 
 std::string FormatIsoWeekDate(const IsoWeekDate& date, std::int16_t hyphen) {

@@ -37,28 +37,40 @@ constexpr std::int32_t CycleYearOfWeek(std::int32_t w) noexcept {
 static_assert(CycleYearStartWeek(399) + 52 + (IsLeapWeekYear(400) ? 1 : 0) ==
               LeapWeekCycleDays / 7);
 
+// LeapWeekYearStart in 32-bit arithmetic, exact for |year| <= MaxAbsYear (the leap years
+// before the year counted on a value shifted by 14500 whole cycles, 71 y + 132 + 71 * 400 *
+// 14500 in [0, 8.3e8]); wraps for other years.
+constexpr std::uint32_t YearStart(std::int32_t year) noexcept {
+  constexpr std::uint32_t shiftCycles = 14500;
+  static_assert(400 * shiftCycles >= MaxAbsYear);
+  const std::uint32_t y = static_cast<std::uint32_t>(year) + 400 * shiftCycles;  // [0, 1.16e7]
+  const std::uint32_t leapYears = (71 * y + 132) / 400 - 71 * shiftCycles;
+  return static_cast<std::uint32_t>(LeapWeekEpochJdn) + 364 * (static_cast<std::uint32_t>(year) - 1) +
+         7 * leapYears;
+}
+
 // Weeks of the year before month m (1..12); the year's leap week closes month 12.
 constexpr std::int16_t WeeksBeforeMonthByRule(std::int32_t m) noexcept {
   const std::int32_t q = (m - 1) / 3, p = (m - 1) % 3;  // quarter [0, 3], month in it [0, 2]
   return static_cast<std::int16_t>(13 * q + (p > 0 ? 5 : 0) + (p > 1 ? 4 : 0));
 }
 
-// Month of each week 1..53, days of the month before each week, and weeks before each
-// month 1..12, derived at compile time from the month lengths (week 53 closes month 12), so
-// that the conversions need no branches.
+// Month of each week 1..53, days of the month before each week, and the days and weeks
+// before each month 1..12, derived at compile time from the month lengths (week 53 closes
+// month 12), so that the conversions need no branches. The entries are 32-bit and the tables
+// padded (to 64 weeks, 16 months) so that a vector loop over many days reads them with one
+// gather each at any masked index.
 struct MonthWeekTables {
-  std::int8_t monthOfWeek[54] = {};
-  std::int8_t daysBeforeWeek[54] = {};  // in its month: 0, 7, .. 28
-  std::int8_t weeksBefore[13] = {};
-  std::int8_t commonDays[13] = {};  // days of each month in a common year: 28 or 35
+  std::int32_t monthOfWeek[64] = {};
+  std::int32_t daysBeforeWeek[64] = {};  // in its month: 0, 7, .. 28
+  std::int32_t monthInfo[16] = {};       // days in a common year (28, 35) + 256 * weeks before
   constexpr MonthWeekTables() {
     std::int16_t week = 1;
     for (std::int16_t m = 1; m <= 12; ++m) {
-      weeksBefore[m] = static_cast<std::int8_t>(week - 1);
-      commonDays[m] = static_cast<std::int8_t>(7 * WeeksInLeapWeekMonth(m, false));
+      monthInfo[m] = 7 * WeeksInLeapWeekMonth(m, false) + 256 * (week - 1);
       for (std::int16_t k = 0; k < WeeksInLeapWeekMonth(m, true); ++k) {
-        monthOfWeek[week] = static_cast<std::int8_t>(m);
-        daysBeforeWeek[week++] = static_cast<std::int8_t>(7 * k);
+        monthOfWeek[week] = m;
+        daysBeforeWeek[week++] = 7 * k;
       }
     }
   }
@@ -68,7 +80,7 @@ constexpr MonthWeekTables MonthWeeks;
 constexpr bool MonthWeekTablesAgree() noexcept {
   std::int16_t sum = 0;
   for (std::int16_t m = 1; m <= 12; ++m) {
-    if (MonthWeeks.weeksBefore[m] != sum || WeeksBeforeMonthByRule(m) != sum) return false;
+    if ((MonthWeeks.monthInfo[m] >> 8) != sum || WeeksBeforeMonthByRule(m) != sum) return false;
     sum = static_cast<std::int16_t>(sum + WeeksInLeapWeekMonth(m, false));
   }
   return sum == 52 && MonthWeeks.monthOfWeek[1] == 1 && MonthWeeks.monthOfWeek[52] == 12 &&
@@ -160,66 +172,68 @@ std::int64_t LeapWeekYearStart(std::int32_t year) noexcept {
 }
 
 std::int16_t CheckLeapWeekDate(const LeapWeekDate& date) noexcept {
-  // Unsigned: one comparison each for weekday 1..7 and week 1..52.
-  if (static_cast<std::uint16_t>(date.weekday - 1) > 6u) return -3;
-  // Only week 53 depends on the year (rare: the leap rule is not evaluated otherwise).
-  if (static_cast<std::uint16_t>(date.week - 1) > 51u && (date.week != 53 || !IsLeapWeekYear(date.year)))
-    return -3;
-  return 0;
+  // Without branches (unsigned: one comparison each for weekday 1..7 and week 1..52).
+  const bool weekday = static_cast<std::uint16_t>(date.weekday - 1) <= 6u;
+  const bool week = (static_cast<std::uint16_t>(date.week - 1) <= 51u) |
+                    ((date.week == 53) & IsLeapWeekYear(date.year));
+  return weekday & week ? 0 : -3;
 }
 
 void JdnToLeapWeek(LeapWeekDate& date) noexcept {
-  const auto shifted =
-      static_cast<std::uint64_t>(static_cast<std::int64_t>(date.jdn) - LeapWeekEpochJdn +
-                                 LeapWeekShiftCycles * LeapWeekCycleDays);
-  const auto cycles = static_cast<std::int64_t>(shifted / LeapWeekCycleDays) - LeapWeekShiftCycles;
-  const auto r = static_cast<std::uint32_t>(shifted % LeapWeekCycleDays);  // [0, 146096]
-  const auto w = static_cast<std::int32_t>(calendar_math::WeeksOfDays(r));  // [0, 20870]
-  const std::int32_t k = CycleYearOfWeek(w);                   // [0, 399]
-  date.year = static_cast<std::int32_t>(cycles * 400 + k + 1);
-  date.week = static_cast<std::int16_t>(w - CycleYearStartWeek(k) + 1);  // [1, 53]
-  date.weekday = static_cast<std::int16_t>(static_cast<std::int32_t>(r) - 7 * w + 1);  // [1, 7]
+  const calendar_math::CycleDay c = calendar_math::SplitCycles<LeapWeekEpochJdn>(date.jdn);
+  const auto w = static_cast<std::int32_t>(calendar_math::WeeksOfDays(c.day));  // [0, 20870]
+  const std::int32_t k = CycleYearOfWeek(w);                                      // [0, 399]
+  date.year = c.cycles * 400 + k + 1;
+  date.week = static_cast<std::int16_t>(w - CycleYearStartWeek(k) + 1);                 // [1, 53]
+  date.weekday = static_cast<std::int16_t>(static_cast<std::int32_t>(c.day) - 7 * w + 1);  // [1, 7]
   date.status = 0;
 }
 
 bool LeapWeekToMonthForm(LeapWeekDate& date) noexcept {
   date.status = CheckLeapWeekDate(date);
-  if (date.status < 0) return false;
-  date.month = MonthWeeks.monthOfWeek[date.week];  // week checked: [1, 53]
-  date.dayOfMonth = static_cast<std::int16_t>(MonthWeeks.daysBeforeWeek[date.week] + date.weekday);
-  return true;
+  const bool valid = date.status == 0;
+  // Without branches: the tables are read at any week (masked into them), and an invalid
+  // date keeps its month form.
+  const std::int32_t week = date.week & 63;
+  const auto month = static_cast<std::int16_t>(MonthWeeks.monthOfWeek[week]);
+  const auto day = static_cast<std::int16_t>(MonthWeeks.daysBeforeWeek[week] + date.weekday);
+  const auto keep = static_cast<std::int16_t>(valid ? 0 : -1);  // all bits of an invalid date
+  date.month = static_cast<std::int16_t>((date.month & keep) | (month & ~keep));
+  date.dayOfMonth = static_cast<std::int16_t>((date.dayOfMonth & keep) | (day & ~keep));
+  return valid;
 }
 
 bool MonthFormToLeapWeek(LeapWeekDate& date) noexcept {
-  if (static_cast<std::uint16_t>(date.month - 1) > 11u) {
-    date.status = -2;
-    return false;
-  }
+  // Without branches, as LeapWeekToMonthForm: tables read at any month masked into them.
+  const bool monthValid = static_cast<std::uint16_t>(date.month - 1) <= 11u;
+  const std::int32_t month = date.month & 15;
   // Days beyond the 28 or 35 of a common year are valid only in the leap week (month 12).
   const auto day = static_cast<std::uint16_t>(date.dayOfMonth - 1);  // [0, 34] when valid
-  if (day >= MonthWeeks.commonDays[date.month] &&
-      (date.month != 12 || day >= 35 || !IsLeapWeekYear(date.year))) {
-    date.status = -3;
-    return false;
-  }
-  date.status = 0;
-  date.week = static_cast<std::int16_t>(day / 7 + MonthWeeks.weeksBefore[date.month] + 1);
-  date.weekday = static_cast<std::int16_t>(day % 7 + 1);
-  return true;
+  const std::int32_t info = MonthWeeks.monthInfo[month];
+  const bool dayValid = (day < (info & 255)) |
+                        ((date.month == 12) & (day < 35) & IsLeapWeekYear(date.year));
+  date.status = static_cast<std::int16_t>(!monthValid ? -2 : (dayValid ? 0 : -3));
+  const bool valid = date.status == 0;
+  const auto week = static_cast<std::int16_t>(day / 7 + (info >> 8) + 1);
+  const auto weekday = static_cast<std::int16_t>(day % 7 + 1);
+  const auto keep = static_cast<std::int16_t>(valid ? 0 : -1);  // all bits of an invalid date
+  date.week = static_cast<std::int16_t>((date.week & keep) | (week & ~keep));
+  date.weekday = static_cast<std::int16_t>((date.weekday & keep) | (weekday & ~keep));
+  return valid;
 }
 
 bool LeapWeekToJdn(LeapWeekDate& date) noexcept {
-  // |year| > MaxAbsYear, as one unsigned comparison.
-  if (static_cast<std::uint32_t>(date.year) + MaxAbsYear > 2u * MaxAbsYear) {
-    date.status = -1;
-    return false;
-  }
-  date.status = CheckLeapWeekDate(date);
-  if (date.status < 0) return false;
-  // |year| <= MaxAbsYear keeps the day within about +-2.12e9.
-  date.jdn =
-      static_cast<Jdn>(LeapWeekYearStart(date.year) + (date.week - 1) * 7 + date.weekday - 1);
-  return true;
+  // Without branches. |year| <= MaxAbsYear, as one unsigned comparison.
+  const bool yearValid = static_cast<std::uint32_t>(date.year) + MaxAbsYear <= 2u * MaxAbsYear;
+  const std::int16_t check = CheckLeapWeekDate(date);
+  date.status = static_cast<std::int16_t>(yearValid ? check : -1);
+  const bool valid = date.status == 0;
+  // Unsigned: wraps harmlessly for the invalid dates whose result is discarded.
+  const std::uint32_t jdn = YearStart(date.year) + 7u * static_cast<std::uint32_t>(date.week - 1) +
+                            static_cast<std::uint32_t>(date.weekday - 1);
+  const std::uint32_t keep = valid ? 0u : ~0u;
+  date.jdn = static_cast<Jdn>((static_cast<std::uint32_t>(date.jdn) & keep) | (jdn & ~keep));
+  return valid;
 }
 
 std::string FormatLeapWeekDate(const LeapWeekDate& date, bool label) {

@@ -25,6 +25,12 @@
 #else
 #define VALDORA_VERIFY_FLATTEN
 #endif
+// Loops over the arrays of a block, compiled for AVX2 too where the processor has it.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+#define VALDORA_VERIFY_VECTOR __attribute__((target_clones("avx2", "default")))
+#else
+#define VALDORA_VERIFY_VECTOR
+#endif
 
 namespace valdora::verify {
 
@@ -109,6 +115,9 @@ struct DayBlock {
   std::int32_t lpwYear[Size], lpwWeek[Size], lpwWeekday[Size];
   std::int32_t lpmMonth[Size], lpmDay[Size];
   std::int32_t dayOfWeek[Size];  // 0 = Sunday
+  // What each form converts back to (the LPM form: to a week and weekday).
+  Jdn ceBack[Size], jcBack[Size], isoBack[Size], lpwBack[Size];
+  std::int32_t lpmBackWeek[Size], lpmBackWeekday[Size];
   std::uint32_t failures[Size];  // what the checks found wrong with each day
 
   // Day `to` takes the forms of day `from`.
@@ -121,7 +130,7 @@ struct DayBlock {
 };
 
 // Converts the days first..last of the block (their jdn set) into every form.
-VALDORA_VERIFY_FLATTEN inline void ConvertDays(DayBlock& b, std::int32_t first, std::int32_t last) noexcept {
+VALDORA_VERIFY_FLATTEN VALDORA_VERIFY_VECTOR inline void ConvertDays(DayBlock& __restrict b, std::int32_t first, std::int32_t last) noexcept {
   for (std::int32_t i = first; i <= last; ++i) {
     EuroDate ce{0, 0, 0, GregorianLetter, b.jdn[i]};
     JdnToEuroDate(ce);
@@ -157,31 +166,60 @@ VALDORA_VERIFY_FLATTEN inline void ConvertDays(DayBlock& b, std::int32_t first, 
   for (std::int32_t i = first; i <= last; ++i) b.dayOfWeek[i] = DayOfWeek(b.jdn[i]);
 }
 
+VALDORA_VERIFY_VECTOR inline void CompareRoundTrips(DayBlock& b, std::int32_t first,
+                                                    std::int32_t last) noexcept;
+
 // Sets the failures of days first..last to those of their round trips: every form converts
-// back to the day, and the weekdays agree with the day of week.
-VALDORA_VERIFY_FLATTEN inline void CheckRoundTrips(DayBlock& b, std::int32_t first, std::int32_t last) noexcept {
+// back to the day, and the weekdays agree with the day of week. The engine converts back one
+// conversion at a time over the days; the results are then compared in one vector loop.
+VALDORA_VERIFY_FLATTEN VALDORA_VERIFY_VECTOR inline void CheckRoundTrips(DayBlock& __restrict b, std::int32_t first,
+                                                   std::int32_t last) noexcept {
   for (std::int32_t i = first; i <= last; ++i) {
-    const Jdn jdn = b.jdn[i];
     EuroDate ce{b.ceYear[i], b.ceMonth[i], b.ceDay[i], GregorianLetter, 0};
-    std::uint32_t failures = (EuroDateToJdn(ce) != jdn) | (ce.jdn != jdn) ? failure::CeBack : 0;
+    const Jdn back = EuroDateToJdn(ce);
+    b.ceBack[i] = back == ce.jdn ? back : ~b.jdn[i];  // both the answer and the record
+  }
+  for (std::int32_t i = first; i <= last; ++i) {
     EuroDate jc{b.jcYear[i], b.jcMonth[i], b.jcDay[i], JulianLetter, 0};
-    failures |= (EuroDateToJdn(jc) != jdn) | (jc.jdn != jdn) ? failure::JcBack : 0;
+    const Jdn back = EuroDateToJdn(jc);
+    b.jcBack[i] = back == jc.jdn ? back : ~b.jdn[i];
+  }
+  for (std::int32_t i = first; i <= last; ++i) {
     IsoWeekDate iso{b.isoYear[i], b.isoWeek[i], b.isoWeekday[i], 0};
     IsoWeekDateToJdn(iso);
-    failures |= iso.jdn != jdn ? failure::IsoBack : 0;
+    b.isoBack[i] = iso.jdn;
+  }
+  for (std::int32_t i = first; i <= last; ++i) {
     LeapWeekDate week;
     week.year = b.lpwYear[i];
     week.week = static_cast<std::int16_t>(b.lpwWeek[i]);
     week.weekday = static_cast<std::int16_t>(b.lpwWeekday[i]);
-    failures |= (!LeapWeekToJdn(week)) | (week.jdn != jdn) ? failure::LpwBack : 0;
-    // The month form converts back through its week form: the same week form as the day's
-    // (whose conversion to the JDN is checked above) converts to the same JDN.
+    b.lpwBack[i] = LeapWeekToJdn(week) ? week.jdn : ~b.jdn[i];  // a refusal never matches
+  }
+  // The month form converts back through its week form: the same week form as the day's
+  // (whose conversion to the JDN is checked above) converts to the same JDN.
+  for (std::int32_t i = first; i <= last; ++i) {
     LeapWeekDate month;
     month.year = b.lpwYear[i];
     month.month = static_cast<std::int16_t>(b.lpmMonth[i]);
     month.dayOfMonth = static_cast<std::int16_t>(b.lpmDay[i]);
     const bool read = MonthFormToLeapWeek(month);
-    failures |= (!read) | (month.week != b.lpwWeek[i]) | (month.weekday != b.lpwWeekday[i])
+    b.lpmBackWeek[i] = read ? month.week : -1;
+    b.lpmBackWeekday[i] = month.weekday;
+  }
+  CompareRoundTrips(b, first, last);
+}
+
+// Sets the failures of days first..last from what their forms converted back to.
+VALDORA_VERIFY_VECTOR inline void CompareRoundTrips(DayBlock& b, std::int32_t first,
+                                                    std::int32_t last) noexcept {
+  for (std::int32_t i = first; i <= last; ++i) {
+    const Jdn jdn = b.jdn[i];
+    std::uint32_t failures = b.ceBack[i] != jdn ? failure::CeBack : 0;
+    failures |= b.jcBack[i] != jdn ? failure::JcBack : 0;
+    failures |= b.isoBack[i] != jdn ? failure::IsoBack : 0;
+    failures |= b.lpwBack[i] != jdn ? failure::LpwBack : 0;
+    failures |= (b.lpmBackWeek[i] != b.lpwWeek[i]) | (b.lpmBackWeekday[i] != b.lpwWeekday[i])
                     ? failure::LpmBack
                     : 0;
     const std::int32_t isoWeekday = b.dayOfWeek[i] == 0 ? 7 : b.dayOfWeek[i];
@@ -205,10 +243,7 @@ constexpr bool CivilStepFails(std::int32_t y, std::int32_t m, std::int32_t d, st
 
 // Adds to the failures of days first..last (first >= 1) those of following the day before:
 // the JDN and the day of week advance by one, and so does the date in every calendar.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
-__attribute__((target_clones("avx2", "default")))
-#endif
-inline void CheckSuccessors(DayBlock& b, std::int32_t first, std::int32_t last) noexcept {
+VALDORA_VERIFY_VECTOR inline void CheckSuccessors(DayBlock& b, std::int32_t first, std::int32_t last) noexcept {
   for (std::int32_t i = first; i <= last; ++i) {
     const std::int32_t k = i - 1;
     std::uint32_t failures = b.jdn[i] != b.jdn[k] + 1 ? failure::NotConsecutive : 0;
