@@ -15,6 +15,7 @@
 #include "compute/Compute.h"
 #include "engine/CalendarText.h"
 #include "text/Language.h"
+#include "ui/common/FontOnFirstUse.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/frmClearOneTextBox.h"
 
@@ -300,6 +301,7 @@ void frmMain::AppendOutput(std::string_view text) {
   // The output window keeps its line breaks as single LF characters.
   QString added = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   added.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  GiveKeptFont(txbOutput);
   QTextCursor cursor(txbOutput->document());
   cursor.movePosition(QTextCursor::End);
   cursor.insertText(added);

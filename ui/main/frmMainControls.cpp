@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/common/FontOnFirstUse.h"
 #include "ui/common/Metrics.h"
 #include "ui/main/frmMain.h"
 
@@ -216,7 +217,8 @@ void frmMain::BuildControls() {
 
   // Output window.
   txbOutput = Named(new QPlainTextEdit(this), "txbOutput");
-  txbOutput->setFont(FixedPitchFont(9));
+  // Its fixed-pitch font is another font file to read; an empty box shows no text with it.
+  SetFontOnFirstUse(txbOutput, FixedPitchFont(9));
   txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   txbOutput->setTabChangesFocus(true);
   cmdEnlarge = Named(new QPushButton(QStringLiteral("Enlarge"), this), "cmdEnlarge");

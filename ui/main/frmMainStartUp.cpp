@@ -18,6 +18,7 @@
 #include "compute/Compute.h"
 #include "text/GenText.h"
 #include "text/Language.h"
+#include "ui/common/FontOnFirstUse.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/folder.h"
 #include "ui/common/frmClearOneTextBox.h"
@@ -162,6 +163,7 @@ void frmMain::RestoreSettings() {
     txbFirstDate->setText(Q(settings.firstDate));
     txbDateDiff->setText(Q(settings.dateDiff));
     txbSecondDate->setText(Q(settings.secondDate));
+    if (!settings.output.empty()) GiveKeptFont(txbOutput);
     txbOutput->setPlainText(NormalisedLineBreaks(settings.output));
     txbOutput->moveCursor(QTextCursor::End);
     (settings.unit == 1 ? optMonths : optDays)->setChecked(true);

@@ -39,6 +39,36 @@ class OutputTest : public QObject, protected MainWindowTestBase {
   void cleanup() { CloseWindow(); }
   void cleanupTestCase() { EndProgram(); }
 
+  // The output's fixed-pitch font is given at its first use (ui/common/FontOnFirstUse): any text
+  // the program writes there, a restored output and the focus must find it in place.
+  void outputTextInTheFixedPitchFont_data() {
+    QTest::addColumn<QString>("use");
+    for (const char* use : {"computed", "restored", "focused"}) {
+      QTest::newRow(use) << QString::fromLatin1(use);
+    }
+  }
+  void outputTextInTheFixedPitchFont() {
+    QFETCH(QString, use);
+    if (use == "computed") {
+      SetFields(QStringLiteral("2000-01-01"), QString(), QStringLiteral("2000-01-21"));
+      QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
+    } else if (use == "restored") {
+      QuitWindow(w);
+      QByteArray file = ReadUserFile();
+      file.replace("\"\"\r\n0\r\n", "\"restored line\"\r\n0\r\n");  // line 14, the output
+      WriteUserFile(file);
+      w = StartWindow();
+      QVERIFY(w);
+    } else {
+      QVERIFY(QTest::qWaitForWindowActive(w.get()));
+      w->txbOutput->setFocus();
+    }
+    if (use != "focused") QVERIFY(!w->txbOutput->document()->isEmpty());
+    QCOMPARE(w->txbOutput->font(), FixedPitchFont(9));
+    QCOMPARE(w->txbOutput->document()->defaultFont(), FixedPitchFont(9));
+    QVERIFY(recorder.boxes.empty());
+  }
+
   void buttonsAppearAtTheFirstTick() {
     QVERIFY(w->cmdEnlarge->isHidden());
     QVERIFY(w->cmdClearOutputWindow->isHidden());
