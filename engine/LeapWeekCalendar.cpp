@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <utility>
 
-#include "engine/ConversionLibrary.h"
 #include "engine/DateParse.h"
 
 namespace valdora {
@@ -34,20 +33,41 @@ constexpr std::int32_t CycleYearOfWeek(std::int32_t w) noexcept {
   return (400 * w + 196) / 20871;  // [0, 399]
 }
 
+// JdnToLeapWeek reads the week of the year off the remainder rho of that division:
+// w - CycleYearStartWeek(k) = floor(rho / 400), taken as (rho * 5243) >> 21.
+constexpr bool WeekOfYearFromRemainderIsExact() noexcept {
+  for (std::int32_t w = 0; w < LeapWeekCycleDays / 7; ++w) {
+    const std::int32_t k = CycleYearOfWeek(w), rho = 400 * w + 196 - 20871 * k;
+    if (w - CycleYearStartWeek(k) != static_cast<std::int32_t>((std::uint32_t(rho) * 5243u) >> 21))
+      return false;
+  }
+  return true;
+}
+static_assert(WeekOfYearFromRemainderIsExact());
+
 static_assert(CycleYearStartWeek(399) + 52 + (IsLeapWeekYear(400) ? 1 : 0) ==
               LeapWeekCycleDays / 7);
 
-// LeapWeekYearStart in 32-bit arithmetic, exact for |year| <= MaxAbsYear (the leap years
-// before the year counted on a value shifted by 14500 whole cycles, 71 y + 132 + 71 * 400 *
-// 14500 in [0, 8.3e8]); wraps for other years.
-constexpr std::uint32_t YearStart(std::int32_t year) noexcept {
-  constexpr std::uint32_t shiftCycles = 14500;
-  static_assert(400 * shiftCycles >= MaxAbsYear);
-  const std::uint32_t y = static_cast<std::uint32_t>(year) + 400 * shiftCycles;  // [0, 1.16e7]
-  const std::uint32_t leapYears = (71 * y + 132) / 400 - 71 * shiftCycles;
-  return static_cast<std::uint32_t>(LeapWeekEpochJdn) + 364 * (static_cast<std::uint32_t>(year) - 1) +
-         7 * leapYears;
+// LeapWeekYearStart in 32-bit arithmetic, exact for |year| <= MaxAbsYear, and whether the
+// year has 53 weeks; both wrap harmlessly for other years. The leap years before the year
+// are floor(t / 400) for t = 71 y + 132, counted on a value shifted by 14500 whole cycles
+// (t in [0, 8.3e8]); the year itself is a leap year when that count grows with it, i.e. when
+// t mod 400 is at least 400 - 71.
+constexpr std::uint32_t LeapCountShiftCycles = 14500;
+static_assert(400 * LeapCountShiftCycles >= MaxAbsYear);
+constexpr std::uint32_t LeapCount(std::int32_t year) noexcept {
+  return 71 * (static_cast<std::uint32_t>(year) + 400 * LeapCountShiftCycles) + 132;
 }
+constexpr std::uint32_t YearStart(std::int32_t year, std::uint32_t t) noexcept {
+  const std::uint32_t yearsBefore = static_cast<std::uint32_t>(year) - 1;
+  return static_cast<std::uint32_t>(LeapWeekEpochJdn) + 364 * yearsBefore +
+         7 * (t / 400 - 71 * LeapCountShiftCycles);
+}
+constexpr bool LeapOfCount(std::uint32_t t) noexcept { return t % 400 >= 400 - 71; }
+static_assert(YearStart(1, LeapCount(1)) == LeapWeekEpochJdn && !LeapOfCount(LeapCount(1)));
+static_assert(YearStart(2, LeapCount(2)) == LeapWeekEpochJdn + 364);
+static_assert(LeapOfCount(LeapCount(2004)) == IsLeapWeekYear(2004) &&
+              LeapOfCount(LeapCount(-5)) == IsLeapWeekYear(-5));
 
 // Weeks of the year before month m (1..12); the year's leap week closes month 12.
 constexpr std::int16_t WeeksBeforeMonthByRule(std::int32_t m) noexcept {
@@ -57,20 +77,25 @@ constexpr std::int16_t WeeksBeforeMonthByRule(std::int32_t m) noexcept {
 
 // Month of each week 1..53, days of the month before each week, and the days and weeks
 // before each month 1..12, derived at compile time from the month lengths (week 53 closes
-// month 12), so that the conversions need no branches. The entries are 32-bit and the tables
-// padded (to 64 weeks, 16 months) so that a vector loop over many days reads them with one
-// gather each at any masked index.
+// month 12), so that the conversions need no branches.
 struct MonthWeekTables {
-  std::int32_t monthOfWeek[64] = {};
-  std::int32_t daysBeforeWeek[64] = {};  // in its month: 0, 7, .. 28
-  std::int32_t monthInfo[16] = {};       // days in a common year (28, 35) + 256 * weeks before
+  std::int8_t monthOfWeek[54] = {};
+  std::int8_t daysBeforeWeek[54] = {};  // in its month: 0, 7, .. 28
+  std::int16_t monthInfo[13] = {};      // days in a common year (28, 35) + 256 * weeks before
+  std::int8_t weekOfDay[35] = {};       // day - 1 of a month: its week in the month, 0..4
+  std::int8_t weekdayOfDay[35] = {};    // and its weekday, 1..7
   constexpr MonthWeekTables() {
+    for (std::int8_t day = 0; day < 35; ++day) {
+      weekOfDay[day] = static_cast<std::int8_t>(day / 7);
+      weekdayOfDay[day] = static_cast<std::int8_t>(day % 7 + 1);
+    }
     std::int16_t week = 1;
     for (std::int16_t m = 1; m <= 12; ++m) {
-      monthInfo[m] = 7 * WeeksInLeapWeekMonth(m, false) + 256 * (week - 1);
+      monthInfo[m] =
+          static_cast<std::int16_t>(7 * WeeksInLeapWeekMonth(m, false) + 256 * (week - 1));
       for (std::int16_t k = 0; k < WeeksInLeapWeekMonth(m, true); ++k) {
-        monthOfWeek[week] = m;
-        daysBeforeWeek[week++] = 7 * k;
+        monthOfWeek[week] = static_cast<std::int8_t>(m);
+        daysBeforeWeek[week++] = static_cast<std::int8_t>(7 * k);
       }
     }
   }
@@ -172,66 +197,75 @@ std::int64_t LeapWeekYearStart(std::int32_t year) noexcept {
 }
 
 std::int16_t CheckLeapWeekDate(const LeapWeekDate& date) noexcept {
-  // Without branches (unsigned: one comparison each for weekday 1..7 and week 1..52).
-  const bool weekday = static_cast<std::uint16_t>(date.weekday - 1) <= 6u;
-  const bool week = (static_cast<std::uint16_t>(date.week - 1) <= 51u) |
-                    ((date.week == 53) & IsLeapWeekYear(date.year));
-  return weekday & week ? 0 : -3;
+  // Unsigned: one comparison each for weekday 1..7 and week 1..52.
+  if (static_cast<std::uint16_t>(date.weekday - 1) > 6u) return -3;
+  // Only week 53 depends on the year (rare: the leap rule is not evaluated otherwise).
+  if (static_cast<std::uint16_t>(date.week - 1) > 51u &&
+      (date.week != 53 || !IsLeapWeekYear(date.year)))
+    return -3;
+  return 0;
 }
 
 void JdnToLeapWeek(LeapWeekDate& date) noexcept {
-  const calendar_math::CycleDay c = calendar_math::SplitCycles<LeapWeekEpochJdn>(date.jdn);
-  const auto w = static_cast<std::int32_t>(calendar_math::WeeksOfDays(c.day));  // [0, 20870]
-  const std::int32_t k = CycleYearOfWeek(w);                                      // [0, 399]
-  date.year = c.cycles * 400 + k + 1;
-  date.week = static_cast<std::int16_t>(w - CycleYearStartWeek(k) + 1);                 // [1, 53]
-  date.weekday = static_cast<std::int16_t>(static_cast<std::int32_t>(c.day) - 7 * w + 1);  // [1, 7]
+  // Days and weeks since the epoch Monday, shifted by whole cycles to be non-negative.
+  constexpr std::int64_t shiftCycles = std::int64_t{1} << 15;
+  const auto d = static_cast<std::uint64_t>(static_cast<std::int64_t>(date.jdn) - LeapWeekEpochJdn +
+                                            shiftCycles * LeapWeekCycleDays);
+  const std::uint64_t weeks = d / 7;
+  // x = 400 weeks + 196 = 20871 years + rho: so many years are complete (CycleYearOfWeek,
+  // over all cycles at once), and the day lies floor(rho / 400) weeks after the start of the
+  // next year (WeekOfYearFromRemainderIsExact).
+  const std::uint64_t x = 400 * weeks + 196;
+  const std::uint64_t years = x / 20871;
+  const auto rho = static_cast<std::uint32_t>(x - 20871 * years);  // [0, 20870]
+  date.year = static_cast<std::int32_t>(static_cast<std::int64_t>(years) - 400 * shiftCycles + 1);
+  date.week = static_cast<std::int16_t>(((rho * 5243u) >> 21) + 1);     // [1, 53]
+  date.weekday = static_cast<std::int16_t>(d - 7 * weeks + 1);          // [1, 7]
   date.status = 0;
 }
 
 bool LeapWeekToMonthForm(LeapWeekDate& date) noexcept {
   date.status = CheckLeapWeekDate(date);
-  const bool valid = date.status == 0;
-  // Without branches: the tables are read at any week (masked into them), and an invalid
-  // date keeps its month form.
-  const std::int32_t week = date.week & 63;
-  const auto month = static_cast<std::int16_t>(MonthWeeks.monthOfWeek[week]);
-  const auto day = static_cast<std::int16_t>(MonthWeeks.daysBeforeWeek[week] + date.weekday);
-  const auto keep = static_cast<std::int16_t>(valid ? 0 : -1);  // all bits of an invalid date
-  date.month = static_cast<std::int16_t>((date.month & keep) | (month & ~keep));
-  date.dayOfMonth = static_cast<std::int16_t>((date.dayOfMonth & keep) | (day & ~keep));
-  return valid;
+  if (date.status < 0) return false;
+  date.month = static_cast<std::int16_t>(MonthWeeks.monthOfWeek[date.week]);  // week: [1, 53]
+  date.dayOfMonth = static_cast<std::int16_t>(MonthWeeks.daysBeforeWeek[date.week] + date.weekday);
+  return true;
 }
 
 bool MonthFormToLeapWeek(LeapWeekDate& date) noexcept {
-  // Without branches, as LeapWeekToMonthForm: tables read at any month masked into them.
-  const bool monthValid = static_cast<std::uint16_t>(date.month - 1) <= 11u;
-  const std::int32_t month = date.month & 15;
+  if (static_cast<std::uint16_t>(date.month - 1) > 11u) {
+    date.status = -2;
+    return false;
+  }
   // Days beyond the 28 or 35 of a common year are valid only in the leap week (month 12).
+  const std::int32_t info = MonthWeeks.monthInfo[date.month];
   const auto day = static_cast<std::uint16_t>(date.dayOfMonth - 1);  // [0, 34] when valid
-  const std::int32_t info = MonthWeeks.monthInfo[month];
-  const bool dayValid = (day < (info & 255)) |
-                        ((date.month == 12) & (day < 35) & IsLeapWeekYear(date.year));
-  date.status = static_cast<std::int16_t>(!monthValid ? -2 : (dayValid ? 0 : -3));
-  const bool valid = date.status == 0;
-  const auto week = static_cast<std::int16_t>(day / 7 + (info >> 8) + 1);
-  const auto weekday = static_cast<std::int16_t>(day % 7 + 1);
-  const auto keep = static_cast<std::int16_t>(valid ? 0 : -1);  // all bits of an invalid date
-  date.week = static_cast<std::int16_t>((date.week & keep) | (week & ~keep));
-  date.weekday = static_cast<std::int16_t>((date.weekday & keep) | (weekday & ~keep));
-  return valid;
+  if (day >= (info & 255) && (date.month != 12 || day >= 35 || !IsLeapWeekYear(date.year))) {
+    date.status = -3;
+    return false;
+  }
+  date.status = 0;
+  date.week = static_cast<std::int16_t>(MonthWeeks.weekOfDay[day] + (info >> 8) + 1);  // day < 35
+  date.weekday = MonthWeeks.weekdayOfDay[day];
+  return true;
 }
 
 bool LeapWeekToJdn(LeapWeekDate& date) noexcept {
-  // Without branches. |year| <= MaxAbsYear, as one unsigned comparison.
+  // Without branches: the checks of CheckLeapWeekDate, with the leap rule from the count of
+  // leap years that the year start needs anyway.
+  const std::uint32_t t = LeapCount(date.year);
   const bool yearValid = static_cast<std::uint32_t>(date.year) + MaxAbsYear <= 2u * MaxAbsYear;
-  const std::int16_t check = CheckLeapWeekDate(date);
+  const bool weekday = static_cast<std::uint16_t>(date.weekday - 1) <= 6u;
+  const bool week = (static_cast<std::uint16_t>(date.week - 1) <= 51u) |
+                    ((date.week == 53) & LeapOfCount(t));
+  const std::int16_t check = weekday & week ? 0 : -3;
   date.status = static_cast<std::int16_t>(yearValid ? check : -1);
   const bool valid = date.status == 0;
   // Unsigned: wraps harmlessly for the invalid dates whose result is discarded.
-  const std::uint32_t jdn = YearStart(date.year) + 7u * static_cast<std::uint32_t>(date.week - 1) +
+  const std::uint32_t jdn = YearStart(date.year, t) +
+                            7u * static_cast<std::uint32_t>(date.week - 1) +
                             static_cast<std::uint32_t>(date.weekday - 1);
-  const std::uint32_t keep = valid ? 0u : ~0u;
+  const std::uint32_t keep = valid ? 0u : ~0u;  // all bits of an invalid date's old JDN
   date.jdn = static_cast<Jdn>((static_cast<std::uint32_t>(date.jdn) & keep) | (jdn & ~keep));
   return valid;
 }

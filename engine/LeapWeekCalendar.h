@@ -32,12 +32,10 @@ static_assert(400 * 364 + LeapWeekCycleLeapYears * 7 == LeapWeekCycleDays);
 inline constexpr std::int64_t LeapWeekShiftCycles = std::int64_t{1} << 23;
 static_assert(LeapWeekShiftCycles * 400 > (std::int64_t{1} << 31));
 
-// True when `year` has 53 weeks: (71 * year + 203) mod 400 < 71, any sign of year. In 32 bits:
-// the year is first reduced modulo 400.
+// True when `year` has 53 weeks: (71 * year + 203) mod 400 < 71, any sign of year.
 constexpr bool IsLeapWeekYear(std::int32_t year) noexcept {
-  const std::int32_t y = year % 400;                              // (-400, 400)
-  const std::int32_t r = (71 * y + 203 + 71 * 400) % 400;        // 71 y + 203 + 28400 > 0
-  return r < 71;
+  const auto y = static_cast<std::uint64_t>(year + 400 * LeapWeekShiftCycles);  // > 0
+  return (71 * y + 203) % 400 < 71;
 }
 
 // Weeks of a leap-week year: 52 or 53.

@@ -26,7 +26,8 @@
 #define VALDORA_VERIFY_FLATTEN
 #endif
 // Loops over the arrays of a block, compiled for AVX2 too where the processor has it.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && \
+    !defined(__SANITIZE_ADDRESS__)
 #define VALDORA_VERIFY_VECTOR __attribute__((target_clones("avx2", "default")))
 #else
 #define VALDORA_VERIFY_VECTOR
@@ -130,7 +131,8 @@ struct DayBlock {
 };
 
 // Converts the days first..last of the block (their jdn set) into every form.
-VALDORA_VERIFY_FLATTEN VALDORA_VERIFY_VECTOR inline void ConvertDays(DayBlock& __restrict b, std::int32_t first, std::int32_t last) noexcept {
+VALDORA_VERIFY_FLATTEN VALDORA_VERIFY_VECTOR inline void ConvertDays(
+    DayBlock& __restrict b, std::int32_t first, std::int32_t last) noexcept {
   for (std::int32_t i = first; i <= last; ++i) {
     EuroDate ce{0, 0, 0, GregorianLetter, b.jdn[i]};
     JdnToEuroDate(ce);
@@ -156,11 +158,17 @@ VALDORA_VERIFY_FLATTEN VALDORA_VERIFY_VECTOR inline void ConvertDays(DayBlock& _
     LeapWeekDate leap;
     leap.jdn = b.jdn[i];
     JdnToLeapWeek(leap);
-    LeapWeekToMonthForm(leap);
     b.lpwYear[i] = leap.year;
     b.lpwWeek[i] = leap.week;
     b.lpwWeekday[i] = leap.weekday;
-    b.lpmMonth[i] = leap.month;
+  }
+  // The month form from the week form, in a loop of its own (its checks branch).
+  for (std::int32_t i = first; i <= last; ++i) {
+    LeapWeekDate leap;
+    leap.year = b.lpwYear[i];
+    leap.week = static_cast<std::int16_t>(b.lpwWeek[i]);
+    leap.weekday = static_cast<std::int16_t>(b.lpwWeekday[i]);
+    b.lpmMonth[i] = LeapWeekToMonthForm(leap) ? leap.month : 0;
     b.lpmDay[i] = leap.dayOfMonth;
   }
   for (std::int32_t i = first; i <= last; ++i) b.dayOfWeek[i] = DayOfWeek(b.jdn[i]);
@@ -172,8 +180,8 @@ VALDORA_VERIFY_VECTOR inline void CompareRoundTrips(DayBlock& b, std::int32_t fi
 // Sets the failures of days first..last to those of their round trips: every form converts
 // back to the day, and the weekdays agree with the day of week. The engine converts back one
 // conversion at a time over the days; the results are then compared in one vector loop.
-VALDORA_VERIFY_FLATTEN VALDORA_VERIFY_VECTOR inline void CheckRoundTrips(DayBlock& __restrict b, std::int32_t first,
-                                                   std::int32_t last) noexcept {
+VALDORA_VERIFY_FLATTEN VALDORA_VERIFY_VECTOR inline void CheckRoundTrips(
+    DayBlock& __restrict b, std::int32_t first, std::int32_t last) noexcept {
   for (std::int32_t i = first; i <= last; ++i) {
     EuroDate ce{b.ceYear[i], b.ceMonth[i], b.ceDay[i], GregorianLetter, 0};
     const Jdn back = EuroDateToJdn(ce);
@@ -243,7 +251,8 @@ constexpr bool CivilStepFails(std::int32_t y, std::int32_t m, std::int32_t d, st
 
 // Adds to the failures of days first..last (first >= 1) those of following the day before:
 // the JDN and the day of week advance by one, and so does the date in every calendar.
-VALDORA_VERIFY_VECTOR inline void CheckSuccessors(DayBlock& b, std::int32_t first, std::int32_t last) noexcept {
+VALDORA_VERIFY_VECTOR inline void CheckSuccessors(DayBlock& b, std::int32_t first,
+                                                  std::int32_t last) noexcept {
   for (std::int32_t i = first; i <= last; ++i) {
     const std::int32_t k = i - 1;
     std::uint32_t failures = b.jdn[i] != b.jdn[k] + 1 ? failure::NotConsecutive : 0;
