@@ -258,7 +258,7 @@ bool LeapWeekToJdn(LeapWeekDate& date) noexcept {
   const bool weekday = static_cast<std::uint16_t>(date.weekday - 1) <= 6u;
   const bool week = (static_cast<std::uint16_t>(date.week - 1) <= 51u) |
                     ((date.week == 53) & LeapOfCount(t));
-  const std::int16_t check = weekday & week ? 0 : -3;
+  const std::int16_t check = (weekday & week) ? 0 : -3;
   date.status = static_cast<std::int16_t>(yearValid ? check : -1);
   const bool valid = date.status == 0;
   // Unsigned: wraps harmlessly for the invalid dates whose result is discarded.

@@ -227,7 +227,7 @@ VALDORA_VERIFY_VECTOR inline void CompareRoundTrips(DayBlock& b, std::int32_t fi
     failures |= b.jcBack[i] != jdn ? failure::JcBack : 0;
     failures |= b.isoBack[i] != jdn ? failure::IsoBack : 0;
     failures |= b.lpwBack[i] != jdn ? failure::LpwBack : 0;
-    failures |= (b.lpmBackWeek[i] != b.lpwWeek[i]) | (b.lpmBackWeekday[i] != b.lpwWeekday[i])
+    failures |= ((b.lpmBackWeek[i] != b.lpwWeek[i]) | (b.lpmBackWeekday[i] != b.lpwWeekday[i]))
                     ? failure::LpmBack
                     : 0;
     const std::int32_t isoWeekday = b.dayOfWeek[i] == 0 ? 7 : b.dayOfWeek[i];
@@ -258,7 +258,8 @@ VALDORA_VERIFY_VECTOR inline void CheckSuccessors(DayBlock& b, std::int32_t firs
     std::uint32_t failures = b.jdn[i] != b.jdn[k] + 1 ? failure::NotConsecutive : 0;
     const std::int32_t dow = b.dayOfWeek[k];
     const bool dowValid = (dow >= 0) & (dow <= 6);
-    failures |= (!dowValid) | (b.dayOfWeek[i] != (dow == 6 ? 0 : dow + 1)) ? failure::DowStep : 0;
+    const bool dowStep = (!dowValid) | (b.dayOfWeek[i] != (dow == 6 ? 0 : dow + 1));
+    failures |= dowStep ? failure::DowStep : 0;
     failures |= CivilStepFails(b.ceYear[k], b.ceMonth[k], b.ceDay[k],
                                RefMonthDays(b.ceMonth[k], RefGregorianLeap(b.ceYear[k])),
                                b.ceYear[i], b.ceMonth[i], b.ceDay[i])
@@ -282,8 +283,8 @@ VALDORA_VERIFY_VECTOR inline void CheckSuccessors(DayBlock& b, std::int32_t firs
       const std::int32_t ew = newYear ? 1 : week + sunday;
       const std::int32_t ed = sunday ? 1 : wd + 1;
       const bool valid = (wd >= 1) & (wd <= 7) & (week >= 1) & (week <= 53);
-      failures |= (!valid) | (newYear & (b.isoYear[k] != year - 1)) | (b.isoYear[i] != ey) |
-                          (b.isoWeek[i] != ew) | (b.isoWeekday[i] != ed)
+      failures |= ((!valid) | (newYear & (b.isoYear[k] != year - 1)) | (b.isoYear[i] != ey) |
+                   (b.isoWeek[i] != ew) | (b.isoWeekday[i] != ed))
                       ? failure::IsoStep
                       : 0;
     }
@@ -298,7 +299,7 @@ VALDORA_VERIFY_VECTOR inline void CheckSuccessors(DayBlock& b, std::int32_t firs
       const std::int32_t ew = newYear ? 1 : week + sunday;
       const std::int32_t ed = sunday ? 1 : wd + 1;
       const bool valid = (wd >= 1) & (wd <= 7) & (week >= 1) & (week <= weeks);
-      failures |= (!valid) | (b.lpwYear[i] != ey) | (b.lpwWeek[i] != ew) | (b.lpwWeekday[i] != ed)
+      failures |= ((!valid) | (b.lpwYear[i] != ey) | (b.lpwWeek[i] != ew) | (b.lpwWeekday[i] != ed))
                       ? failure::LpwStep
                       : 0;
     }
