@@ -48,26 +48,21 @@ static_assert(WeekOfYearFromRemainderIsExact());
 static_assert(CycleYearStartWeek(399) + 52 + (IsLeapWeekYear(400) ? 1 : 0) ==
               LeapWeekCycleDays / 7);
 
-// LeapWeekYearStart in 32-bit arithmetic, exact for |year| <= MaxAbsYear, and whether the
-// year has 53 weeks; both wrap harmlessly for other years. The leap years before the year
-// are floor(t / 400) for t = 71 y + 132, counted on a value shifted by 14500 whole cycles
-// (t in [0, 8.3e8]); the year itself is a leap year when that count grows with it, i.e. when
-// t mod 400 is at least 400 - 71.
-constexpr std::uint32_t LeapCountShiftCycles = 14500;
-static_assert(400 * LeapCountShiftCycles >= MaxAbsYear);
-constexpr std::uint32_t LeapCount(std::int32_t year) noexcept {
-  return 71 * (static_cast<std::uint32_t>(year) + 400 * LeapCountShiftCycles) + 132;
-}
-constexpr std::uint32_t YearStart(std::int32_t year, std::uint32_t t) noexcept {
+// LeapWeekYearStart in 32-bit arithmetic, exact for |year| <= MaxAbsYear (the leap years
+// before the year, floor((71 y + 132) / 400), counted on a value shifted by 14500 whole
+// cycles, in [0, 8.3e8]); wraps for other years.
+constexpr std::uint32_t YearStart(std::int32_t year) noexcept {
+  constexpr std::uint32_t shiftCycles = 14500;
+  static_assert(400 * shiftCycles >= MaxAbsYear);
+  const std::uint32_t t = 71 * (static_cast<std::uint32_t>(year) + 400 * shiftCycles) + 132;
   const std::uint32_t yearsBefore = static_cast<std::uint32_t>(year) - 1;
   return static_cast<std::uint32_t>(LeapWeekEpochJdn) + 364 * yearsBefore +
-         7 * (t / 400 - 71 * LeapCountShiftCycles);
+         7 * (t / 400 - 71 * shiftCycles);
 }
-constexpr bool LeapOfCount(std::uint32_t t) noexcept { return t % 400 >= 400 - 71; }
-static_assert(YearStart(1, LeapCount(1)) == LeapWeekEpochJdn && !LeapOfCount(LeapCount(1)));
-static_assert(YearStart(2, LeapCount(2)) == LeapWeekEpochJdn + 364);
-static_assert(LeapOfCount(LeapCount(2004)) == IsLeapWeekYear(2004) &&
-              LeapOfCount(LeapCount(-5)) == IsLeapWeekYear(-5));
+static_assert(YearStart(1) == LeapWeekEpochJdn && YearStart(2) == LeapWeekEpochJdn + 364);
+// 2020 and -2 have 53 weeks, 2021 and -3 52.
+static_assert(YearStart(2021) - YearStart(2020) == 371 && YearStart(2022) - YearStart(2021) == 364);
+static_assert(YearStart(-1) - YearStart(-2) == 371 && YearStart(-2) - YearStart(-3) == 364);
 
 // Weeks of the year before month m (1..12); the year's leap week closes month 12.
 constexpr std::int16_t WeeksBeforeMonthByRule(std::int32_t m) noexcept {
@@ -251,23 +246,17 @@ bool MonthFormToLeapWeek(LeapWeekDate& date) noexcept {
 }
 
 bool LeapWeekToJdn(LeapWeekDate& date) noexcept {
-  // Without branches: the checks of CheckLeapWeekDate, with the leap rule from the count of
-  // leap years that the year start needs anyway.
-  const std::uint32_t t = LeapCount(date.year);
-  const bool yearValid = static_cast<std::uint32_t>(date.year) + MaxAbsYear <= 2u * MaxAbsYear;
-  const bool weekday = static_cast<std::uint16_t>(date.weekday - 1) <= 6u;
-  const bool week = (static_cast<std::uint16_t>(date.week - 1) <= 51u) |
-                    ((date.week == 53) & LeapOfCount(t));
-  const std::int16_t check = (weekday & week) ? 0 : -3;
-  date.status = static_cast<std::int16_t>(yearValid ? check : -1);
-  const bool valid = date.status == 0;
-  // Unsigned: wraps harmlessly for the invalid dates whose result is discarded.
-  const std::uint32_t jdn = YearStart(date.year, t) +
-                            7u * static_cast<std::uint32_t>(date.week - 1) +
-                            static_cast<std::uint32_t>(date.weekday - 1);
-  const std::uint32_t keep = valid ? 0u : ~0u;  // all bits of an invalid date's old JDN
-  date.jdn = static_cast<Jdn>((static_cast<std::uint32_t>(date.jdn) & keep) | (jdn & ~keep));
-  return valid;
+  // |year| > MaxAbsYear, as one unsigned comparison.
+  if (static_cast<std::uint32_t>(date.year) + MaxAbsYear > 2u * MaxAbsYear) {
+    date.status = -1;
+    return false;
+  }
+  date.status = CheckLeapWeekDate(date);
+  if (date.status < 0) return false;
+  date.jdn = static_cast<Jdn>(YearStart(date.year) +
+                              7u * static_cast<std::uint32_t>(date.week - 1) +
+                              static_cast<std::uint32_t>(date.weekday - 1));
+  return true;
 }
 
 std::string FormatLeapWeekDate(const LeapWeekDate& date, bool label) {
