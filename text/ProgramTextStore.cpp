@@ -1,8 +1,9 @@
 // Reading the program text file into the store of numbered texts.
 #include "text/ProgramTextStore.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 namespace valdora {
@@ -112,13 +113,20 @@ int ProgramTextStore::LoadFile(const std::string& path) {
   if (ec) return kTextReadError;
   if (size > kMaxTextFileBytes) return kTextTooMuch;
 
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return kTextCannotOpen;
-  // Bounded read: a file that grew since its size was taken is still cut at the limit.
-  std::string content(kMaxTextFileBytes + 1, '\0');
-  in.read(content.data(), static_cast<std::streamsize>(content.size()));
-  if (in.bad()) return kTextReadError;
-  const auto got = static_cast<std::size_t>(in.gcount());
+  // C stdio rather than a stream: the program's start-up then needs no stream locale.
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return kTextCannotOpen;
+  // Bounded read: a file that grew since its size was taken is still cut at the limit
+  // (one byte beyond it tells that it did).
+  std::string content(static_cast<std::size_t>(size) + 1, '\0');
+  std::size_t got = std::fread(content.data(), 1, content.size(), file);
+  while (got == content.size() && content.size() <= kMaxTextFileBytes) {
+    content.resize(std::min<std::size_t>(2 * content.size(), kMaxTextFileBytes + 1));
+    got += std::fread(content.data() + got, 1, content.size() - got, file);
+  }
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return kTextReadError;
   if (got > kMaxTextFileBytes) return kTextTooMuch;
   content.resize(got);
   return LoadContent(content);
