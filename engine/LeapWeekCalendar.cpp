@@ -48,22 +48,6 @@ static_assert(WeekOfYearFromRemainderIsExact());
 static_assert(CycleYearStartWeek(399) + 52 + (IsLeapWeekYear(400) ? 1 : 0) ==
               LeapWeekCycleDays / 7);
 
-// LeapWeekYearStart in 32-bit arithmetic, exact for |year| <= MaxAbsYear (the leap years
-// before the year, floor((71 y + 132) / 400), counted on a value shifted by 14500 whole
-// cycles, in [0, 8.3e8]); wraps for other years.
-constexpr std::uint32_t YearStart(std::int32_t year) noexcept {
-  constexpr std::uint32_t shiftCycles = 14500;
-  static_assert(400 * shiftCycles >= MaxAbsYear);
-  const std::uint32_t t = 71 * (static_cast<std::uint32_t>(year) + 400 * shiftCycles) + 132;
-  const std::uint32_t yearsBefore = static_cast<std::uint32_t>(year) - 1;
-  return static_cast<std::uint32_t>(LeapWeekEpochJdn) + 364 * yearsBefore +
-         7 * (t / 400 - 71 * shiftCycles);
-}
-static_assert(YearStart(1) == LeapWeekEpochJdn && YearStart(2) == LeapWeekEpochJdn + 364);
-// 2020 and -2 have 53 weeks, 2021 and -3 52.
-static_assert(YearStart(2021) - YearStart(2020) == 371 && YearStart(2022) - YearStart(2021) == 364);
-static_assert(YearStart(-1) - YearStart(-2) == 371 && YearStart(-2) - YearStart(-3) == 364);
-
 // Weeks of the year before month m (1..12); the year's leap week closes month 12.
 constexpr std::int16_t WeeksBeforeMonthByRule(std::int32_t m) noexcept {
   const std::int32_t q = (m - 1) / 3, p = (m - 1) % 3;  // quarter [0, 3], month in it [0, 2]
@@ -253,9 +237,9 @@ bool LeapWeekToJdn(LeapWeekDate& date) noexcept {
   }
   date.status = CheckLeapWeekDate(date);
   if (date.status < 0) return false;
-  date.jdn = static_cast<Jdn>(YearStart(date.year) +
-                              7u * static_cast<std::uint32_t>(date.week - 1) +
-                              static_cast<std::uint32_t>(date.weekday - 1));
+  // |year| <= MaxAbsYear keeps the day within about +-2.12e9.
+  date.jdn =
+      static_cast<Jdn>(LeapWeekYearStart(date.year) + (date.week - 1) * 7 + date.weekday - 1);
   return true;
 }
 

@@ -1,7 +1,6 @@
 // Reading the program text file into the store of numbered texts.
 #include "text/ProgramTextStore.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -120,8 +119,8 @@ int ProgramTextStore::LoadFile(const std::string& path) {
   // (one byte beyond it tells that it did).
   std::string content(static_cast<std::size_t>(size) + 1, '\0');
   std::size_t got = std::fread(content.data(), 1, content.size(), file);
-  while (got == content.size() && content.size() <= kMaxTextFileBytes) {
-    content.resize(std::min<std::size_t>(2 * content.size(), kMaxTextFileBytes + 1));
+  if (got == content.size()) {  // the file grew since its size was taken
+    content.resize(kMaxTextFileBytes + 1);
     got += std::fread(content.data() + got, 1, content.size() - got, file);
   }
   const bool failed = std::ferror(file) != 0;

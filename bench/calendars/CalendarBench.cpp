@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/BenchLoop.h"
 #include "engine/DateCore.h"
 #include "engine/IsoOrdinal.h"
 #include "engine/LeapWeekCalendar.h"
@@ -56,124 +57,80 @@ const std::vector<LeapWeekDate>& LeapDates() {
   return dates;
 }
 
+using bench::Keep;
+using bench::RunOver;
+
 void BM_BareLoop(benchmark::State& state) {
-  const auto& days = Days();
-  for (auto _ : state) {
-    for (const Jdn jdn : days) {
-      Jdn copy = jdn;
-      benchmark::DoNotOptimize(copy);
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * days.size());
+  RunOver(state, Days(), [](Jdn jdn) { Keep(jdn); });
 }
 
 void BM_JdnToCe(benchmark::State& state) {
-  const auto& days = Days();
-  for (auto _ : state) {
-    for (const Jdn jdn : days) {
-      EuroDate date{0, 0, 0, GregorianLetter, jdn};
-      JdnToEuroDate(date);
-      benchmark::DoNotOptimize(date);
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * days.size());
+  RunOver(state, Days(), [](Jdn jdn) {
+    EuroDate date{0, 0, 0, GregorianLetter, jdn};
+    JdnToEuroDate(date);
+    Keep(date);
+  });
 }
 
 void BM_CeToJdn(benchmark::State& state) {
-  const auto& dates = CeDates();
-  for (auto _ : state) {
-    for (const EuroDate& ce : dates) {
-      EuroDate date{ce.year, ce.month, ce.day, GregorianLetter, 0};
-      benchmark::DoNotOptimize(EuroDateToJdn(date));
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * dates.size());
+  RunOver(state, CeDates(), [](const EuroDate& ce) {
+    EuroDate date{ce.year, ce.month, ce.day, GregorianLetter, 0};
+    Keep(EuroDateToJdn(date));
+  });
 }
 
 void BM_JdnToIso(benchmark::State& state) {
-  const auto& days = Days();
-  for (auto _ : state) {
-    for (const Jdn jdn : days) {
-      IsoWeekDate date;
-      date.jdn = jdn;
-      JdnToIsoWeekDate(date);
-      benchmark::DoNotOptimize(date);
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * days.size());
+  RunOver(state, Days(), [](Jdn jdn) {
+    IsoWeekDate date;
+    date.jdn = jdn;
+    JdnToIsoWeekDate(date);
+    Keep(date);
+  });
 }
 
 void BM_JdnToOrdinal(benchmark::State& state) {
-  const auto& days = Days();
-  for (auto _ : state) {
-    for (const Jdn jdn : days) {
-      std::int32_t year = 0;
-      std::int16_t day = 0;
-      JdnToOrdinal(jdn, year, day);
-      benchmark::DoNotOptimize(year);
-      benchmark::DoNotOptimize(day);
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * days.size());
+  RunOver(state, Days(), [](Jdn jdn) {
+    std::int32_t year = 0;
+    std::int16_t day = 0;
+    JdnToOrdinal(jdn, year, day);
+    Keep(year, day);
+  });
 }
 
-void BM_JdnToLpw(benchmark::State& state) {
-  const auto& days = Days();
-  for (auto _ : state) {
-    for (const Jdn jdn : days) {
-      LeapWeekDate date;
-      date.jdn = jdn;
-      JdnToLeapWeek(date);
-      benchmark::DoNotOptimize(date);
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * days.size());
+// The week form of a day, and with `monthForm` its month form too.
+template <bool monthForm>
+void BM_JdnToLeapWeek(benchmark::State& state) {
+  RunOver(state, Days(), [](Jdn jdn) {
+    LeapWeekDate date;
+    date.jdn = jdn;
+    JdnToLeapWeek(date);
+    if (monthForm) LeapWeekToMonthForm(date);
+    Keep(date);
+  });
 }
+void BM_JdnToLpw(benchmark::State& state) { BM_JdnToLeapWeek<false>(state); }
+void BM_JdnToLpm(benchmark::State& state) { BM_JdnToLeapWeek<true>(state); }
 
-void BM_JdnToLpm(benchmark::State& state) {
-  const auto& days = Days();
-  for (auto _ : state) {
-    for (const Jdn jdn : days) {
-      LeapWeekDate date;
-      date.jdn = jdn;
-      JdnToLeapWeek(date);
-      LeapWeekToMonthForm(date);
-      benchmark::DoNotOptimize(date);
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * days.size());
-}
-
-void BM_LpwToJdn(benchmark::State& state) {
-  const auto& dates = LeapDates();
-  for (auto _ : state) {
-    for (const LeapWeekDate& leap : dates) {
-      LeapWeekDate date;
-      date.year = leap.year;
-      date.week = leap.week;
-      date.weekday = leap.weekday;
-      LeapWeekToJdn(date);
-      benchmark::DoNotOptimize(date);
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * dates.size());
-}
-
-void BM_LpmToJdn(benchmark::State& state) {
-  const auto& dates = LeapDates();
-  for (auto _ : state) {
-    for (const LeapWeekDate& leap : dates) {
-      LeapWeekDate date;
-      date.year = leap.year;
+// The JDN of the week form of a day, or with `monthForm` of its month form.
+template <bool monthForm>
+void BM_LeapWeekToJdn(benchmark::State& state) {
+  RunOver(state, LeapDates(), [](const LeapWeekDate& leap) {
+    LeapWeekDate date;
+    date.year = leap.year;
+    if (monthForm) {
       date.month = leap.month;
       date.dayOfMonth = leap.dayOfMonth;
       MonthFormToLeapWeek(date);
-      LeapWeekToJdn(date);
-      benchmark::DoNotOptimize(date);
+    } else {
+      date.week = leap.week;
+      date.weekday = leap.weekday;
     }
-  }
-  state.SetItemsProcessed(state.iterations() * dates.size());
+    LeapWeekToJdn(date);
+    Keep(date);
+  });
 }
+void BM_LpwToJdn(benchmark::State& state) { BM_LeapWeekToJdn<false>(state); }
+void BM_LpmToJdn(benchmark::State& state) { BM_LeapWeekToJdn<true>(state); }
 
 // The fastest repetition estimates the cost best on a machine shared with other work
 // (run with --benchmark_repetitions=N).

@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/BenchLoop.h"
 #include "engine/ConversionLibrary.h"
 #include "engine/DateCore.h"
 
@@ -41,144 +42,81 @@ const std::vector<Ymd>& Dates() {
 const std::vector<std::int32_t>& Jdns() {
   static const std::vector<std::int32_t> jdns = [] {
     std::vector<std::int32_t> v;
-    for (const Ymd& d : Dates()) v.push_back(static_cast<std::int32_t>(cm::GregorianToJdn(d.year, d.month, d.day)));
+    for (const Ymd& d : Dates())
+      v.push_back(static_cast<std::int32_t>(cm::GregorianToJdn(d.year, d.month, d.day)));
     return v;
   }();
   return jdns;
 }
 
-void Finish(benchmark::State& state) {
-  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * Count);
-}
+using bench::Keep;
+using bench::RunOver;
 
 void BM_BareLoopYmd(benchmark::State& state) {
-  const auto& in = Dates();
-  for (auto _ : state) {
-    for (const Ymd& d : in) {
-      std::int32_t r = d.year + d.month + d.day;
-      benchmark::DoNotOptimize(r);
-    }
-  }
-  Finish(state);
+  RunOver(state, Dates(), [](const Ymd& d) { Keep(d.year + d.month + d.day); });
 }
 
 void BM_OursCeToJdn(benchmark::State& state) {
-  const auto& in = Dates();
-  for (auto _ : state) {
-    for (const Ymd& d : in) {
-      auto r = static_cast<std::int32_t>(cm::GregorianToJdn(d.year, d.month, d.day));
-      benchmark::DoNotOptimize(r);
-    }
-  }
-  Finish(state);
+  RunOver(state, Dates(), [](const Ymd& d) {
+    Keep(static_cast<std::int32_t>(cm::GregorianToJdn(d.year, d.month, d.day)));
+  });
 }
 
 void BM_StdCeToJdn(benchmark::State& state) {
   using namespace std::chrono;
-  const auto& in = Dates();
-  for (auto _ : state) {
-    for (const Ymd& d : in) {
-      const sys_days s{year_month_day{year{d.year}, month{static_cast<unsigned>(d.month)},
-                                      day{static_cast<unsigned>(d.day)}}};
-      auto r = static_cast<std::int32_t>(s.time_since_epoch().count()) + UnixEpochJdn;
-      benchmark::DoNotOptimize(r);
-    }
-  }
-  Finish(state);
+  RunOver(state, Dates(), [](const Ymd& d) {
+    const sys_days s{year_month_day{year{d.year}, month{static_cast<unsigned>(d.month)},
+                                    day{static_cast<unsigned>(d.day)}}};
+    Keep(static_cast<std::int32_t>(s.time_since_epoch().count()) + UnixEpochJdn);
+  });
 }
 
 void BM_OursJcToJdn(benchmark::State& state) {
-  const auto& in = Dates();
-  for (auto _ : state) {
-    for (const Ymd& d : in) {
-      auto r = static_cast<std::int32_t>(cm::JulianToJdn(d.year, d.month, d.day));
-      benchmark::DoNotOptimize(r);
-    }
-  }
-  Finish(state);
+  RunOver(state, Dates(), [](const Ymd& d) {
+    Keep(static_cast<std::int32_t>(cm::JulianToJdn(d.year, d.month, d.day)));
+  });
 }
 
 void BM_OursEuroDateToJdn(benchmark::State& state) {  // the engine operation, out of line
-  const auto& in = Dates();
-  for (auto _ : state) {
-    for (const Ymd& d : in) {
-      EuroDate e{d.year, d.month, d.day, GregorianLetter, 0};
-      auto r = EuroDateToJdn(e);
-      benchmark::DoNotOptimize(r);
-    }
-  }
-  Finish(state);
+  RunOver(state, Dates(), [](const Ymd& d) {
+    EuroDate e{d.year, d.month, d.day, GregorianLetter, 0};
+    Keep(EuroDateToJdn(e));
+  });
 }
 
 void BM_BareLoopJdn(benchmark::State& state) {
-  const auto& in = Jdns();
-  for (auto _ : state) {
-    for (std::int32_t j : in) {
-      benchmark::DoNotOptimize(j);
-    }
-  }
-  Finish(state);
+  RunOver(state, Jdns(), [](std::int32_t j) { Keep(j); });
 }
 
 void BM_OursJdnToCe(benchmark::State& state) {
-  const auto& in = Jdns();
-  for (auto _ : state) {
-    for (std::int32_t j : in) {
-      const cm::CivilDate c = cm::JdnToGregorian(j);
-      auto y = static_cast<std::int32_t>(c.year);
-      std::int32_t m = c.month, d = c.day;
-      benchmark::DoNotOptimize(y);
-      benchmark::DoNotOptimize(m);
-      benchmark::DoNotOptimize(d);
-    }
-  }
-  Finish(state);
+  RunOver(state, Jdns(), [](std::int32_t j) {
+    const cm::CivilDate c = cm::JdnToGregorian(j);
+    Keep(static_cast<std::int32_t>(c.year), c.month, c.day);
+  });
 }
 
 void BM_StdJdnToCe(benchmark::State& state) {
   using namespace std::chrono;
-  const auto& in = Jdns();
-  for (auto _ : state) {
-    for (std::int32_t j : in) {
-      const year_month_day c{sys_days{days{j - UnixEpochJdn}}};
-      auto y = static_cast<std::int32_t>(int{c.year()});
-      auto m = static_cast<std::int32_t>(unsigned{c.month()});
-      auto d = static_cast<std::int32_t>(unsigned{c.day()});
-      benchmark::DoNotOptimize(y);
-      benchmark::DoNotOptimize(m);
-      benchmark::DoNotOptimize(d);
-    }
-  }
-  Finish(state);
+  RunOver(state, Jdns(), [](std::int32_t j) {
+    const year_month_day c{sys_days{days{j - UnixEpochJdn}}};
+    Keep(static_cast<std::int32_t>(int{c.year()}), static_cast<std::int32_t>(unsigned{c.month()}),
+         static_cast<std::int32_t>(unsigned{c.day()}));
+  });
 }
 
 void BM_OursJdnToJc(benchmark::State& state) {
-  const auto& in = Jdns();
-  for (auto _ : state) {
-    for (std::int32_t j : in) {
-      const cm::CivilDate c = cm::JdnToJulian(j);
-      auto y = static_cast<std::int32_t>(c.year);
-      std::int32_t m = c.month, d = c.day;
-      benchmark::DoNotOptimize(y);
-      benchmark::DoNotOptimize(m);
-      benchmark::DoNotOptimize(d);
-    }
-  }
-  Finish(state);
+  RunOver(state, Jdns(), [](std::int32_t j) {
+    const cm::CivilDate c = cm::JdnToJulian(j);
+    Keep(static_cast<std::int32_t>(c.year), c.month, c.day);
+  });
 }
 
 void BM_OursJdnToEuroDate(benchmark::State& state) {  // the engine operation, out of line
-  const auto& in = Jdns();
-  for (auto _ : state) {
-    for (std::int32_t j : in) {
-      EuroDate e{0, 0, 0, GregorianLetter, j};
-      JdnToEuroDate(e);
-      benchmark::DoNotOptimize(e.year);
-      benchmark::DoNotOptimize(e.month);
-      benchmark::DoNotOptimize(e.day);
-    }
-  }
-  Finish(state);
+  RunOver(state, Jdns(), [](std::int32_t j) {
+    EuroDate e{0, 0, 0, GregorianLetter, j};
+    JdnToEuroDate(e);
+    Keep(e.year, e.month, e.day);
+  });
 }
 
 BENCHMARK(BM_BareLoopYmd);

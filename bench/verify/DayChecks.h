@@ -161,13 +161,6 @@ VALDORA_VERIFY_FLATTEN VALDORA_VERIFY_VECTOR inline void ConvertDays(
     b.lpwYear[i] = leap.year;
     b.lpwWeek[i] = leap.week;
     b.lpwWeekday[i] = leap.weekday;
-  }
-  // The month form from the week form, in a loop of its own (its checks branch).
-  for (std::int32_t i = first; i <= last; ++i) {
-    LeapWeekDate leap;
-    leap.year = b.lpwYear[i];
-    leap.week = static_cast<std::int16_t>(b.lpwWeek[i]);
-    leap.weekday = static_cast<std::int16_t>(b.lpwWeekday[i]);
     b.lpmMonth[i] = LeapWeekToMonthForm(leap) ? leap.month : 0;
     b.lpmDay[i] = leap.dayOfMonth;
   }
