@@ -1,14 +1,24 @@
-// Shared by the engine tests: restoring the program-wide separators, and random text for
-// feeding the readers hostile input.
+// Shared by the engine tests: the engine headers, restoring the program-wide separators,
+// random text for hostile input, and short ways to make the date records.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <random>
 #include <string>
 #include <utility>
+#include <vector>
 
-#include "engine/DateTypes.h"
+#include "engine/CalendarText.h"
+#include "engine/ConversionLibrary.h"
+#include "engine/DateCore.h"
+#include "engine/DateDifference.h"
+#include "engine/DateFormatting.h"
+#include "engine/DateParse.h"
+#include "engine/IsoOrdinal.h"
 #include "engine/LeapWeekCalendar.h"
+#include "engine/StringHelpers.h"
 
 namespace valdora {
 
@@ -47,5 +57,37 @@ class RandomText {
   std::string alphabet_;
   std::uniform_int_distribution<std::size_t> pick_, length_;
 };
+
+// Seeded days: `AnyDay anyDay(MinJdn, MaxJdn)`.
+using AnyDay = std::uniform_int_distribution<Jdn>;
+
+// A CE (or JC) date with its JDN filled in.
+inline EuroDate Date(std::int32_t y, std::int32_t m, std::int32_t d,
+                     std::int16_t letter = GregorianLetter) {
+  EuroDate date{y, m, d, letter, 0};
+  EuroDateToJdn(date);
+  return date;
+}
+
+// The CE (or JC) date of a day.
+inline EuroDate FromJdn(Jdn jdn, std::int16_t letter = GregorianLetter) {
+  EuroDate date{0, 0, 0, letter, jdn};
+  JdnToEuroDate(date);
+  return date;
+}
+
+// The ISO week date of a day.
+inline IsoWeekDate IsoOf(Jdn jdn) {
+  IsoWeekDate date{0, 0, 0, jdn};
+  JdnToIsoWeekDate(date);
+  return date;
+}
+
+// Days of month m of year y, written out independently of the engine.
+inline int RefMonthDays(std::int64_t y, int m, bool julian) {
+  constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = julian ? y % 4 == 0 : (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+  return m == 2 && leap ? 29 : days[m - 1];
+}
 
 }  // namespace valdora

@@ -1,23 +1,9 @@
 // Leap-week texts: writing, reading back, large years with digit groups, hostile input.
-#include <gtest/gtest.h>
-
-#include <array>
-#include <random>
-#include <string>
-
-#include "engine/LeapWeekCalendar.h"
 #include "EngineTestSupport.h"
 
 namespace valdora {
-namespace {
 
-// Restores the default grouping separator after each test.
-class LeapWeekText : public ::testing::Test {
- protected:
-  void TearDown() override { SetLocaleGroupingSeparator(","); }
-};
-
-LeapWeekDate FromJdn(Jdn jdn) {
+LeapWeekDate LeapOf(Jdn jdn) {
   LeapWeekDate date;
   date.jdn = jdn;
   JdnToLeapWeek(date);
@@ -25,42 +11,31 @@ LeapWeekDate FromJdn(Jdn jdn) {
   return date;
 }
 
-TEST_F(LeapWeekText, WritesBothForms) {
-  const LeapWeekDate date = FromJdn(2458848);  // 2019-12-30 CE
+TEST(LeapWeekText, WritesBothForms) {
+  SeparatorGuard guard;
+  const LeapWeekDate date = LeapOf(2458848);  // 2019-12-30 CE
   EXPECT_EQ(FormatLeapWeekDate(date, false), "2020-02-1");
   EXPECT_EQ(FormatLeapWeekDate(date, true), "2020-02-1 LPW");
   EXPECT_EQ(FormatLeapMonthDate(date, false), "2020-01-08");
   EXPECT_EQ(FormatLeapMonthDate(date, true), "2020-01-08 LPM");
-
-  struct Case {
-    std::int32_t year;
-    const char* sep;
-    const char* week;
-  };
+  struct Case { std::int32_t year; const char* sep; const char* week; };
   for (const Case c : {Case{9999, ",", "9999-01-1"}, Case{-9999, ",", "-9999-01-1"},
                        Case{10000, ",", "10,000-01-1"}, Case{-12345, ",", "-12,345-01-1"},
                        Case{5800000, ".", "5.800.000-01-1"}, Case{123456, "", "123456-01-1"},
-                       Case{-5800000, "\xE2\x80\xAF",
-                            "-5\xE2\x80\xAF"
-                            "800\xE2\x80\xAF"
-                            "000-01-1"},
+                       Case{-5800000, "\xE2\x80\xAF", "-5\xE2\x80\xAF" "800\xE2\x80\xAF" "000-01-1"},
                        Case{0, ",", "0-01-1"}, Case{5, ",", "5-01-1"}}) {
     SetLocaleGroupingSeparator(c.sep);
     LeapWeekDate d;
     d.year = c.year;
-    d.week = 1;
-    d.weekday = 1;
+    d.week = d.weekday = 1;
     EXPECT_EQ(FormatLeapWeekDate(d, false), c.week);
   }
 }
 
-TEST_F(LeapWeekText, ReadsTypedDates) {
-  struct Case {
-    const char* text;
-    bool monthForm;
-    ParseStatus status;
-    Jdn jdn;
-  };
+TEST(LeapWeekText, ReadsTypedDates) {
+  struct Case { const char* text; bool monthForm; ParseStatus status; Jdn jdn; };
+  const Jdn min = static_cast<Jdn>(LeapWeekYearStart(-5800000));
+  const Jdn max = static_cast<Jdn>(LeapWeekYearStart(5800000));
   for (const Case c :
        {Case{"2020-02-1", false, 1, 2458848}, Case{"2020-01-08", true, 1, 2458848},
         Case{"2020-01-08 LPM", true, 1, 2458848}, Case{" 2020 - 02 - 1 LPW", false, 1, 2458848},
@@ -75,10 +50,9 @@ TEST_F(LeapWeekText, ReadsTypedDates) {
         // Numbers too large for their fields, and years beyond the limit.
         Case{"2021-32768-1", false, 0, 0}, Case{"2021-01-99999999999999999999", true, 0, 0},
         Case{"5800001-01-01", true, -1, 0}, Case{"-5800001-01-1", false, -1, 0},
-        Case{"99999999999999999999999-01-01", true, -1, 0},
-        Case{"-5800000-01-1", false, 1, static_cast<Jdn>(LeapWeekYearStart(-5800000))},
-        Case{"5,800,000-01-01", true, 1, static_cast<Jdn>(LeapWeekYearStart(5800000))},
-        Case{"-1-01-1", false, 1, 1720691}, Case{"0-01-01", true, 1, 1721055},
+        Case{"99999999999999999999999-01-01", true, -1, 0}, Case{"-5800000-01-1", false, 1, min},
+        Case{"5,800,000-01-01", true, 1, max}, Case{"-1-01-1", false, 1, 1720691},
+        Case{"0-01-01", true, 1, 1721055},
         // Malformed shapes.
         Case{"", true, 0, 0}, Case{"-", true, 0, 0}, Case{"--", true, 0, 0},
         Case{"---", true, 0, 0}, Case{"----", true, 0, 0}, Case{"2021-01", true, 0, 0},
@@ -90,33 +64,25 @@ TEST_F(LeapWeekText, ReadsTypedDates) {
     const ParseStatus status =
         c.monthForm ? ParseLeapMonthDate(c.text, date) : ParseLeapWeekDate(c.text, date);
     EXPECT_EQ(status, c.status) << '"' << c.text << '"';
-    if (status == 1) {
-      EXPECT_EQ(date.jdn, c.jdn) << '"' << c.text << '"';
-    } else {
-      EXPECT_EQ(date.jdn, 77) << "record touched by a failed read: " << c.text;
-    }
+    EXPECT_EQ(date.jdn, status == 1 ? c.jdn : 77) << '"' << c.text << '"';
   }
-}
-
-TEST_F(LeapWeekText, MonthFormReadFillsBothForms) {
+  // A month-form read fills the week form as well.
   LeapWeekDate date;
   ASSERT_EQ(ParseLeapMonthDate("2020-12-30", date), 1);
-  EXPECT_EQ(date.year, 2020);
-  EXPECT_EQ(date.month, 12);
-  EXPECT_EQ(date.dayOfMonth, 30);
-  EXPECT_EQ(date.week, 53);
-  EXPECT_EQ(date.weekday, 2);
+  EXPECT_EQ(std::vector<int>({date.year, date.month, date.dayOfMonth, date.week, date.weekday}),
+            std::vector<int>({2020, 12, 30, 53, 2}));
 }
 
-TEST_F(LeapWeekText, WrittenTextsReadBackUnderEverySeparator) {
+TEST(LeapWeekText, WrittenTextsReadBackUnderEverySeparator) {
+  SeparatorGuard guard;
   std::mt19937 rng(7);
-  std::uniform_int_distribution<Jdn> anyDay(MinJdn, MaxJdn);
+  AnyDay anyDay(MinJdn, MaxJdn);
+  const Jdn ends[] = {MinJdn, MaxJdn, 1721419, 1721418};
   for (const char* sep : {",", ".", "", " ", "'", "\xC2\xA0", "\xE2\x80\xAF"}) {
     SetLocaleGroupingSeparator(sep);
-    const std::array<Jdn, 4> ends = {MinJdn, MaxJdn, 1721419, 1721418};
     for (int i = 0; i < 3000; ++i) {
       const Jdn jdn = i < 4 ? ends[i] : anyDay(rng);
-      const LeapWeekDate date = FromJdn(jdn);
+      const LeapWeekDate date = LeapOf(jdn);
       LeapWeekDate week, month;
       ASSERT_EQ(ParseLeapWeekDate(FormatLeapWeekDate(date, i % 2 == 0), week), 1)
           << FormatLeapWeekDate(date, false);
@@ -128,7 +94,8 @@ TEST_F(LeapWeekText, WrittenTextsReadBackUnderEverySeparator) {
   }
 }
 
-TEST_F(LeapWeekText, SeparatorThatCannotReadBackIsRefused) {
+TEST(LeapWeekText, SeparatorThatCannotReadBackIsRefused) {
+  SeparatorGuard guard;
   for (const char* bad : {"-", "0", "a1"}) {
     SetLocaleGroupingSeparator(bad);
     EXPECT_EQ(LocaleGroupingSeparator(), ",") << bad;
@@ -137,26 +104,22 @@ TEST_F(LeapWeekText, SeparatorThatCannotReadBackIsRefused) {
   EXPECT_EQ(LocaleGroupingSeparator(), "");
 }
 
-TEST_F(LeapWeekText, HostileStringsGiveAStatus) {
+TEST(LeapWeekText, HostileStringsGiveAStatus) {
   RandomText randomText(99, std::string("0123456789---,. WLPM\xff\x80\0", 23), 40);
   for (int i = 0; i < 50000; ++i) {
     const std::string text = randomText();
-    LeapWeekDate week, month;
+    LeapWeekDate week, month, again;
     const ParseStatus a = ParseLeapWeekDate(text, week), b = ParseLeapMonthDate(text, month);
-    ASSERT_TRUE(a >= -1 && a <= 1);
-    ASSERT_TRUE(b >= -1 && b <= 1);
+    ASSERT_TRUE(a >= -1 && a <= 1 && b >= -1 && b <= 1);
     if (a == 1) {
-      LeapWeekDate again;
       ASSERT_EQ(ParseLeapWeekDate(FormatLeapWeekDate(week, false), again), 1) << text;
       ASSERT_EQ(again.jdn, week.jdn);
     }
     if (b == 1) {
-      LeapWeekDate again;
       ASSERT_EQ(ParseLeapMonthDate(FormatLeapMonthDate(month, false), again), 1) << text;
       ASSERT_EQ(again.jdn, month.jdn);
     }
   }
 }
 
-}  // namespace
 }  // namespace valdora
