@@ -8,8 +8,7 @@
 #include "ui/main/FieldKeys.h"
 
 using namespace valdora;
-
-Q_DECLARE_METATYPE(std::string)
+using Outcome = FieldDateOutcome;
 
 class FieldsPlainTest : public QObject {
   Q_OBJECT
@@ -20,113 +19,71 @@ class FieldsPlainTest : public QObject {
     ThousandsSeparator = std::string(",");
   }
 
-  void dateFieldKeys_data() {
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<bool>("iso");
-    QTest::addColumn<int>("inserted");
-    QTest::newRow("digit") << int('5') << 0 << false << int('5');
-    QTest::newRow("bracket") << int('(') << 3 << false << int('(');
-    QTest::newRow("blank") << int(' ') << 3 << false << int(' ');
-    QTest::newRow("letter a") << int('a') << 0 << false << 0;
-    QTest::newRow("w in CE") << int('w') << 0 << false << 0;
-    QTest::newRow("w in ISO") << int('w') << 4 << true << int('W');
-    QTest::newRow("W in ISO at limit") << int('W') << 18 << true << int('W');
-    QTest::newRow("digit at limit") << int('1') << 18 << false << 0;
-    QTest::newRow("backspace at limit") << 8 << 18 << false << 8;
-    QTest::newRow("paste at limit") << 22 << 18 << false << 22;
-    QTest::newRow("copy, cut") << 3 << 18 << true << 3;
-    QTest::newRow("umlaut") << 0xE4 << 0 << false << 0;
-    QTest::newRow("beyond Unicode byte") << 0x2D30 << 0 << false << 0;
-  }
+  // Key code, field length (limit 18), separator, ISO field -> the character inserted (0: none).
   void dateFieldKeys() {
-    QFETCH(int, code);
-    QFETCH(int, length);
-    QFETCH(bool, iso);
-    QFETCH(int, inserted);
-    QCOMPARE(FilterDateFieldKey(code, static_cast<std::size_t>(length), 18, "-", iso), inserted);
-  }
-
-  void dateSeparatorKey() {
-    QCOMPARE(FilterDateFieldKey('/', 0, 18, "/", false), int('/'));
-    QCOMPARE(FilterDateFieldKey('/', 0, 18, "-", false), 0);
+    const struct { int code; int length; const char* separator; bool iso; int inserted; } cases[] = {
+        {'5', 0, "-", false, '5'},   {'(', 3, "-", false, '('},    {' ', 3, "-", false, ' '},
+        {'a', 0, "-", false, 0},     {'w', 0, "-", false, 0},      {'w', 4, "-", true, 'W'},
+        {'W', 18, "-", true, 'W'},   {'1', 18, "-", false, 0},     {8, 18, "-", false, 8},
+        {22, 18, "-", false, 22},    {3, 18, "-", true, 3},        {0xE4, 0, "-", false, 0},
+        {0x2D30, 0, "-", false, 0},  {'/', 0, "/", false, '/'},    {'/', 0, "-", false, 0}};
+    for (const auto& c : cases) {
+      QCOMPARE(FilterDateFieldKey(c.code, std::size_t(c.length), 18, c.separator, c.iso), c.inserted);
+    }
   }
 
   void numberFieldKeys() {
-    QCOMPARE(FilterNumberFieldKey('1', 0, 18, ","), int('1'));
-    QCOMPARE(FilterNumberFieldKey('-', 0, 18, ","), int('-'));
-    QCOMPARE(FilterNumberFieldKey(',', 0, 18, ","), int(','));
-    QCOMPARE(FilterNumberFieldKey('.', 0, 18, ","), 0);
-    QCOMPARE(FilterNumberFieldKey('.', 0, 18, "."), int('.'));
-    QCOMPARE(FilterNumberFieldKey(',', 0, 18, ""), 0);
-    QCOMPARE(FilterNumberFieldKey(' ', 0, 18, ","), 0);
-    QCOMPARE(FilterNumberFieldKey('W', 0, 18, ","), 0);
-    QCOMPARE(FilterNumberFieldKey('1', 18, 18, ","), 0);
-    QCOMPARE(FilterNumberFieldKey(8, 18, 18, ","), 8);
+    const struct { int code; int length; const char* separator; int inserted; } cases[] = {
+        {'1', 0, ",", '1'}, {'-', 0, ",", '-'}, {',', 0, ",", ','}, {'.', 0, ",", 0},
+        {'.', 0, ".", '.'}, {',', 0, "", 0},    {' ', 0, ",", 0},   {'W', 0, ",", 0},
+        {'1', 18, ",", 0},  {8, 18, ",", 8}};
+    for (const auto& c : cases) {
+      QCOMPARE(FilterNumberFieldKey(c.code, std::size_t(c.length), 18, c.separator), c.inserted);
+    }
   }
 
-  void hyphenRewrite_data() {
-    QTest::addColumn<std::string>("text");
-    QTest::addColumn<bool>("hyphen");
-    QTest::addColumn<std::string>("rewritten");
-    auto row = [](const char* name, const char* text, bool hyphen, const char* out) {
-      QTest::newRow(name) << std::string(text) << hyphen << std::string(out);
-    };
-    row("iso to plain", "2020-W05-3", false, "2020W053");
-    row("iso to hyphens", "2020W053", true, "2020-W05-3");
-    row("negative iso keeps its sign", "-0044-W10-1", false, "-0044W101");
-    row("negative iso gets hyphens", "-0044W101", true, "-0044-W10-1");
-    row("half-hyphenated iso", "2020-W011", false, "2020W011");
-    row("ordinal to plain", "2020-032", false, "2020032");
-    row("ordinal to hyphen", "2020032", true, "2020-032");
-    row("already plain", "2020032", false, "2020032");
-    row("already hyphenated", "2020-W05-3", true, "2020-W05-3");
-    row("not a form: CE date", "2000-01-01", false, "2000-01-01");
-    row("not a form: bad week", "2020W54-1", false, "2020W54-1");
-    row("not a form: day 366 of a common year", "2021366", true, "2021366");
-    row("not a form: JDN", "2451545", true, "2451545");
-    row("empty", "", true, "");
-  }
   void hyphenRewrite() {
-    QFETCH(std::string, text);
-    QFETCH(bool, hyphen);
-    QFETCH(std::string, rewritten);
-    QCOMPARE(RewriteHyphenForm(text, hyphen), rewritten);
+    const struct { const char* text; bool hyphen; const char* rewritten; } cases[] = {
+        {"2020-W05-3", false, "2020W053"},   {"2020W053", true, "2020-W05-3"},
+        {"-0044-W10-1", false, "-0044W101"}, {"-0044W101", true, "-0044-W10-1"},
+        {"2020-W011", false, "2020W011"},    {"2020-032", false, "2020032"},
+        {"2020032", true, "2020-032"},       {"2020032", false, "2020032"},
+        {"2020-W05-3", true, "2020-W05-3"},
+        // Not a form: a CE date, a bad week, day 366 of a common year, a JDN, nothing.
+        {"2000-01-01", false, "2000-01-01"}, {"2020W54-1", false, "2020W54-1"},
+        {"2021366", true, "2021366"},        {"2451545", true, "2451545"},  {"", true, ""}};
+    for (const auto& c : cases) {
+      QCOMPARE(RewriteHyphenForm(c.text, c.hyphen), std::string(c.rewritten));
+    }
   }
 
-  void stepOutcomes() {
-    std::string out = "untouched";
-    QCOMPARE(StepDateText("2000-12-31", CE, YMD, true, 1, out), FieldDateOutcome::Written);
-    QCOMPARE(out, std::string("2001-01-01"));
-    out = "untouched";
-    QCOMPARE(StepDateText("0001-001", ORD, YMD, true, -1, out), FieldDateOutcome::ResultOutOfRange);
-    QCOMPARE(StepDateText("9999-365", ORD, YMD, true, 1, out), FieldDateOutcome::ResultOutOfRange);
-    // A JDN of magnitude 2,100,000,000 would be written but cannot be typed back.
-    QCOMPARE(StepDateText("2,099,999,999", JDN, YMD, true, 1, out),
-             FieldDateOutcome::ResultOutOfRange);
-    QCOMPARE(StepDateText("-2,099,999,999", JDN, YMD, true, -1, out),
-             FieldDateOutcome::ResultOutOfRange);
-    QCOMPARE(StepDateText("2000-13-01", CE, YMD, true, 1, out), FieldDateOutcome::NotValid);
-    QCOMPARE(StepDateText("5800001-01-01", CE, YMD, true, 1, out),
-             FieldDateOutcome::InputOutOfRange);
-    QCOMPARE(out, std::string("untouched"));
-    QCOMPARE(StepDateText("2,099,999,998", JDN, YMD, true, 1, out), FieldDateOutcome::Written);
-    QCOMPARE(out, std::string("2,099,999,999"));
-  }
-
-  void convertOutcomes() {
-    std::string out;
-    QCOMPARE(ConvertDateText("2451545", JDN, CE, YMD, true, out), FieldDateOutcome::Written);
-    QCOMPARE(out, std::string("2000-01-01"));
-    QCOMPARE(ConvertDateText("2000-01-01", CE, ISO, YMD, false, out), FieldDateOutcome::Written);
-    QCOMPARE(out, std::string("1999W526"));
-    out = "untouched";
-    // No ordinal date exists before 0001-001 or after 9999-365.
-    QCOMPARE(ConvertDateText("1000", JDN, ORD, YMD, true, out), FieldDateOutcome::ResultOutOfRange);
-    QCOMPARE(ConvertDateText("10000-01-01", CE, ORD, YMD, true, out),
-             FieldDateOutcome::ResultOutOfRange);
-    QCOMPARE(ConvertDateText("abc", JDN, CE, YMD, true, out), FieldDateOutcome::NotValid);
-    QCOMPARE(out, std::string("untouched"));
+  // Stepping by a day and carrying a date to another calendar; `result` is touched only when
+  // the outcome is Written.
+  void stepAndConvertOutcomes() {
+    const struct { const char* text; CalendarCode from, to; int delta; bool hyphen; Outcome outcome;
+                   const char* result; } cases[] = {
+        {"2000-12-31", CE, CE, 1, true, Outcome::Written, "2001-01-01"},
+        {"0001-001", ORD, ORD, -1, true, Outcome::ResultOutOfRange, nullptr},
+        {"9999-365", ORD, ORD, 1, true, Outcome::ResultOutOfRange, nullptr},
+        // A JDN of magnitude 2,100,000,000 would be written but cannot be typed back.
+        {"2,099,999,999", JDN, JDN, 1, true, Outcome::ResultOutOfRange, nullptr},
+        {"-2,099,999,999", JDN, JDN, -1, true, Outcome::ResultOutOfRange, nullptr},
+        {"2,099,999,998", JDN, JDN, 1, true, Outcome::Written, "2,099,999,999"},
+        {"2000-13-01", CE, CE, 1, true, Outcome::NotValid, nullptr},
+        {"5800001-01-01", CE, CE, 1, true, Outcome::InputOutOfRange, nullptr},
+        {"2451545", JDN, CE, 0, true, Outcome::Written, "2000-01-01"},
+        {"2000-01-01", CE, ISO, 0, false, Outcome::Written, "1999W526"},
+        // No ordinal date exists before 0001-001 or after 9999-365.
+        {"1000", JDN, ORD, 0, true, Outcome::ResultOutOfRange, nullptr},
+        {"10000-01-01", CE, ORD, 0, true, Outcome::ResultOutOfRange, nullptr},
+        {"abc", JDN, CE, 0, true, Outcome::NotValid, nullptr}};
+    for (const auto& c : cases) {
+      std::string out = "untouched";
+      QCOMPARE(c.delta ? StepDateText(c.text, c.from, YMD, c.hyphen, c.delta, out)
+                       : ConvertDateText(c.text, c.from, c.to, YMD, c.hyphen, out),
+               c.outcome);
+      QCOMPARE(out, std::string(c.result ? c.result : "untouched"));
+    }
   }
 };
 

@@ -23,42 +23,25 @@ class TodayLabelsTest : public QObject {
   }
   void cleanupTestCase() { UseSystemToday(); }
 
-  void labelsInEveryCalendar_data() {
-    QTest::addColumn<int>("cal");
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("today");
-    QTest::addColumn<QString>("weekAhead");
-    const int en = intEnglish, de = intGerman;
-    QTest::newRow("CE en") << int(CE) << en << "2008-07-12 CE" << "2008-07-19 CE";
-    QTest::newRow("CE de") << int(CE) << de << "der 2008-07-12 CE" << "der 2008-07-19 CE";
-    QTest::newRow("JC en") << int(JC) << en << "2008-06-29 JC" << "2008-07-06 JC";
-    QTest::newRow("JC de") << int(JC) << de << "der 2008-06-29 JC" << "der 2008-07-06 JC";
-    QTest::newRow("JDN en") << int(JDN) << en << "2,454,660 JDN" << "2,454,667 JDN";
-    QTest::newRow("JDN de") << int(JDN) << de << "2,454,660 JDN" << "2,454,667 JDN";
-    QTest::newRow("ORD en") << int(ORD) << en << "2008-194" << "2008-201";
-    QTest::newRow("ORD de") << int(ORD) << de << "2008-194" << "2008-201";
-    QTest::newRow("ISO en") << int(ISO) << en << "2008-W28-6 ISO" << "2008-W29-6 ISO";
-    QTest::newRow("ISO de") << int(ISO) << de << "2008-W28-6 ISO" << "2008-W29-6 ISO";
-    QTest::newRow("LPW en") << int(LPW) << en << "2008-29-6 LPW" << "2008-30-6 LPW";
-    QTest::newRow("LPW de") << int(LPW) << de << "2008-29-6 LPW" << "2008-30-6 LPW";
-    QTest::newRow("LPM en") << int(LPM) << en << "2008-07-20 LPM" << "2008-07-27 LPM";
-    QTest::newRow("LPM de") << int(LPM) << de << "2008-07-20 LPM" << "2008-07-27 LPM";
-  }
+  // German puts "der " before the CE and JC dates only.
   void labelsInEveryCalendar() {
-    QFETCH(int, cal);
-    QFETCH(int, language);
-    QFETCH(QString, today);
-    QFETCH(QString, weekAhead);
-    const auto labels = BuildTodayLabels(TodayJdn(), static_cast<std::int16_t>(cal),
-                                         static_cast<std::int16_t>(language), YMD, true);
-    const bool german = language == intGerman;
-    QCOMPARE(QString::fromStdString(labels.todaysDate0),
-             german ? QStringLiteral("Heute ist Samstag,") : QStringLiteral("Today is Saturday,"));
-    QCOMPARE(QString::fromStdString(labels.todaysDate1), today);
-    QCOMPARE(QString::fromStdString(labels.weekFromToday0),
-             german ? QStringLiteral("Eine Woche weiter ist")
-                    : QStringLiteral("A week from today is"));
-    QCOMPARE(QString::fromStdString(labels.weekFromToday1), weekAhead);
+    const struct { std::int16_t cal; const char* today; const char* weekAhead; bool der; } cases[] = {
+        {CE, "2008-07-12 CE", "2008-07-19 CE", true},   {JC, "2008-06-29 JC", "2008-07-06 JC", true},
+        {JDN, "2,454,660 JDN", "2,454,667 JDN", false}, {ORD, "2008-194", "2008-201", false},
+        {ISO, "2008-W28-6 ISO", "2008-W29-6 ISO", false}, {LPW, "2008-29-6 LPW", "2008-30-6 LPW", false},
+        {LPM, "2008-07-20 LPM", "2008-07-27 LPM", false}};
+    for (const auto& c : cases) {
+      for (std::int16_t language : {intEnglish, intGerman}) {
+        const bool de = language == intGerman;
+        const std::string der = de && c.der ? "der " : "";
+        const auto labels = BuildTodayLabels(TodayJdn(), c.cal, language, YMD, true);
+        QCOMPARE(labels.todaysDate0, std::string(de ? "Heute ist Samstag," : "Today is Saturday,"));
+        QCOMPARE(labels.todaysDate1, der + c.today);
+        QCOMPARE(labels.weekFromToday0,
+                 std::string(de ? "Eine Woche weiter ist" : "A week from today is"));
+        QCOMPARE(labels.weekFromToday1, der + c.weekAhead);
+      }
+    }
   }
 
   // The settings of the moment shape the texts: plain ordinal and ISO forms, another date
@@ -95,15 +78,13 @@ class TodayLabelsTest : public QObject {
     QCOMPARE(PreviousTodayCalendar(-1), std::int16_t(-1));
   }
 
+  // Seven steps forward go round the whole ring; each step back undoes one.
   void ringOrder() {
     const std::int16_t forward[] = {CE, ISO, JC, ORD, LPM, LPW, JDN, CE};
     for (int i = 0; i + 1 < 8; ++i) {
       QCOMPARE(NextTodayCalendar(forward[i]), forward[i + 1]);
       QCOMPARE(PreviousTodayCalendar(forward[i + 1]), forward[i]);
     }
-    std::int16_t cal = CE;
-    for (int i = 0; i < 7; ++i) cal = NextTodayCalendar(cal);
-    QCOMPARE(cal, std::int16_t(CE));
   }
 };
 
