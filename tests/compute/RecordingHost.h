@@ -2,9 +2,8 @@
 // every message box, focus request and caret move.
 #pragma once
 
-#include <unistd.h>
-
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -61,10 +60,7 @@ class RecordingHost : public ComputeHost {
                           ComputeBox box) override {
     messages.push_back({text, title, box});
   }
-  ClearChoice AskFieldToClear() override {
-    ++clearQuestions;
-    return clearAnswer;
-  }
+  ClearChoice AskFieldToClear() override { ++clearQuestions; return clearAnswer; }
   void PutTodayIntoFirstDate() override {
     ++todayCalls;
     fields[0] = "2008-07-12";  // the fixed today of these tests, written in CE
@@ -76,21 +72,16 @@ class RecordingHost : public ComputeHost {
 
 // Loads the program texts beside the test executable and sets the program's defaults.
 inline void PrepareProgram() {
-  static bool loaded = false;
-  if (!loaded) {
-    char path[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    std::string folder = n > 0 ? std::string(path, static_cast<std::size_t>(n)) : std::string();
-    folder = folder.substr(0, folder.rfind('/'));
-    SetProgramFolder(folder);
+  [[maybe_unused]] static const bool loaded = [] {
+    SetProgramFolder(std::filesystem::read_symlink("/proc/self/exe").parent_path().string());
     GenerateText();
     std::string message;
     LoadProgramText("vdr.dat", message);
     FillComputeMessages();
-    loaded = true;
-  }
-  DateSeparator = "-";
-  ThousandsSeparator = ",";
+    return true;
+  }();
+  DateSeparator.assign(1, '-');  // not `= "-"`: GCC 12 warns falsely (-Wrestrict) on that
+  ThousandsSeparator.assign(1, ',');
   intLanguage = intEnglish;
   intTextLanguage = intEnglish;
   SetFixedToday(2008, 7, 12);
