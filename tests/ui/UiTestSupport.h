@@ -2,9 +2,18 @@
 // recorder that answers Ok, the user file's place and the main window at its design size.
 #pragma once
 
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPoint>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <string>
@@ -17,6 +26,8 @@
 #include "ui/main/frmMain.h"
 
 namespace testing_ui {
+
+using namespace Qt::StringLiterals;
 
 inline QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -53,6 +64,13 @@ inline void ShowAtDesignSize(frmMain& main, QPoint at) {
   main.move(at);
   main.resize(valdora::TwipsToPixels(15500), valdora::TwipsToPixels(10500));
   main.show();
+}
+
+inline QString ClipboardText() { return QGuiApplication::clipboard()->text(); }
+
+// Clicks an option or check box on its indicator, where a user's click takes effect.
+inline void ClickIndicator(QAbstractButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton, Qt::KeyboardModifiers(), QPoint(6, button->height() / 2));
 }
 
 }  // namespace testing_ui

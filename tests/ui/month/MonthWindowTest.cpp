@@ -1,12 +1,5 @@
 // The month window on its own: stepping through months and years, the year check, the ISO
 // column and the window's height, activation, the clipboard text, German names, unloading.
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 #include <vector>
 
@@ -18,7 +11,11 @@ using namespace valdora;
 using namespace testing_ui;
 
 namespace {
-int Bottom(const QWidget* w) { return w->y() + w->height(); }
+// The window's height with `lowest` as its lowest control.
+int HeightBelow(const QWidget* lowest) { return lowest->y() + lowest->height() + TwipsToPixels(550); }
+QString Grid(int year, int month, bool monday = false) {
+  return Q(BuildMonthGrid(year, month, false, monday, intEnglish).text);
+}
 }  // namespace
 
 class MonthWindowTest : public QObject {
@@ -36,10 +33,14 @@ class MonthWindowTest : public QObject {
     }
     return month;
   }
-  void Show(frmDisplayMonth& month, const char* year, int monthIndex) {
+  // Shown on Monday first and the Common Era (the ISO column's settings) when `iso`.
+  frmDisplayMonth& Show(const char* year, int monthIndex, bool iso = false) {
+    frmDisplayMonth& month = Shown();
+    if (iso) month.optMonday->setChecked(true), month.optCommonEra->setChecked(true);
     month.txbYear->setText(QString::fromLatin1(year));
     month.cboMonths->setCurrentIndex(monthIndex);
     month.DisplayMonth();
+    return month;
   }
   void Reactivate(frmDisplayMonth& month) {
     other->activateWindow();
@@ -53,7 +54,6 @@ class MonthWindowTest : public QObject {
     LoadAndGenerateTexts();
     RecordMessagesAnsweringOk(boxes);
     other = new QWidget;
-    other->setWindowTitle(QStringLiteral("other"));
     other->resize(200, 100);
     other->show();
     QVERIFY(QTest::qWaitForWindowExposed(other));
@@ -71,18 +71,13 @@ class MonthWindowTest : public QObject {
   void loadsWithDesignStateAndHiddenColumn() {
     QVERIFY(!frmDisplayMonth::exists());
     frmDisplayMonth& month = frmDisplayMonth::instance();
-    QVERIFY(frmDisplayMonth::exists());
     QVERIFY(!month.isVisible());
-    QCOMPARE(month.cboMonths->count(), 12);
     QCOMPARE(month.cboMonths->currentIndex(), 0);
-    QCOMPARE(month.cboMonths->itemText(11), QStringLiteral("December"));
-    QCOMPARE(month.txbYear->text(), QStringLiteral("2005"));
+    QCOMPARE(month.txbYear->text(), u"2005"_s);
     QVERIFY(month.chkWithYear->isChecked());
     QVERIFY(!month.blnISOShown);
     QCOMPARE(month.cmdShowHideISO->text(), Q(ProgramText(14)));
-    QCOMPARE(month.height(), Bottom(month.cmdShowHideISO) + TwipsToPixels(550));
-    QCOMPARE(month.findChild<QPushButton*>(QStringLiteral("cmdDisplayNextMonth(1)")),
-             month.cmdDisplayNextMonth[1]);
+    QCOMPARE(month.height(), HeightBelow(month.cmdShowHideISO));
     QCOMPARE(month.txbMonth->font().styleHint(), FixedPitchFont().styleHint());
     QVERIFY(QFontInfo(month.txbISODates->font()).fixedPitch());
 
@@ -90,97 +85,72 @@ class MonthWindowTest : public QObject {
     month.optSunday->setChecked(true);
     Shown();
     QVERIFY(month.optCommonEra->isChecked());
-    QCOMPARE(month.windowTitle(), QStringLiteral("Display month"));
-    QVERIFY(month.txbMonth->toPlainText().startsWith(QStringLiteral(" Sun  Mon")));
+    QCOMPARE(month.windowTitle(), u"Display month"_s);
+    QVERIFY(month.txbMonth->toPlainText().startsWith(u" Sun  Mon"_s));
     QVERIFY(!month.cmdShowHideISO->isEnabled());
     QVERIFY(boxes.empty());
   }
 
-  void stepsAcrossYearEnds_data() {
-    QTest::addColumn<QString>("year");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<QString>("newYear");
-    QTest::addColumn<int>("newMonth");
-    QTest::newRow("next from December") << "2005" << 11 << 0 << "2006" << 0;
-    QTest::newRow("previous from January") << "2006" << 0 << 1 << "2005" << 11;
-    QTest::newRow("next inside a year") << "2005" << 4 << 0 << "2005" << 5;
-    QTest::newRow("previous inside a year") << "2005" << 4 << 1 << "2005" << 3;
-    QTest::newRow("into year 0") << "-1" << 11 << 0 << "0" << 0;
-    QTest::newRow("into negative years") << "0" << 0 << 1 << "-1" << 11;
-    QTest::newRow("trimmed") << "  1999 " << 11 << 0 << "2000" << 0;
-    QTest::newRow("letters kept inside a year") << "2005ab" << 3 << 0 << "2005ab" << 4;
-  }
   void stepsAcrossYearEnds() {
-    QFETCH(QString, year);
-    QFETCH(int, month);
-    QFETCH(int, button);
-    QFETCH(QString, newYear);
-    QFETCH(int, newMonth);
+    const struct {
+      const char *year, *newYear;
+      int month, button, newMonth;  // button 0 next, 1 previous
+    } cases[] = {{"2005", "2006", 11, 0, 0},  {"2006", "2005", 0, 1, 11},   {"2005", "2005", 4, 0, 5},
+                 {"2005", "2005", 4, 1, 3},   {"-1", "0", 11, 0, 0},        {"0", "-1", 0, 1, 11},
+                 {"  1999 ", "2000", 11, 0, 0}, {"2005ab", "2005ab", 3, 0, 4}};  // letters kept
     frmDisplayMonth& window = Shown();
-    window.txbYear->setText(year);
-    window.cboMonths->setCurrentIndex(month);
-    QTest::mouseClick(window.cmdDisplayNextMonth[button], Qt::LeftButton);
-    QCOMPARE(window.txbYear->text(), newYear);
-    QCOMPARE(window.cboMonths->currentIndex(), newMonth);
-    std::int32_t y = 0;
-    QVERIFY(ReadMonthYear(newYear.toStdString(), y));
-    QCOMPARE(window.txbMonth->toPlainText(),
-             Q(BuildMonthGrid(y, newMonth + 1, false, false, intEnglish).text));
+    for (const auto& c : cases) {
+      window.txbYear->setText(QString::fromLatin1(c.year));
+      window.cboMonths->setCurrentIndex(c.month);
+      QTest::mouseClick(window.cmdDisplayNextMonth[c.button], Qt::LeftButton);
+      QCOMPARE(window.txbYear->text(), QString::fromLatin1(c.newYear));
+      QCOMPARE(window.cboMonths->currentIndex(), c.newMonth);
+      std::int32_t y = 0;
+      QVERIFY(ReadMonthYear(c.newYear, y));
+      QCOMPARE(window.txbMonth->toPlainText(), Grid(y, c.newMonth + 1));
+    }
     QVERIFY(boxes.empty());
   }
 
-  void unreadableYearChangesNothing_data() {
-    QTest::addColumn<QString>("year");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("button");  // -1 the Display button, 0 next, 1 previous
-    QTest::addColumn<bool>("message");
-    QTest::newRow("empty: next does nothing") << "" << 11 << 0 << false;
-    QTest::newRow("blanks: previous does nothing") << "   " << 0 << 1 << false;
-    QTest::newRow("empty: display") << "" << 3 << -1 << true;
-    QTest::newRow("letters only") << "abc" << 3 << -1 << true;
-    QTest::newRow("letters only: next") << "abc" << 3 << 0 << true;
-    QTest::newRow("only a sign") << "-" << 3 << -1 << true;
-    QTest::newRow("beyond 32 bits") << "99999999999" << 3 << -1 << true;
-    QTest::newRow("beyond the limit") << "5800001" << 3 << -1 << true;
-    QTest::newRow("next past the limit") << "5800000" << 11 << 0 << true;
-    QTest::newRow("previous past the limit") << "-5800000" << 0 << 1 << true;
-  }
   void unreadableYearChangesNothing() {
-    QFETCH(QString, year);
-    QFETCH(int, month);
-    QFETCH(int, button);
-    QFETCH(bool, message);
-    frmDisplayMonth& window = Shown();
-    Show(window, "2005", 5);
-    const QString before = window.txbMonth->toPlainText();
-    window.txbYear->setText(year);
-    {
-      const QSignalBlocker block(window.cboMonths);
-      window.cboMonths->setCurrentIndex(month);
-    }
-    QPushButton* target = button < 0 ? window.cmdDisplay : window.cmdDisplayNextMonth[button];
-    QTest::mouseClick(target, Qt::LeftButton);
-    QCOMPARE(window.txbMonth->toPlainText(), before);
-    QCOMPARE(window.cboMonths->currentIndex(), month);
-    QCOMPARE(window.txbYear->text(), year.trimmed());
-    QCOMPARE(boxes.size(), std::size_t(message ? 1 : 0));
-    if (message) {
-      QCOMPARE(boxes[0].text, QStringLiteral("Please specify year"));
-      QCOMPARE(boxes[0].title, QStringLiteral("Invalid input"));
+    const struct {
+      const char* year;
+      int month, button;  // button -1 the Display button, 0 next, 1 previous
+      bool message;
+    } cases[] = {{"", 11, 0, false} /* nothing */, {"   ", 0, 1, false}, {"", 3, -1, true},
+                 {"abc", 3, -1, true},  {"abc", 3, 0, true},   {"-", 3, -1, true},
+                 {"99999999999", 3, -1, true}, {"5800001", 3, -1, true},
+                 {"5800000", 11, 0, true} /* past the limit */, {"-5800000", 0, 1, true}};
+    for (const auto& c : cases) {
+      boxes.clear();
+      frmDisplayMonth& window = Show("2005", 5);
+      const QString before = window.txbMonth->toPlainText();
+      window.txbYear->setText(QString::fromLatin1(c.year));
+      {
+        const QSignalBlocker block(window.cboMonths);
+        window.cboMonths->setCurrentIndex(c.month);
+      }
+      QTest::mouseClick(c.button < 0 ? window.cmdDisplay : window.cmdDisplayNextMonth[c.button],
+                        Qt::LeftButton);
+      QCOMPARE(window.txbMonth->toPlainText(), before);
+      QCOMPARE(window.cboMonths->currentIndex(), c.month);
+      QCOMPARE(window.txbYear->text(), QString::fromLatin1(c.year).trimmed());
+      QCOMPARE(boxes.size(), std::size_t(c.message ? 1 : 0));
+      if (!c.message) continue;
+      QCOMPARE(boxes[0].text, u"Please specify year"_s);
+      QCOMPARE(boxes[0].title, u"Invalid input"_s);
       QCOMPARE(boxes[0].icon, MsgIcon::None);
     }
   }
 
   void enterInTheYearDisplays() {
-    frmDisplayMonth& window = Shown();
-    Show(window, "2005", 10);
+    frmDisplayMonth& window = Show("2005", 10);
     window.txbYear->setFocus();
     window.txbYear->selectAll();
-    QTest::keyClicks(window.txbYear, QStringLiteral("2015"));
-    QCOMPARE(window.txbMonth->toPlainText(), Q(BuildMonthGrid(2005, 11, false, false, 0).text));
+    QTest::keyClicks(window.txbYear, u"2015"_s);
+    QCOMPARE(window.txbMonth->toPlainText(), Grid(2005, 11));
     QTest::keyClick(window.txbYear, Qt::Key_Return);
-    QCOMPARE(window.txbMonth->toPlainText(), Q(BuildMonthGrid(2015, 11, false, false, 0).text));
+    QCOMPARE(window.txbMonth->toPlainText(), Grid(2015, 11));
     // A key up of Enter that did not go down here (the one closing a message box) is ignored.
     window.txbYear->setText(QString());
     QTest::keyRelease(window.txbYear, Qt::Key_Return);
@@ -193,131 +163,106 @@ class MonthWindowTest : public QObject {
     QVERIFY(window.optMonday->isChecked());
     QVERIFY(window.cmdShowHideISO->isEnabled());
     QVERIFY(window.chkWithYear->isEnabled());
-    Show(window, "2005", 10);
+    Show("2005", 10);
     QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
     QVERIFY(window.blnISOShown);
     QCOMPARE(window.cmdShowHideISO->text(), Q(ProgramText(15)));
-    QCOMPARE(window.height(), Bottom(window.txbISODates) + TwipsToPixels(550));
+    QCOMPARE(window.height(), HeightBelow(window.txbISODates));
     QCOMPARE(window.txbISODates->toPlainText(),
              Q(IsoColumnText(window.lngFirstCellJDN, window.intNumWeeks, true, intEnglish)));
-    QVERIFY(window.txbISODates->toPlainText().contains(QStringLiteral("\n5-W44-1  5-W44-2")));
-
-    QTest::mouseClick(window.chkWithYear, Qt::LeftButton, {}, QPoint(6, window.chkWithYear->height() / 2));
-    QVERIFY(window.txbISODates->toPlainText().contains(QStringLiteral("\nW44-1  W44-2")));
-    QTest::mouseClick(window.chkWithYear, Qt::LeftButton, {}, QPoint(6, window.chkWithYear->height() / 2));
-
+    QVERIFY(window.txbISODates->toPlainText().contains(u"\n5-W44-1  5-W44-2"_s));
+    ClickIndicator(window.chkWithYear);
+    QVERIFY(window.txbISODates->toPlainText().contains(u"\nW44-1  W44-2"_s));
+    ClickIndicator(window.chkWithYear);
     // Another month keeps the column and follows it.
     QTest::mouseClick(window.cmdDisplayNextMonth[0], Qt::LeftButton);
-    QVERIFY(window.txbISODates->toPlainText().contains(QStringLiteral("\n5-W48-1")));
+    QVERIFY(window.txbISODates->toPlainText().contains(u"\n5-W48-1"_s));
 
     QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
     QVERIFY(!window.blnISOShown);
     QCOMPARE(window.cmdShowHideISO->text(), Q(ProgramText(14)));
-    QCOMPARE(window.height(), Bottom(window.cmdShowHideISO) + TwipsToPixels(550));
+    QCOMPARE(window.height(), HeightBelow(window.cmdShowHideISO));
   }
 
-  void sundayOrJulianHidesTheColumn_data() {
-    QTest::addColumn<QString>("option");
-    QTest::newRow("Sunday") << "optSunday";
-    QTest::newRow("Julian") << "optJulian";
-  }
   void sundayOrJulianHidesTheColumn() {
-    QFETCH(QString, option);
     frmDisplayMonth& window = Shown();
-    window.optMonday->setChecked(true);
-    window.optCommonEra->setChecked(true);
-    if (!window.blnISOShown) QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
-    QVERIFY(window.blnISOShown);
-    QTest::mouseClick(window.findChild<QRadioButton*>(option), Qt::LeftButton);
-    QVERIFY(!window.blnISOShown);
-    QVERIFY(!window.cmdShowHideISO->isEnabled());
-    QVERIFY(!window.chkWithYear->isEnabled());
-    QCOMPARE(window.height(), Bottom(window.cmdShowHideISO) + TwipsToPixels(550));
-    window.optSunday->setChecked(false);
-    window.optMonday->setChecked(true);
-    window.optCommonEra->setChecked(true);
-    QVERIFY(window.cmdShowHideISO->isEnabled());
+    for (QRadioButton* option : {window.optSunday, window.optJulian}) {
+      Show("2005", 10, true);
+      if (!window.blnISOShown) QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
+      QVERIFY(window.blnISOShown);
+      QTest::mouseClick(option, Qt::LeftButton);
+      QVERIFY(!window.blnISOShown);
+      QVERIFY(!window.cmdShowHideISO->isEnabled());
+      QVERIFY(!window.chkWithYear->isEnabled());
+      QCOMPARE(window.height(), HeightBelow(window.cmdShowHideISO));
+      Show("2005", 10, true);
+      QVERIFY(window.cmdShowHideISO->isEnabled());
+    }
   }
 
   void activationHidesTheColumn() {
-    frmDisplayMonth& window = Shown();
-    window.optMonday->setChecked(true);
-    window.optCommonEra->setChecked(true);
-    Show(window, "2005", 10);
+    frmDisplayMonth& window = Show("2005", 10, true);
     QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
     QVERIFY(window.blnISOShown);
     Reactivate(window);
     QTRY_VERIFY(!window.blnISOShown);
-    QCOMPARE(window.height(), Bottom(window.cmdShowHideISO) + TwipsToPixels(550));
+    QCOMPARE(window.height(), HeightBelow(window.cmdShowHideISO));
     QCOMPARE(window.cboMonths->currentIndex(), 10);
   }
 
   void copyTextWithAndWithoutTheColumn() {
-    frmDisplayMonth& window = Shown();
-    window.optMonday->setChecked(true);
-    window.optCommonEra->setChecked(true);
-    Show(window, "2005", 10);
-    QTest::mouseClick(window.cmdCopyToClipboard, Qt::LeftButton);
+    frmDisplayMonth& window = Show("2005", 10, true);
     MonthGridOptions options;
     options.mondayFirst = true;
-    QCOMPARE(QGuiApplication::clipboard()->text(), Q(MonthCopyText(2005, 11, options)));
-    QVERIFY(QGuiApplication::clipboard()->text().startsWith(
-        QStringLiteral("November 2005 (Common Era Calendar)\n\n Mon  Tue")));
+    QTest::mouseClick(window.cmdCopyToClipboard, Qt::LeftButton);
+    QCOMPARE(ClipboardText(), Q(MonthCopyText(2005, 11, options)));
     QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
     QTest::mouseClick(window.cmdCopyToClipboard, Qt::LeftButton);
     options.withIso = true;
-    QCOMPARE(QGuiApplication::clipboard()->text(), Q(MonthCopyText(2005, 11, options)));
-    QVERIFY(QGuiApplication::clipboard()->text().contains(
-        QStringLiteral("\n\nISO 8601 Week dates\n\nMonday   Tuesday")));
+    QCOMPARE(ClipboardText(), Q(MonthCopyText(2005, 11, options)));
     QVERIFY(window.cmdClose->hasFocus());
 
     // The year text goes into the heading as it stands.
-    window.txbYear->setText(QStringLiteral("2005 AD"));
+    window.txbYear->setText(u"2005 AD"_s);
     window.optJulian->setChecked(true);
     QTest::mouseClick(window.cmdCopyToClipboard, Qt::LeftButton);
-    QVERIFY(QGuiApplication::clipboard()->text().startsWith(
-        QStringLiteral("November 2005 AD (Julian Calendar)\n\n Mon")));
-    QVERIFY(!QGuiApplication::clipboard()->text().contains(QStringLiteral("ISO 8601")));
+    QVERIFY(ClipboardText().startsWith(u"November 2005 AD (Julian Calendar)\n\n Mon"_s));
+    QVERIFY(!ClipboardText().contains(u"ISO 8601"_s));
   }
 
   void germanNames() {
     frmDisplayMonth& window = Shown();
     window.optSunday->setChecked(true);
     window.optCommonEra->setChecked(true);
-    Show(window, "2005", 2);
+    Show("2005", 2);
     intLanguage = intGerman;
     Reactivate(window);
-    QTRY_COMPARE(window.windowTitle(), QStringLiteral("Monat zeigen"));
+    QTRY_COMPARE(window.windowTitle(), u"Monat zeigen"_s);
     QCOMPARE(window.cboMonths->currentIndex(), 2);
-    QCOMPARE(window.cboMonths->currentText(), QStringLiteral("Maerz"));
-    QVERIFY(window.txbMonth->toPlainText().startsWith(
-        QStringLiteral(" Son  Mon  Die  Mit  Don  Fre  Sam \n")));
+    QCOMPARE(window.cboMonths->currentText(), u"Maerz"_s);
+    QVERIFY(window.txbMonth->toPlainText().startsWith(u" Son  Mon  Die  Mit  Don  Fre  Sam \n"_s));
     QTest::mouseClick(window.cmdCopyToClipboard, Qt::LeftButton);
-    QVERIFY(QGuiApplication::clipboard()->text().startsWith(
-        QStringLiteral("Maerz 2005 (Common Era Kalender)")));
+    QVERIFY(ClipboardText().startsWith(u"Maerz 2005 (Common Era Kalender)"_s));
     intLanguage = intEnglish;
     Reactivate(window);
-    QTRY_COMPARE(window.cboMonths->currentText(), QStringLiteral("March"));
+    QTRY_COMPARE(window.cboMonths->currentText(), u"March"_s);
   }
 
   void closeHidesAndUnloadLoadsAfresh() {
-    frmDisplayMonth& window = Shown();
-    window.optMonday->setChecked(true);
-    window.optCommonEra->setChecked(true);
+    frmDisplayMonth& window = Show("2005", 10, true);
     QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
     QTest::mouseClick(window.cmdClose, Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QVERIFY(!window.blnISOShown);
-    QVERIFY(frmDisplayMonth::exists());
     QCOMPARE(&frmDisplayMonth::instance(), &window);
 
     Shown();
-    window.txbYear->setText(QStringLiteral("1234"));
+    window.txbYear->setText(u"1234"_s);
     QPointer<frmDisplayMonth> closed(&window);
     window.close();  // the frame's close unloads
     QVERIFY(!frmDisplayMonth::exists());
     QTRY_VERIFY(closed.isNull());
-    QCOMPARE(frmDisplayMonth::instance().txbYear->text(), QStringLiteral("2005"));
+    QCOMPARE(frmDisplayMonth::instance().txbYear->text(), u"2005"_s);
     frmDisplayMonth::unload();
     QVERIFY(!frmDisplayMonth::exists());
   }
