@@ -1,4 +1,5 @@
 // LoadProgramText: where it looks, the message of every loader code; ProgramText lookups.
+// (Which content gives which code is checked in ProgramTextStoreTest.)
 #include "text/Language.h"
 
 #include <gtest/gtest.h>
@@ -46,11 +47,8 @@ TEST(LanguageTest, MessageOfEachCode) {
 
 class LanguageFileTest : public ::testing::Test {
  protected:
-  void TearDown() override {
-    intTextLanguage = intEnglish;
-    intLanguage = intEnglish;
-  }
-  // Loads <folder>/<name> through LoadProgramText with `content` written there first.
+  void TearDown() override { intTextLanguage = intLanguage = intEnglish; }
+  // Writes `content` into <folder>/bin/vdr.dat and loads it from there.
   int Load(const std::string& content, std::string& message) {
     folder_.Write("bin/vdr.dat", content);
     SetProgramFolder((folder_.path() / "bin").string());
@@ -59,61 +57,25 @@ class LanguageFileTest : public ::testing::Test {
   testing::TempFolder folder_;
 };
 
-TEST_F(LanguageFileTest, FailuresCarryTheirMessageAndLine) {
-  struct Case {
-    const char* name;
-    std::string content;
-    int code;
-    const char* message;
-  };
-  const Case cases[] = {
-      {"duplicate", "# c\n13 en a\n\n13 en b\n", -1504, "Duplicate in program text at line 4."},
-      {"too long", "13 en a\n14 en " + std::string(1025, 'y') + "\n", -1002,
-       "String too long at line 2."},
-      {"missing", "#\n#\n15 de\n", -503, "Missing string at line 3."},
-      {"empty", "", -6, "File is empty."},
-      {"no texts", "# only a comment\n", 0, "No program text was read."},
-      {"too many lines", std::string(600, '\n') + "13 en x\n", -3, "Too much program text."},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    std::string message = "stale";
-    EXPECT_EQ(Load(c.content, message), c.code);
-    EXPECT_EQ(message, c.message);
-  }
-}
-
-TEST_F(LanguageFileTest, SuccessLeavesNoMessage) {
+TEST_F(LanguageFileTest, LoadingSetsTheMessageOfItsCode) {
   std::string message = "stale";
+  EXPECT_EQ(Load("# c\n13 en a\n\n13 en b\n", message), -1504);  // comments and blanks count
+  EXPECT_EQ(message, "Duplicate in program text at line 4.");
   EXPECT_EQ(Load("13 en Hello\n13 de Hallo\n", message), 2);
   EXPECT_EQ(message, "");
 }
 
-TEST_F(LanguageFileTest, MissingFileNamesThePlacesLookedAt) {
-  SetProgramFolder((folder_.path() / "bin").string());
+TEST_F(LanguageFileTest, BesideTheExecutableThenTheInstalledLayout) {
+  const std::string bin = (folder_.path() / "bin").string();
+  std::filesystem::create_directories(bin);
+  SetProgramFolder(bin + "/");  // a final slash is not doubled
   std::string message;
-  EXPECT_EQ(LoadProgramText("none.dat", message), -1);
-  const std::string beside = (folder_.path() / "bin" / "none.dat").string();
-  const std::string shared = (folder_.path() / "share" / "valdora" / "none.dat").string();
-  EXPECT_EQ(message, "Cannot open file containing program text.\r\n" + beside + "\r\n" + shared);
-}
-
-TEST_F(LanguageFileTest, FolderWithFinalSlash) {
-  folder_.Write("bin/vdr.dat", "13 en Hello\n");
-  SetProgramFolder((folder_.path() / "bin").string() + "/");
-  std::string message;
-  EXPECT_EQ(LoadProgramText("vdr.dat", message), 1);
-  EXPECT_EQ(ProgramText(13), "Hello");
-}
-
-TEST_F(LanguageFileTest, InstalledLayoutIsTheFallback) {
+  EXPECT_EQ(LoadProgramText("vdr.dat", message), -1);
+  EXPECT_EQ(message, "Cannot open file containing program text.\r\n" + bin + "/vdr.dat\r\n" +
+                         (folder_.path() / "share" / "valdora" / "vdr.dat").string());
   folder_.Write("share/valdora/vdr.dat", "13 en Installed\n");
-  std::filesystem::create_directories(folder_.path() / "bin");
-  SetProgramFolder((folder_.path() / "bin").string());
-  std::string message;
   EXPECT_EQ(LoadProgramText("vdr.dat", message), 1);
   EXPECT_EQ(ProgramText(13), "Installed");
-
   // A file beside the executable wins; a faulty one there is reported, not skipped.
   folder_.Write("bin/vdr.dat", "13 en Beside\n");
   EXPECT_EQ(LoadProgramText("vdr.dat", message), 1);
@@ -130,16 +92,13 @@ TEST_F(LanguageFileTest, LookupFollowsTheTextLanguageOnly) {
   intTextLanguage = intEnglish;
   EXPECT_EQ(ProgramText(13), "Hello");
   EXPECT_EQ(ProgramText(14), "");  // "~" is the empty text
-  EXPECT_EQ(ProgramText(99), "");  // a number the file does not hold
-  EXPECT_EQ(ProgramText(-1), "");
-  EXPECT_EQ(ProgramText(13 + 65536), "");
+  for (int absent : {99, -1, 13 + 65536}) EXPECT_EQ(ProgramText(absent), "") << absent;
   intTextLanguage = intGerman;
-  EXPECT_EQ(ProgramText(13), "Hallo");
-  EXPECT_EQ(ProgramText(14), "Leer");
-  intTextLanguage = intSpanish;
-  EXPECT_EQ(ProgramText(13), "");
-  intTextLanguage = 77;
-  EXPECT_EQ(ProgramText(13), "");
+  EXPECT_EQ(ProgramText(13) + "|" + ProgramText(14), "Hallo|Leer");
+  for (std::int16_t language : {intSpanish, std::int16_t{77}}) {
+    intTextLanguage = language;
+    EXPECT_EQ(ProgramText(13), "") << language;
+  }
 }
 
 }  // namespace

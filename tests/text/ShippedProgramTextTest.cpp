@@ -41,21 +41,14 @@ TEST(ShippedProgramTextTest, SourceFileHoldsEveryUsedText) {
   }
 }
 
-TEST(ShippedProgramTextTest, CopyBesideTheExecutablesLoads) {
+TEST(ShippedProgramTextTest, CopyBesideTheExecutablesLoadsWithTheTextsTheWindowsCompare) {
   const std::filesystem::path copy = ExecutableFolder() / "vdr.dat";
   ASSERT_TRUE(std::filesystem::exists(copy)) << copy;
   EXPECT_EQ(ReadAll(copy), ReadAll(VALDORA_SOURCE_PROGRAM_TEXT));
-
   SetProgramFolder(ExecutableFolder().string());
   std::string message;
   ASSERT_GE(LoadProgramText("vdr.dat", message), 1) << message;
   EXPECT_EQ(message, "");
-}
-
-TEST(ShippedProgramTextTest, TextsTheWindowsCompareOrBuildPathsFrom) {
-  SetProgramFolder(ExecutableFolder().string());
-  std::string message;
-  ASSERT_GE(LoadProgramText("vdr.dat", message), 1) << message;
   for (const std::int16_t language : {intEnglish, intGerman}) {
     SCOPED_TRACE(language);
     intTextLanguage = language;
