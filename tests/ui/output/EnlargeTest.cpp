@@ -1,7 +1,5 @@
 // The main window's Enlarge command: refused for an empty output, otherwise a read-only copy
 // of the output placed inside the main window, refreshed only by the next press.
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
 #include <vector>
 
@@ -18,10 +16,16 @@ class EnlargeTest : public QObject {
   frmMain* main = nullptr;
   std::vector<MessageRequest> boxes;
 
-  void PressEnlarge() {
+  void Press() {
     main->cmdEnlarge->setVisible(true);
     main->cmdEnlarge->setEnabled(true);
     QTest::mouseClick(main->cmdEnlarge, Qt::LeftButton);
+  }
+  // Presses Enlarge with `output` in the main window's output.
+  frmLargeDisplay& Enlarge(const QString& output) {
+    main->txbOutput->setPlainText(output);
+    Press();
+    return frmLargeDisplay::instance();
   }
 
  private slots:
@@ -43,44 +47,36 @@ class EnlargeTest : public QObject {
     frmLargeDisplay::unload();
   }
 
-  void emptyOrBlankOutputIsRefused_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("empty") << 0 << "" << "The output window is empty." << "Output window";
-    QTest::newRow("blanks") << 0 << "    " << "The output window is empty." << "Output window";
-    QTest::newRow("line breaks") << 0 << "\n \n" << "The output window is empty."
-                                 << "Output window";
-    QTest::newRow("German") << 1 << "  " << "Das Ausgabefenster is leer." << "Ausgabefenster";
-  }
   void emptyOrBlankOutputIsRefused() {
-    QFETCH(int, language);
-    QFETCH(QString, output);
-    QFETCH(QString, text);
-    QFETCH(QString, title);
-    intLanguage = static_cast<std::int16_t>(language);
-    main->txbOutput->setPlainText(output);
-    PressEnlarge();
-    QCOMPARE(int(boxes.size()), 1);
-    QCOMPARE(boxes[0].text, text);
-    QCOMPARE(boxes[0].title, title);
-    QCOMPARE(boxes[0].icon, MsgIcon::Warning);
-    QCOMPARE(boxes[0].buttons, MsgButtons::Ok);
-    QVERIFY(!frmLargeDisplay::exists() || !frmLargeDisplay::instance().isVisible());
-    QVERIFY(main->txbOutput->toPlainText().isEmpty());
+    const struct {
+      std::int16_t language;
+      QString output, text, title;
+    } cases[] = {{intEnglish, u""_s, u"The output window is empty."_s, u"Output window"_s},
+                 {intEnglish, u"    "_s, u"The output window is empty."_s, u"Output window"_s},
+                 {intEnglish, u"\n \n"_s, u"The output window is empty."_s, u"Output window"_s},
+                 {intGerman, u"  "_s, u"Das Ausgabefenster is leer."_s, u"Ausgabefenster"_s}};
+    for (const auto& c : cases) {
+      boxes.clear();
+      intLanguage = c.language;
+      main->txbOutput->setPlainText(c.output);
+      Press();
+      QCOMPARE(int(boxes.size()), 1);
+      QCOMPARE(boxes[0].text, c.text);
+      QCOMPARE(boxes[0].title, c.title);
+      QCOMPARE(boxes[0].icon, MsgIcon::Warning);
+      QCOMPARE(boxes[0].buttons, MsgButtons::Ok);
+      QVERIFY(!frmLargeDisplay::exists() || !frmLargeDisplay::instance().isVisible());
+      QVERIFY(main->txbOutput->toPlainText().isEmpty());
+    }
   }
 
   void readOnlyCopyInsideTheMainWindow() {
-    main->txbOutput->setPlainText(QStringLiteral("  2008-07-12 CE = 2454660 JDN\n"));
-    PressEnlarge();
+    frmLargeDisplay& large = Enlarge(u"  2008-07-12 CE = 2454660 JDN\n"_s);
     QVERIFY(boxes.empty());
-    QVERIFY(frmLargeDisplay::exists());
-    frmLargeDisplay& large = frmLargeDisplay::instance();
     QVERIFY(large.isVisible());
     QVERIFY(large.txbOutput->isReadOnly());
     // Leading blanks are trimmed; the closing line break stays for the next result line.
-    QCOMPARE(main->txbOutput->toPlainText(), QStringLiteral("2008-07-12 CE = 2454660 JDN\n"));
+    QCOMPARE(main->txbOutput->toPlainText(), u"2008-07-12 CE = 2454660 JDN\n"_s);
     QCOMPARE(large.txbOutput->toPlainText(), main->txbOutput->toPlainText());
     QCOMPARE(large.windowTitle(), main->cmdEnlarge->text());
     const QRect outer = main->frameGeometry();
@@ -93,34 +89,28 @@ class EnlargeTest : public QObject {
   }
 
   void laterOutputWaitsForTheNextPress() {
-    main->txbOutput->setPlainText(QStringLiteral("first line\n"));
-    PressEnlarge();
-    frmLargeDisplay& large = frmLargeDisplay::instance();
+    frmLargeDisplay& large = Enlarge(u"first line\n"_s);
     main->txbOutput->moveCursor(QTextCursor::End);
-    main->txbOutput->insertPlainText(QStringLiteral("second line\n"));
-    QCOMPARE(large.txbOutput->toPlainText(), QStringLiteral("first line\n"));
-    PressEnlarge();
+    main->txbOutput->insertPlainText(u"second line\n"_s);
+    QCOMPARE(large.txbOutput->toPlainText(), u"first line\n"_s);
+    Press();
     QCOMPARE(&frmLargeDisplay::instance(), &large);
-    QCOMPARE(large.txbOutput->toPlainText(), QStringLiteral("first line\nsecond line\n"));
+    QCOMPARE(large.txbOutput->toPlainText(), u"first line\nsecond line\n"_s);
   }
 
   void tinyMainWindowStillGivesTheMinimum() {
     main->setMinimumSize(0, 0);
     main->resize(120, 90);
-    main->txbOutput->setPlainText(QStringLiteral("x"));
-    PressEnlarge();
-    frmLargeDisplay& large = frmLargeDisplay::instance();
+    frmLargeDisplay& large = Enlarge(u"x"_s);
     QVERIFY(large.width() >= TwipsToPixels(frmLargeDisplay::kMinWidthTwips));
     QVERIFY(large.height() >= TwipsToPixels(frmLargeDisplay::kMinHeightTwips));
     main->resize(TwipsToPixels(15500), TwipsToPixels(10500));
   }
 
   void minimisedEnlargedWindowComesBack() {
-    main->txbOutput->setPlainText(QStringLiteral("y"));
-    PressEnlarge();
-    frmLargeDisplay& large = frmLargeDisplay::instance();
+    frmLargeDisplay& large = Enlarge(u"y"_s);
     large.showMinimized();
-    PressEnlarge();
+    Press();
     QVERIFY(!large.isMinimized());
     QVERIFY(large.isVisible());
   }
