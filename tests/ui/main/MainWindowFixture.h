@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <deque>
@@ -24,6 +25,7 @@
 namespace testing_main {
 
 using namespace testing_ui;
+using namespace Qt::StringLiterals;
 
 // Records every message box and answers from a script (Ok/Yes... in order; Ok when empty).
 struct Recorder {
@@ -132,6 +134,14 @@ class MainWindowTestBase {
     w->txbDateDiff->setText(diff);
     w->txbSecondDate->setText(second);
   }
+  // The texts of the first date, the difference and the second date.
+  QStringList Fields() const {
+    return {w->txbFirstDate->text(), w->txbDateDiff->text(), w->txbSecondDate->text()};
+  }
+  QString Output() const { return w->txbOutput->toPlainText(); }
+  // The objectName of the control with the focus.
+  QString Focused() const { return w->focusWidget() ? w->focusWidget()->objectName() : QString(); }
+  QString LastBox() const { return recorder.boxes.empty() ? QString() : recorder.boxes.back().text; }
   static void EndProgram() { Recorder::Uninstall(); }
 };
 
