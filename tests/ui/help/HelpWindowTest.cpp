@@ -1,18 +1,14 @@
 // The help window and its text: paragraph structure per language, caption and Close button
 // in the display language, and the minimum size.
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
 
-#include "text/GenText.h"
-#include "text/Language.h"
-#include "ui/common/Metrics.h"
+#include "tests/ui/UiTestSupport.h"
 #include "ui/common/weblink.h"
 #include "ui/help/HelpText.h"
 #include "ui/help/frmHelp.h"
 
-using valdora::frmHelp;
-using valdora::TwipsToPixels;
+using namespace valdora;
+using namespace testing_ui;
 
 namespace {
 const std::string kManual = "file:///opt/valdora/manual.html";
@@ -22,94 +18,68 @@ class HelpWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { valdora::GenerateText(); }
-
+  void initTestCase() { GenerateText(); }
   void init() {
-    valdora::intLanguage = valdora::intEnglish;
+    intLanguage = intEnglish;
     frmHelp::unload();
   }
 
-  void paragraphsPerLanguage_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<int>("paragraphs");
-    QTest::addColumn<QString>("firstWords");
-    QTest::newRow("English") << 0 << 12
-                             << "The complete user manual for this software is online at:";
-    QTest::newRow("German") << 1 << 11 << "Das vollstaendige Benutzerhandbuch";
-    QTest::newRow("Spanish slot") << 2 << 0 << "";
-  }
   void paragraphsPerLanguage() {
-    QFETCH(int, language);
-    QFETCH(int, paragraphs);
-    QFETCH(QString, firstWords);
-    const auto lang = static_cast<std::int16_t>(language);
-    const std::vector<std::string> parts = valdora::HelpParagraphs(lang, kManual);
-    QCOMPARE(static_cast<int>(parts.size()), paragraphs);
-    std::string joined;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-      QVERIFY(!parts[i].empty());
-      QVERIFY2(parts[i].find_first_of("\r\n") == std::string::npos, parts[i].c_str());
-      joined += parts[i] + (i + 1 < parts.size() ? "\r\n\r\n" : "\r\n");
-    }
-    QCOMPARE(valdora::BuildHelpText(lang, kManual), joined);
-    if (paragraphs > 0) {
-      QVERIFY(QString::fromStdString(parts[0]).startsWith(firstWords));
-      QVERIFY(QString::fromStdString(parts[0]).endsWith(QString::fromStdString(kManual)));
-      // No umlauts or sharp s: every character is plain ASCII.
-      for (unsigned char c : joined) QVERIFY(c < 128);
+    const struct {
+      std::int16_t language;
+      int paragraphs;
+      const char* firstWords;
+    } cases[] = {{0, 12, "The complete user manual for this software is online at:"},
+                 {1, 11, "Das vollstaendige Benutzerhandbuch"}, {2, 0, ""} /* Spanish slot */};
+    for (const auto& c : cases) {
+      const std::vector<std::string> parts = HelpParagraphs(c.language, kManual);
+      QCOMPARE(int(parts.size()), c.paragraphs);
+      std::string joined;
+      for (std::size_t i = 0; i < parts.size(); ++i) {
+        QVERIFY(!parts[i].empty());
+        QVERIFY2(parts[i].find_first_of("\r\n") == std::string::npos, parts[i].c_str());
+        joined += parts[i] + (i + 1 < parts.size() ? "\r\n\r\n" : "\r\n");
+      }
+      QCOMPARE(BuildHelpText(c.language, kManual), joined);
+      if (c.paragraphs == 0) continue;
+      QVERIFY(parts[0].starts_with(c.firstWords));
+      QVERIFY(parts[0].ends_with(kManual));
+      for (unsigned char ch : joined) QVERIFY(ch < 128);  // no umlauts or sharp s
     }
   }
 
   void contentInTheRightOrder() {
-    const auto en = valdora::HelpParagraphs(0, kManual);
-    QVERIFY(en[4].find("0001-001 to 9999-365") != std::string::npos);
-    QVERIFY(en[5].find("(year)-W(week)-(day)") != std::string::npos);
-    QVERIFY(en[6].find("LPW") != std::string::npos && en[6].find("LPM") != std::string::npos);
-    QVERIFY(en[7].find("-4712-01-01") != std::string::npos);
-    QVERIFY(en[11].find("hexade") != std::string::npos);
-    const auto de = valdora::HelpParagraphs(1, kManual);
-    QVERIFY(de[1].find("verschiedene Arten von Daten und julianische Tageszahlen") !=
-            std::string::npos);
-    QVERIFY(de[2].find("\"Common Era\"") != std::string::npos);
-    QVERIFY(de[2].find("-2 CE = 3 v.Chr.") != std::string::npos);
-    QVERIFY(de[6].find("1.1.-4712 JC") != std::string::npos);
-    QVERIFY(de[7].find("Erstes Datum") != std::string::npos);
-    QVERIFY(de[7].find("Berechnen") != std::string::npos);
-    for (const std::string& p : de) QVERIFY(p.find("Ordinal") == std::string::npos);
+    const struct {
+      std::int16_t language;
+      std::size_t paragraph;
+      const char* text;
+    } cases[] = {{0, 4, "0001-001 to 9999-365"}, {0, 5, "(year)-W(week)-(day)"}, {0, 6, "LPW"},
+                 {0, 6, "LPM"}, {0, 7, "-4712-01-01"}, {0, 11, "hexade"},
+                 {1, 1, "verschiedene Arten von Daten und julianische Tageszahlen"},
+                 {1, 2, "\"Common Era\""}, {1, 2, "-2 CE = 3 v.Chr."}, {1, 6, "1.1.-4712 JC"},
+                 {1, 7, "Erstes Datum"}, {1, 7, "Berechnen"}};
+    for (const auto& c : cases) {
+      QVERIFY2(HelpParagraphs(c.language, kManual).at(c.paragraph).find(c.text) != std::string::npos,
+               c.text);
+    }
+    for (const std::string& p : HelpParagraphs(1, kManual)) QVERIFY(p.find("Ordinal") == std::string::npos);
   }
 
-  void captionAndCloseFollowTheLanguage_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("close");
-    QTest::newRow("English") << 0 << "Valdora Help" << "Close";
-    QTest::newRow("German") << 1 << "Valdora Hilfe" << "Schliessen";
-  }
-  void captionAndCloseFollowTheLanguage() {
-    QFETCH(int, language);
-    QFETCH(QString, caption);
-    QFETCH(QString, close);
-    valdora::intLanguage = static_cast<std::int16_t>(language);
+  void captionCloseAndTextFollowTheLanguage() {
     frmHelp& help = frmHelp::instance();
-    help.show();
-    QCOMPARE(help.windowTitle(), caption);
-    QCOMPARE(help.cmdClose->text(), close);
-    QString expected = QString::fromStdString(valdora::BuildHelpText(valdora::intLanguage, valdora::UserManualAddress(valdora::intLanguage)));
-    expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QCOMPARE(help.txbMsg->toPlainText(), expected);
-  }
-
-  void languageChangeShowsOnNextActivation() {
-    frmHelp& help = frmHelp::instance();
-    help.show();
-    QCOMPARE(help.windowTitle(), QStringLiteral("Valdora Help"));
-    help.cmdClose_Click();
-    QVERIFY(!help.isVisible());
-    valdora::intLanguage = valdora::intGerman;
-    help.show();
-    QCOMPARE(help.windowTitle(), QStringLiteral("Valdora Hilfe"));
-    QVERIFY(help.txbMsg->toPlainText().startsWith(QStringLiteral("Das vollstaendige")));
-    QCOMPARE(&frmHelp::instance(), &help);
+    for (auto [language, caption, close] : {std::tuple{intEnglish, "Valdora Help", "Close"},
+                                            std::tuple{intGerman, "Valdora Hilfe", "Schliessen"}}) {
+      // Shown again after a change of language, the same window shows the new one.
+      intLanguage = language;
+      help.show();
+      QCOMPARE(help.windowTitle(), QString::fromLatin1(caption));
+      QCOMPARE(help.cmdClose->text(), QString::fromLatin1(close));
+      QCOMPARE(help.txbMsg->toPlainText(),
+               Q(BuildHelpText(language, UserManualAddress(language))).replace(u"\r\n"_s, u"\n"_s));
+      help.cmdClose_Click();
+      QVERIFY(!help.isVisible());
+      QCOMPARE(&frmHelp::instance(), &help);
+    }
   }
 
   void shrinkingSnapsBackPerDimension() {
@@ -118,20 +88,14 @@ class HelpWindowTest : public QObject {
     const int minSize = TwipsToPixels(frmHelp::kMinSizeTwips);
     help.resize(minSize + 200, minSize + 100);
     help.resize(20, minSize + 100);
-    QCOMPARE(help.width(), minSize);
-    QCOMPARE(help.height(), minSize + 100);
+    QCOMPARE(help.size(), QSize(minSize, minSize + 100));
     help.resize(minSize + 50, 10);
-    QCOMPARE(help.width(), minSize + 50);
-    QCOMPARE(help.height(), minSize);
+    QCOMPARE(help.size(), QSize(minSize + 50, minSize));
     // The Close button sits under the text, centred on it.
     QCOMPARE(help.txbMsg->width(), help.width() - TwipsToPixels(450));
     QCOMPARE(help.cmdClose->y(), help.txbMsg->geometry().bottom() + 1 + TwipsToPixels(100));
     QVERIFY(help.cmdClose->geometry().bottom() < help.height());
-  }
-
-  void closeBoxOnlyHides() {
-    frmHelp& help = frmHelp::instance();
-    help.show();
+    // The close box only hides.
     help.close();
     QVERIFY(!help.isVisible());
     QVERIFY(frmHelp::exists());
