@@ -27,10 +27,18 @@ class OutputTest : public QObject, protected MainWindowTestBase {
     const QPoint start = w->txbOutput->cursorRect(cursor).center();
     cursor.setPosition(to);
     const QPoint end = w->txbOutput->cursorRect(cursor).center();
-    QTest::mousePress(viewport, Qt::LeftButton, Qt::KeyboardModifiers(), start);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
     QTest::mouseMove(viewport, (start + end) / 2);
     QTest::mouseMove(viewport, end);
-    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::KeyboardModifiers(), end);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, end);
+  }
+  // Puts `text` into the output with characters [from, to) selected.
+  void SetOutput(const QString& text, int from, int to) {
+    w->txbOutput->setPlainText(text);
+    QTextCursor cursor(w->txbOutput->document());
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    w->txbOutput->setTextCursor(cursor);
   }
 
  private slots:
@@ -43,14 +51,12 @@ class OutputTest : public QObject, protected MainWindowTestBase {
   // the program writes there, a restored output and the focus must find it in place.
   void outputTextInTheFixedPitchFont_data() {
     QTest::addColumn<QString>("use");
-    for (const char* use : {"computed", "restored", "focused"}) {
-      QTest::newRow(use) << QString::fromLatin1(use);
-    }
+    for (const char* use : {"computed", "restored", "focused"}) QTest::newRow(use) << QString(use);
   }
   void outputTextInTheFixedPitchFont() {
     QFETCH(QString, use);
     if (use == "computed") {
-      SetFields(QStringLiteral("2000-01-01"), QString(), QStringLiteral("2000-01-21"));
+      SetFields(u"2000-01-01"_s, {}, u"2000-01-21"_s);
       QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
     } else if (use == "restored") {
       QuitWindow(w);
@@ -63,31 +69,32 @@ class OutputTest : public QObject, protected MainWindowTestBase {
       QVERIFY(QTest::qWaitForWindowActive(w.get()));
       w->txbOutput->setFocus();
     }
-    if (use != "focused") QVERIFY(!w->txbOutput->document()->isEmpty());
+    QCOMPARE(w->txbOutput->document()->isEmpty(), use == "focused");
     QCOMPARE(w->txbOutput->font(), FixedPitchFont(9));
     QCOMPARE(w->txbOutput->document()->defaultFont(), FixedPitchFont(9));
     QVERIFY(recorder.boxes.empty());
   }
 
+  // Shown at the first tick: Copy enabled, Clear and Enlarge not while the output is empty.
   void buttonsAppearAtTheFirstTick() {
-    QVERIFY(w->cmdEnlarge->isHidden());
-    QVERIFY(w->cmdClearOutputWindow->isHidden());
+    QVERIFY(w->cmdEnlarge->isHidden() && w->cmdClearOutputWindow->isHidden());
     QTRY_VERIFY_WITH_TIMEOUT(!w->cmdEnlarge->isHidden(), 2500);
-    QVERIFY(!w->cmdClearOutputWindow->isHidden());
-    QVERIFY(!w->cmdCopyOutput->isHidden());
+    QVERIFY(!w->cmdClearOutputWindow->isHidden() && !w->cmdCopyOutput->isHidden());
     QVERIFY(w->cmdCopyOutput->isEnabled());
-    QVERIFY(!w->cmdClearOutputWindow->isEnabled());
-    QVERIFY(!w->cmdEnlarge->isEnabled());
+    QVERIFY(!w->cmdClearOutputWindow->isEnabled() && !w->cmdEnlarge->isEnabled());
   }
 
-  // 140 characters keep Enlarge disabled; the 141st enables it at the next tick.
+  // Blanks count as output; 140 characters keep Enlarge disabled, the 141st enables it at the
+  // next tick.
   void enlargeThreshold() {
-    w->txbOutput->setPlainText(QString(139, QLatin1Char('x')) + QLatin1Char('\n'));
+    w->txbOutput->setPlainText(u"   "_s);
     w->Clock_Timer();
     QVERIFY(w->cmdClearOutputWindow->isEnabled());
-    QVERIFY(!w->cmdEnlarge->isEnabled());
-    w->txbOutput->appendPlainText(QString());  // now 141 characters
-    QCOMPARE(w->txbOutput->toPlainText().size(), 141);
+    w->txbOutput->setPlainText(QString(139, u'x') + u'\n');
+    w->Clock_Timer();
+    QVERIFY(w->cmdClearOutputWindow->isEnabled() && !w->cmdEnlarge->isEnabled());
+    w->txbOutput->appendPlainText(QString());
+    QCOMPARE(Output().size(), 141);
     QVERIFY(!w->cmdEnlarge->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(w->cmdEnlarge->isEnabled(), 2500);
     w->txbOutput->clear();
@@ -95,91 +102,70 @@ class OutputTest : public QObject, protected MainWindowTestBase {
     QVERIFY(!w->cmdEnlarge->isEnabled());
   }
 
-  void blanksCountAsOutput() {
-    w->txbOutput->setPlainText(QStringLiteral("   "));
-    w->Clock_Timer();
-    QVERIFY(w->cmdClearOutputWindow->isEnabled());
-  }
-
   // A mouse selection switches the copy button; copying puts exactly the selection on the
   // clipboard and switches it back.
   void copySelectionMadeWithTheMouse() {
-    w->txbOutput->setPlainText(QStringLiteral("2000-01-01 CE = 2,451,545 JDN\nsecond line\n"));
-    QCOMPARE(w->cmdCopyOutput->text(), QStringLiteral("Copy to clipboard"));
+    w->txbOutput->setPlainText(u"2000-01-01 CE = 2,451,545 JDN\nsecond line\n"_s);
+    QCOMPARE(w->cmdCopyOutput->text(), u"Copy to clipboard"_s);
     QCOMPARE(w->cmdCopyOutput->width(), TwipsToPixels(2500));
     DragOverFirstLine(0, 10);
-    QCOMPARE(w->txbOutput->textCursor().selectedText(), QStringLiteral("2000-01-01"));
-    QCOMPARE(w->cmdCopyOutput->text(), QStringLiteral("Copy selected text to clipboard"));
+    QCOMPARE(w->txbOutput->textCursor().selectedText(), u"2000-01-01"_s);
+    QCOMPARE(w->cmdCopyOutput->text(), u"Copy selected text to clipboard"_s);
     QCOMPARE(w->cmdCopyOutput->width(), TwipsToPixels(3750));
     QVERIFY(!w->cmdCopyOutput->font().bold());
-
-    QApplication::clipboard()->setText(QStringLiteral("old"));
+    QApplication::clipboard()->setText(u"old"_s);
     Click(w->cmdCopyOutput);
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2000-01-01"));
+    QCOMPARE(QApplication::clipboard()->text(), u"2000-01-01"_s);
     QVERIFY(!w->txbOutput->textCursor().hasSelection());
-    QCOMPARE(w->cmdCopyOutput->text(), QStringLiteral("Copy to clipboard"));
+    QCOMPARE(w->cmdCopyOutput->text(), u"Copy to clipboard"_s);
     QCOMPARE(w->cmdCopyOutput->width(), TwipsToPixels(2500));
   }
 
   void copyCaptionInGerman() {
     intLanguage = intGerman;
-    w->txbOutput->setPlainText(QStringLiteral("eins zwei"));
-    w->txbOutput->selectAll();
+    SetOutput(u"eins zwei"_s, 0, 9);
     w->txbOutput_MouseUp();
-    QCOMPARE(w->cmdCopyOutput->text(), QStringLiteral("Kopieren ausgewaehlter Text in Zwischenablage"));
+    QCOMPARE(w->cmdCopyOutput->text(), u"Kopieren ausgewaehlter Text in Zwischenablage"_s);
     w->CopyOutputToClipboard();
-    QCOMPARE(w->cmdCopyOutput->text(), QStringLiteral("Kopieren in Zwischenablage"));
+    QCOMPARE(w->cmdCopyOutput->text(), u"Kopieren in Zwischenablage"_s);
     intLanguage = intEnglish;
   }
 
-  void copyEverythingWithoutSelection() {
-    const QString text = QStringLiteral("first line\nsecond line\n");
-    w->txbOutput->setPlainText(text);
-    Click(w->cmdCopyOutput);
-    QCOMPARE(QApplication::clipboard()->text(), text);
-  }
-
-  void copySelectionOverLines() {
-    w->txbOutput->setPlainText(QStringLiteral("first line\nsecond line\n"));
-    QTextCursor cursor(w->txbOutput->document());
-    cursor.setPosition(6);
-    cursor.setPosition(17, QTextCursor::KeepAnchor);
-    w->txbOutput->setTextCursor(cursor);
-    Click(w->cmdCopyOutput);
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("line\nsecond"));
-  }
-
-  void copyEmptyOutput() {
-    QApplication::clipboard()->setText(QStringLiteral("old"));
-    Click(w->cmdCopyOutput);
-    QCOMPARE(QApplication::clipboard()->text(), QString());
+  // Without a selection everything is copied, an empty output included.
+  void copyButton() {
+    const struct { QString text; int from, to; QString copied; } cases[] = {
+        {u"first line\nsecond line\n"_s, 0, 0, u"first line\nsecond line\n"_s},
+        {u"first line\nsecond line\n"_s, 6, 17, u"line\nsecond"_s},
+        {QString(), 0, 0, QString()}};
+    for (const auto& c : cases) {
+      SetOutput(c.text, c.from, c.to);
+      QApplication::clipboard()->setText(u"old"_s);
+      Click(w->cmdCopyOutput);
+      QCOMPARE(QApplication::clipboard()->text(), c.copied);
+    }
     QVERIFY(recorder.boxes.empty());
   }
 
   void enterWithSelectionCopies() {
-    w->txbOutput->setPlainText(QStringLiteral("one two"));
-    QTextCursor cursor(w->txbOutput->document());
-    cursor.setPosition(4);
-    cursor.setPosition(7, QTextCursor::KeepAnchor);
-    w->txbOutput->setTextCursor(cursor);
+    SetOutput(u"one two"_s, 4, 7);
     w->txbOutput->setFocus();
     QTest::keyClick(w->txbOutput, Qt::Key_Return);
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("two"));
-    QCOMPARE(w->txbOutput->toPlainText(), QStringLiteral("one two"));
+    QCOMPARE(QApplication::clipboard()->text(), u"two"_s);
+    QCOMPARE(Output(), u"one two"_s);
     // Without a selection Enter is the text box's own.
-    QApplication::clipboard()->setText(QStringLiteral("kept"));
+    QApplication::clipboard()->setText(u"kept"_s);
     QTest::keyClick(w->txbOutput, Qt::Key_Return);
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
-    QCOMPARE(w->txbOutput->toPlainText(), QStringLiteral("one two\n"));
+    QCOMPARE(QApplication::clipboard()->text(), u"kept"_s);
+    QCOMPARE(Output(), u"one two\n"_s);
   }
 
   void clearOutputWindow() {
-    w->txbOutput->setPlainText(QStringLiteral("something"));
-    w->txbFirstDate->setText(QStringLiteral("2000-01-01"));
+    w->txbOutput->setPlainText(u"something"_s);
+    w->txbFirstDate->setText(u"2000-01-01"_s);
     QTRY_VERIFY_WITH_TIMEOUT(w->cmdClearOutputWindow->isEnabled(), 2500);
     Click(w->cmdClearOutputWindow);
-    QCOMPARE(w->txbOutput->toPlainText(), QString());
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->txbDateDiff));
+    QCOMPARE(Output(), QString());
+    QCOMPARE(Focused(), u"txbDateDiff"_s);
   }
 };
 
