@@ -1,11 +1,6 @@
 // "Display month" on the real main window: which month opens for each kind of first date,
 // the first placement beside the main window, and the month window's options in the user file.
-#include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 #include <vector>
 
@@ -23,12 +18,6 @@ class MainDisplayMonthTest : public QObject {
   frmMain* main = nullptr;
   std::vector<MessageRequest> boxes;
 
-  void TypeFirstDate(const QString& text) {
-    main->txbFirstDate->clear();
-    main->txbFirstDate->setFocus();
-    QTest::keyClicks(main->txbFirstDate, text);
-  }
-
  private slots:
   void initTestCase() {
     SetFixedToday(2008, 7, 12);
@@ -41,11 +30,9 @@ class MainDisplayMonthTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(main));
     // Start-up leaves the window unbuilt; the options it will load with are known already.
     QVERIFY(!frmDisplayMonth::exists());
-    bool monday = true;
-    bool julian = true;
+    bool monday = true, julian = true;
     frmDisplayMonth::GetOptions(monday, julian);
-    QVERIFY(!monday);
-    QVERIFY(!julian);
+    QVERIFY(!monday && !julian);
     QVERIFY(!frmDisplayMonth::instance().isVisible());
     QVERIFY(frmDisplayMonth::instance().optSunday->isChecked());
     QVERIFY(frmDisplayMonth::instance().optCommonEra->isChecked());
@@ -63,11 +50,9 @@ class MainDisplayMonthTest : public QObject {
     frmDisplayMonth& month = frmDisplayMonth::instance();
     QVERIFY(month.isVisible());
     QCOMPARE(month.pos(), main->pos() + QPoint(TwipsToPixels(4000), TwipsToPixels(1710)));
-    QCOMPARE(month.txbYear->text(), QStringLiteral("2008"));
+    QCOMPARE(month.txbYear->text(), u"2008"_s);
     QCOMPARE(month.cboMonths->currentIndex(), 6);
-    QCOMPARE(month.txbMonth->toPlainText(),
-             QString::fromStdString(BuildMonthGrid(2008, 7, false, false, intEnglish).text));
-
+    QCOMPARE(month.txbMonth->toPlainText(), Q(BuildMonthGrid(2008, 7, false, false, intEnglish).text));
     // An open window keeps its place.
     month.move(month.pos() + QPoint(37, 23));
     const QPoint moved = month.pos();
@@ -77,53 +62,38 @@ class MainDisplayMonthTest : public QObject {
     QVERIFY(boxes.empty());
   }
 
-  void monthOfTheFirstDate_data() {
-    QTest::addColumn<QString>("calendar");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("year");
-    QTest::addColumn<int>("monthIndex");
-    QTest::newRow("JC 1999-12-31 is December 1999 Julian") << "optFirstDateIsJC" << "1999-12-31"
-                                                           << 1999 << 11;
-    QTest::newRow("JC 12 March 1900") << "optFirstDateIsJC" << "1900-03-12" << 1900 << 2;
-    QTest::newRow("JDN 2451545 is January 2000") << "optFirstDateIsJDN" << "2451545" << 2000 << 0;
-    QTest::newRow("JDN 0 is January -4712 CE") << "optFirstDateIsJDN" << "0" << -4713 << 10;
-    QTest::newRow("CE with blanks around") << "optFirstDateIsCE" << "  2005-11-30 " << 2005 << 10;
-    QTest::newRow("CE unreadable: today") << "optFirstDateIsCE" << "2005-13-45" << 2008 << 6;
-    QTest::newRow("ISO: today") << "optFirstDateIsISO" << "2005-W44-1" << 2008 << 6;
-    QTest::newRow("ordinal: today") << "optFirstDateIsORD" << "2005-100" << 2008 << 6;
-    QTest::newRow("empty: today") << "optFirstDateIsCE" << "" << 2008 << 6;
-  }
   void monthOfTheFirstDate() {
-    QFETCH(QString, calendar);
-    QFETCH(QString, text);
-    QFETCH(int, year);
-    QFETCH(int, monthIndex);
+    const struct {
+      QRadioButton* calendar;
+      QString text;
+      int year, monthIndex;
+    } cases[] = {{main->optFirstDateIsJC, u"1999-12-31"_s, 1999, 11},  // December 1999 Julian
+                 {main->optFirstDateIsJC, u"1900-03-12"_s, 1900, 2},
+                 {main->optFirstDateIsJDN, u"2451545"_s, 2000, 0},
+                 {main->optFirstDateIsJDN, u"0"_s, -4713, 10},  // 1 January -4712 JC in the CE
+                 {main->optFirstDateIsCE, u"  2005-11-30 "_s, 2005, 10},
+                 // Unreadable, ISO, ordinal or empty: today's month.
+                 {main->optFirstDateIsCE, u"2005-13-45"_s, 2008, 6},
+                 {main->optFirstDateIsISO, u"2005-W44-1"_s, 2008, 6},
+                 {main->optFirstDateIsORD, u"2005-100"_s, 2008, 6},
+                 {main->optFirstDateIsCE, QString(), 2008, 6}};
     frmDisplayMonth& month = frmDisplayMonth::instance();
-    main->txbFirstDate->clear();
-    main->findChild<QRadioButton*>(calendar)->setChecked(true);
-    main->txbFirstDate->setText(text);
-    QTest::mouseClick(main->cmdDisplayMonth, Qt::LeftButton);
-    QCOMPARE(main->txbFirstDate->text(), text.trimmed());
-    QCOMPARE(month.txbYear->text(), QString::number(year));
-    QCOMPARE(month.cboMonths->currentIndex(), monthIndex);
-    // The window's own calendar option stays as it was.
-    QVERIFY(month.optCommonEra->isChecked());
-    QCOMPARE(month.txbMonth->toPlainText(),
-             QString::fromStdString(
-                 BuildMonthGrid(year, monthIndex + 1, false, false, intEnglish).text));
+    for (const auto& c : cases) {
+      main->txbFirstDate->clear();
+      ClickIndicator(c.calendar);
+      QVERIFY(c.calendar->isChecked());
+      main->txbFirstDate->setFocus();
+      QTest::keyClicks(main->txbFirstDate, c.text);
+      QTest::mouseClick(main->cmdDisplayMonth, Qt::LeftButton);
+      QCOMPARE(main->txbFirstDate->text(), c.text.trimmed());
+      QCOMPARE(month.txbYear->text(), QString::number(c.year));
+      QCOMPARE(month.cboMonths->currentIndex(), c.monthIndex);
+      QVERIFY(month.optCommonEra->isChecked());  // the window's own calendar stays
+      QCOMPARE(month.txbMonth->toPlainText(),
+               Q(BuildMonthGrid(c.year, c.monthIndex + 1, false, false, intEnglish).text));
+    }
     QVERIFY(boxes.empty());
-  }
-
-  void typedJulianDateOpensItsMonth() {
     main->txbFirstDate->clear();
-    QTest::mouseClick(main->optFirstDateIsJC, Qt::LeftButton);
-    TypeFirstDate(QStringLiteral("1999-12-31"));
-    QTest::mouseClick(main->cmdDisplayMonth, Qt::LeftButton);
-    frmDisplayMonth& month = frmDisplayMonth::instance();
-    QCOMPARE(month.txbYear->text(), QStringLiteral("1999"));
-    QCOMPARE(month.cboMonths->currentText(), QStringLiteral("December"));
-    main->txbFirstDate->clear();
-    main->optFirstDateIsCE->setChecked(true);
   }
 
   void closeReturnsToTheFirstDate() {

@@ -2,9 +2,6 @@
 // gives them before then must not be lost: the month options read from the user file are
 // saved again unchanged, a reset still resets them, and a first opening after a language
 // change shows that language's captions.
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 
 #include "tests/ui/main/MainWindowFixture.h"
@@ -16,11 +13,13 @@ using namespace testing_main;
 
 namespace {
 
-UserSettings SavedSettings() {
+// The first day of the week and the calendar of the month window, as the user file holds them.
+using MonthOptions = std::pair<std::string, std::string>;
+MonthOptions SavedMonthOptions() {
   const QByteArray text = ReadUserFile();
   UserSettings settings;
   ParseUserFile(std::string_view(text.constData(), text.size()), settings);
-  return settings;
+  return {settings.firstDayOfWeek, settings.monthCalendar};
 }
 
 void WriteSettings(std::int16_t language, bool monday, bool julian) {
@@ -35,7 +34,7 @@ QString MonthCaption(const char* name) {
   auto* control = frmDisplayMonth::instance().findChild<QWidget*>(QString::fromLatin1(name));
   if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
   if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
-  return QStringLiteral("<none>");
+  return u"<none>"_s;
 }
 
 }  // namespace
@@ -64,44 +63,33 @@ class MonthWindowOnFirstUseTest : public QObject {
     intLanguage = intEnglish;
   }
 
-  void optionsSurviveRunsWithoutTheWindow_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<bool>("monday");
-    QTest::addColumn<bool>("julian");
-    QTest::newRow("English, Sunday, CE") << 0 << false << false;
-    QTest::newRow("German, Monday, JC") << 1 << true << true;
-    QTest::newRow("English, Monday, CE") << 0 << true << false;
-    QTest::newRow("German, Sunday, JC") << 1 << false << true;
-  }
   void optionsSurviveRunsWithoutTheWindow() {
-    QFETCH(int, language);
-    QFETCH(bool, monday);
-    QFETCH(bool, julian);
-    WriteSettings(static_cast<std::int16_t>(language), monday, julian);
+    for (auto [language, monday, julian] : {std::tuple{intEnglish, false, false}, {intGerman, true, true},
+                                            {intEnglish, true, false}, {intGerman, false, true}}) {
+      WriteSettings(language, monday, julian);
+      const MonthOptions written{monday ? "Mon" : "Sun", julian ? "JC" : "CE"};
+      // A run that never opens the month window saves its options as they were read.
+      auto w = StartWindow();
+      QVERIFY(w);
+      QVERIFY(!frmDisplayMonth::exists());
+      QVERIFY(!frmClearOneTextBox::exists());
+      QuitWindow(w);
+      QCOMPARE(SavedMonthOptions(), written);
 
-    // A run that never opens the month window saves its options as they were read.
-    auto w = StartWindow();
-    QVERIFY(w);
-    QVERIFY(!frmDisplayMonth::exists());
-    QVERIFY(!frmClearOneTextBox::exists());
-    QuitWindow(w);
-    const UserSettings saved = SavedSettings();
-    QCOMPARE(saved.firstDayOfWeek, std::string(monday ? "Mon" : "Sun"));
-    QCOMPARE(saved.monthCalendar, std::string(julian ? "JC" : "CE"));
-
-    // The next run opens it with those options and in the saved language.
-    w = StartWindow();
-    QVERIFY(w);
-    QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
-    frmDisplayMonth& month = frmDisplayMonth::instance();
-    QVERIFY(month.isVisible());
-    QCOMPARE(month.optMonday->isChecked(), monday);
-    QCOMPARE(month.optSunday->isChecked(), !monday);
-    QCOMPARE(month.optJulian->isChecked(), julian);
-    QCOMPARE(month.optCommonEra->isChecked(), !julian);
-    QCOMPARE(MonthCaption("lblMonth"), QString::fromLatin1(language ? "Monat:" : "Month:"));
-    QCOMPARE(MonthCaption("optSunday"), QString::fromLatin1(language ? "Sonntag" : "Sunday"));
-    QuitWindow(w);
+      // The next run opens it with those options and in the saved language.
+      w = StartWindow();
+      QVERIFY(w);
+      QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
+      frmDisplayMonth& month = frmDisplayMonth::instance();
+      QVERIFY(month.isVisible());
+      QCOMPARE(month.optMonday->isChecked(), monday);
+      QCOMPARE(month.optSunday->isChecked(), !monday);
+      QCOMPARE(month.optJulian->isChecked(), julian);
+      QCOMPARE(month.optCommonEra->isChecked(), !julian);
+      QCOMPARE(MonthCaption("lblMonth"), QString::fromLatin1(language ? "Monat:" : "Month:"));
+      QCOMPARE(MonthCaption("optSunday"), QString::fromLatin1(language ? "Sonntag" : "Sunday"));
+      QuitWindow(w);
+    }
     QVERIFY(recorder.boxes.empty());
   }
 
@@ -115,13 +103,13 @@ class MonthWindowOnFirstUseTest : public QObject {
     intLanguage = intGerman;
     w->SetLanguageDependentText();
     QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
-    QCOMPARE(MonthCaption("lblFirstDayOfWeek"), QStringLiteral("Erster Tag der Woche:"));
-    QCOMPARE(frmClearOneTextBox::instance().lblClear->text(), QStringLiteral("Loeschen:"));
+    QCOMPARE(MonthCaption("lblFirstDayOfWeek"), u"Erster Tag der Woche:"_s);
+    QCOMPARE(frmClearOneTextBox::instance().lblClear->text(), u"Loeschen:"_s);
     // Once built, a change reaches them at once.
     intLanguage = intEnglish;
     w->SetLanguageDependentText();
-    QCOMPARE(MonthCaption("lblFirstDayOfWeek"), QStringLiteral("First day of week:"));
-    QCOMPARE(frmClearOneTextBox::instance().lblClear->text(), QStringLiteral("Clear:"));
+    QCOMPARE(MonthCaption("lblFirstDayOfWeek"), u"First day of week:"_s);
+    QCOMPARE(frmClearOneTextBox::instance().lblClear->text(), u"Clear:"_s);
     QuitWindow(w);
   }
 
@@ -133,9 +121,7 @@ class MonthWindowOnFirstUseTest : public QObject {
     QTest::mouseClick(w->cmdReset, Qt::LeftButton);
     QVERIFY(!frmDisplayMonth::exists());
     QuitWindow(w);
-    const UserSettings saved = SavedSettings();
-    QCOMPARE(saved.firstDayOfWeek, std::string("Sun"));
-    QCOMPARE(saved.monthCalendar, std::string("CE"));
+    QCOMPARE(SavedMonthOptions(), MonthOptions("Sun", "CE"));
   }
 };
 
