@@ -1,4 +1,4 @@
-// Leap-week texts: writing, reading back, large years with digit groups, hostile input.
+// Leap-week texts: writing, reading back, large years with digit groups.
 #include "EngineTestSupport.h"
 
 namespace valdora {
@@ -102,24 +102,6 @@ TEST(LeapWeekText, SeparatorThatCannotReadBackIsRefused) {
   }
   SetLocaleGroupingSeparator("");
   EXPECT_EQ(LocaleGroupingSeparator(), "");
-}
-
-TEST(LeapWeekText, HostileStringsGiveAStatus) {
-  RandomText randomText(99, std::string("0123456789---,. WLPM\xff\x80\0", 23), 40);
-  for (int i = 0; i < 50000; ++i) {
-    const std::string text = randomText();
-    LeapWeekDate week, month, again;
-    const ParseStatus a = ParseLeapWeekDate(text, week), b = ParseLeapMonthDate(text, month);
-    ASSERT_TRUE(a >= -1 && a <= 1 && b >= -1 && b <= 1);
-    if (a == 1) {
-      ASSERT_EQ(ParseLeapWeekDate(FormatLeapWeekDate(week, false), again), 1) << text;
-      ASSERT_EQ(again.jdn, week.jdn);
-    }
-    if (b == 1) {
-      ASSERT_EQ(ParseLeapMonthDate(FormatLeapMonthDate(month, false), again), 1) << text;
-      ASSERT_EQ(again.jdn, month.jdn);
-    }
-  }
 }
 
 }  // namespace valdora
