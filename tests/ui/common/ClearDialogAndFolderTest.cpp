@@ -1,17 +1,13 @@
 // The clear-field dialog on its own (its preselection across uses, cancel by Escape, its
 // place over the main window) and the folder helpers that place the user file.
-#include <QDir>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStandardPaths>
-#include <QTest>
 #include <QTimer>
 
-#include "ui/common/Metrics.h"
+#include "tests/ui/UiTestSupport.h"
 #include "ui/common/folder.h"
 #include "ui/common/frmClearOneTextBox.h"
 
 using namespace valdora;
+using namespace testing_ui;
 
 namespace {
 // Shows the dialog modally; while it is up, records the preselection and answers with
@@ -23,12 +19,8 @@ QString ShowAndAnswer(QRadioButton* frmClearOneTextBox::*option) {
     for (QRadioButton* o : {d.optClearFirstDate, d.optClearDateDiff, d.optClearSecondDate, d.optCancel}) {
       if (o->isChecked()) preselected = o->objectName();
     }
-    if (option == nullptr) {
-      QTest::keyClick(&d, Qt::Key_Escape);
-      return;
-    }
-    QRadioButton* target = d.*option;
-    QTest::mouseClick(target, Qt::LeftButton, Qt::KeyboardModifiers(), QPoint(6, target->height() / 2));
+    if (option == nullptr) return QTest::keyClick(&d, Qt::Key_Escape);
+    ClickIndicator(d.*option);
     QTest::mouseClick(d.cmdContinue, Qt::LeftButton);
   });
   frmClearOneTextBox::instance().exec();
@@ -43,50 +35,41 @@ class ClearDialogAndFolderTest : public QObject {
   void cleanup() { frmClearOneTextBox::unload(); }
 
   void preselectionAcrossUses() {
-    QVERIFY(!frmClearOneTextBox::exists());
-    QVERIFY(frmClearOneTextBox::instance().optClearDateDiff->isChecked());
-    QVERIFY(frmClearOneTextBox::exists());
-    QVERIFY(!frmClearOneTextBox::instance().isVisible());
-    QVERIFY(frmClearOneTextBox::instance().isModal());
-    QCOMPARE(ShowAndAnswer(&frmClearOneTextBox::optClearSecondDate), QStringLiteral("optClearDateDiff"));
-    QVERIFY(!frmClearOneTextBox::instance().isVisible());
-    QCOMPARE(ShowAndAnswer(&frmClearOneTextBox::optCancel), QStringLiteral("optClearSecondDate"));
-    QVERIFY(frmClearOneTextBox::instance().optCancel->isChecked());  // the caller reads it
-    QCOMPARE(ShowAndAnswer(&frmClearOneTextBox::optClearFirstDate), QStringLiteral("optClearDateDiff"));
-    QCOMPARE(ShowAndAnswer(nullptr), QStringLiteral("optClearFirstDate"));
-    QVERIFY(frmClearOneTextBox::instance().optCancel->isChecked());  // Escape means cancel
-    QCOMPARE(ShowAndAnswer(&frmClearOneTextBox::optClearDateDiff), QStringLiteral("optClearDateDiff"));
-  }
+    using D = frmClearOneTextBox;
+    QVERIFY(!D::exists());
+    QVERIFY(D::instance().optClearDateDiff->isChecked());
+    QVERIFY(!D::instance().isVisible());
+    QVERIFY(D::instance().isModal());
+    QCOMPARE(ShowAndAnswer(&D::optClearSecondDate), u"optClearDateDiff"_s);
+    QVERIFY(!D::instance().isVisible());
+    QCOMPARE(ShowAndAnswer(&D::optCancel), u"optClearSecondDate"_s);
+    QVERIFY(D::instance().optCancel->isChecked());  // the caller reads it
+    QCOMPARE(ShowAndAnswer(&D::optClearFirstDate), u"optClearDateDiff"_s);
+    QCOMPARE(ShowAndAnswer(nullptr), u"optClearFirstDate"_s);
+    QVERIFY(D::instance().optCancel->isChecked());  // Escape means cancel
+    QCOMPARE(ShowAndAnswer(&D::optClearDateDiff), u"optClearDateDiff"_s);
 
-  void unloadLoadsAfresh() {
-    frmClearOneTextBox::instance().optClearFirstDate->setChecked(true);
-    frmClearOneTextBox::unload();
-    QVERIFY(!frmClearOneTextBox::exists());
-    QVERIFY(frmClearOneTextBox::instance().optClearDateDiff->isChecked());
-  }
-
-  void controlsCarryTheirNames() {
-    frmClearOneTextBox& d = frmClearOneTextBox::instance();
-    for (const char* name : {"lblNeedToClear", "lblClear", "optClearFirstDate", "lblOr",
-                             "optClearDateDiff", "optClearSecondDate", "optCancel", "cmdContinue"}) {
-      QVERIFY2(d.findChild<QWidget*>(QString::fromLatin1(name)) != nullptr, name);
-    }
+    // Unloaded, it loads afresh.
+    D::instance().optClearFirstDate->setChecked(true);
+    D::unload();
+    QVERIFY(!D::exists());
+    QVERIFY(D::instance().optClearDateDiff->isChecked());
   }
 
   void userFileFolder() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QCOMPARE(QString::fromStdString(SpecialFolderPath(26)), base);
-    QCOMPARE(QString::fromStdString(SpecialFolderPath(5)), QString());
-    const QString folder = base + QStringLiteral("/ValdoraTest");
+    QCOMPARE(Q(SpecialFolderPath(26)), base);
+    QCOMPARE(Q(SpecialFolderPath(5)), QString());
+    const QString folder = base + u"/ValdoraTest"_s;
     QDir(folder).removeRecursively();
     QVERIFY(!FolderExists(folder.toStdString()));
     const std::string path = AppDataFilePath("vdr.usr", "ValdoraTest");
-    QCOMPARE(QString::fromStdString(path), QDir::cleanPath(folder + QStringLiteral("/vdr.usr")));
+    QCOMPARE(Q(path), QDir::cleanPath(folder + u"/vdr.usr"_s));
     QVERIFY(FolderExists(folder.toStdString()));
     QVERIFY(FolderExists("  " + folder.toStdString() + "  "));
     QVERIFY(!FolderExists(path));  // not created as a folder
     QVERIFY(!FolderExists(""));
-    QCOMPARE(QString::fromStdString(FirstFixedDrive()), QDir::homePath());
+    QCOMPARE(Q(FirstFixedDrive()), QDir::homePath());
   }
 };
 

@@ -1,7 +1,6 @@
 // The web links: extensions of paths and addresses, the one failure message per launcher
 // result, the two link labels of the main window, and the shipped manual they open.
 #include <QFileInfo>
-#include <QLabel>
 #include <QTest>
 #include <QUrl>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "ui/common/weblink.h"
 
 using namespace valdora;
+using namespace testing_ui;
 
 class WebLinkTest : public QObject {
   Q_OBJECT
@@ -21,7 +21,7 @@ class WebLinkTest : public QObject {
 
  private slots:
   void initTestCase() {
-    testing_ui::RecordMessagesAnsweringOk(boxes);
+    RecordMessagesAnsweringOk(boxes);
     SetWebLauncher([this](const std::string& url) {
       opened.push_back(url);
       return result;
@@ -36,65 +36,51 @@ class WebLinkTest : public QObject {
     SetWebLauncher({});
   }
 
-  void fileExtension_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("lower");
-    QTest::addColumn<QString>("extension");
-    QTest::newRow("address") << "https://host.example/docs/Manual.HTM" << true << "htm";
-    QTest::newRow("kept case") << "https://host.example/docs/Manual.HTM" << false << "HTM";
-    QTest::newRow("none") << "https://host" << true << "";
-    QTest::newRow("dot in folder") << "C:\\my.docs\\readme" << true << "";
-    QTest::newRow("after backslash") << "C:\\a.b\\c.TXT" << true << "txt";
-    QTest::newRow("last dot") << "x.tar.GZ" << true << "gz";
-    QTest::newRow("trailing dot") << "name." << true << "";
-    QTest::newRow("empty") << "" << true << "";
-  }
   void fileExtension() {
-    QFETCH(QString, path);
-    QFETCH(bool, lower);
-    QFETCH(QString, extension);
-    QCOMPARE(QString::fromStdString(FileExtension(path.toStdString(), lower)), extension);
+    const struct {
+      const char* path;
+      bool lower;
+      const char* extension;
+    } cases[] = {{"https://host.example/docs/Manual.HTM", true, "htm"},
+                 {"https://host.example/docs/Manual.HTM", false, "HTM"}, {"https://host", true, ""},
+                 {"C:\\my.docs\\readme", true, ""} /* dot in a folder */, {"C:\\a.b\\c.TXT", true, "txt"},
+                 {"x.tar.GZ", true, "gz"}, {"name.", true, ""}, {"", true, ""}};
+    for (const auto& c : cases) QCOMPARE(FileExtension(c.path, c.lower), std::string(c.extension));
   }
 
-  void launcherResults_data() {
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("message");  // empty: no box
-    QTest::newRow("started") << 33 << "";
-    QTest::newRow("no association") << 31
-        << "Error launching web browser, error code = 31.\r\n\r\nFile extension 'htm' is not "
-           "associated with any application program.";
-    QTest::newRow("out of memory") << 8 << "Error launching web browser, error code = 8.\r\n\r\nOut of memory.";
-    QTest::newRow("not found") << 2 << "Error launching web browser, error code = 2.\r\n\r\nPlease try once more.";
-    QTest::newRow("other") << 5 << "Error launching web browser, error code = 5.";
-    QTest::newRow("zero") << 0 << "Error launching web browser, error code = 0.";
-  }
   void launcherResults() {
-    QFETCH(int, code);
-    QFETCH(QString, message);
-    result = code;
-    OpenWebPage("https://host.example/Manual.HTM");
-    result = 42;
-    QCOMPARE(opened.size(), std::size_t{1});
-    if (message.isEmpty()) {
-      QVERIFY(boxes.empty());
-      return;
+    const std::pair<int, const char*> cases[] = {
+        {33, ""},  // started: no box
+        {31, "\r\n\r\nFile extension 'htm' is not associated with any application program."},
+        {8, "\r\n\r\nOut of memory."}, {2, "\r\n\r\nPlease try once more."}, {5, ""}, {0, ""}};
+    for (const auto& [code, detail] : cases) {
+      boxes.clear();
+      opened.clear();
+      result = code;
+      OpenWebPage("https://host.example/Manual.HTM");
+      result = 42;
+      QCOMPARE(opened.size(), std::size_t{1});
+      if (code == 33) {
+        QVERIFY(boxes.empty());
+        continue;
+      }
+      QCOMPARE(boxes.size(), std::size_t{1});
+      QCOMPARE(boxes[0].text, u"Error launching web browser, error code = %1."_s.arg(code) + QString::fromLatin1(detail));
+      QCOMPARE(boxes[0].title, u"Cannot launch web browser"_s);
+      QCOMPARE(boxes[0].icon, MsgIcon::Warning);
+      QCOMPARE(boxes[0].buttons, MsgButtons::Ok);
     }
-    QCOMPARE(boxes.size(), std::size_t{1});
-    QCOMPARE(boxes[0].text, message);
-    QCOMPARE(boxes[0].title, QStringLiteral("Cannot launch web browser"));
-    QCOMPARE(boxes[0].icon, MsgIcon::Warning);
-    QCOMPARE(boxes[0].buttons, MsgButtons::Ok);
   }
 
   void theManualIsShippedAndLocal() {
-    const QUrl english(QString::fromStdString(UserManualAddress(intEnglish)));
-    const QUrl german(QString::fromStdString(UserManualAddress(intGerman)));
+    const QUrl english(Q(UserManualAddress(intEnglish)));
+    const QUrl german(Q(UserManualAddress(intGerman)));
     QVERIFY(english.isLocalFile());
     QVERIFY(QFileInfo::exists(english.toLocalFile()));
-    QVERIFY(english.toLocalFile().endsWith(QStringLiteral("/manual.html")));
+    QVERIFY(english.toLocalFile().endsWith(u"/manual.html"_s));
     QCOMPARE(german.toLocalFile(), english.toLocalFile());
-    QCOMPARE(german.fragment(), QStringLiteral("de"));
-    QVERIFY(QUrl(QString::fromStdString(PublisherAddress())).isLocalFile());
+    QCOMPARE(german.fragment(), u"de"_s);
+    QVERIFY(QUrl(Q(PublisherAddress())).isLocalFile());
   }
 
   void linkLabelsOpenTheirPages() {
@@ -108,10 +94,7 @@ class WebLinkTest : public QObject {
     intLanguage = intGerman;
     QTest::mouseClick(w.lblOnlineDocumentation, Qt::LeftButton);
     intLanguage = intEnglish;
-    QCOMPARE(opened.size(), std::size_t{3});
-    QCOMPARE(opened[0], UserManualAddress(intEnglish));
-    QCOMPARE(opened[1], PublisherAddress());
-    QCOMPARE(opened[2], UserManualAddress(intGerman));
+    QCOMPARE(opened, (std::vector{UserManualAddress(intEnglish), PublisherAddress(), UserManualAddress(intGerman)}));
     QVERIFY(boxes.empty());
     w.cmdQuit_Click();
   }
