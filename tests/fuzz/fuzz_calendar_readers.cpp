@@ -12,23 +12,15 @@
 #include "engine/DateCore.h"
 #include "engine/DateFormatting.h"
 #include "engine/DateParse.h"
-#include "engine/DateTypes.h"
 #include "engine/IsoOrdinal.h"
 #include "engine/LeapWeekCalendar.h"
 
 namespace {
 
 using namespace valdora;
+using fuzz::Ctx;
 
-constexpr DateFormat kFormats[] = {MDY, DMY, YMD};
-const char* const kDateSeparators[] = {"-", "/", "."};
-const char* const kThousandsSeparators[] = {",", ".", ""};
 const char* const kGroupings[] = {",", ".", "", "'", "\xC2\xA0"};
-
-std::string Ctx(std::string_view what, std::string_view text) {
-  return std::string(what) + " sep='" + DateSeparator + "' thousands='" + ThousandsSeparator +
-         "' text='" + fuzz::Printable(text) + "'";
-}
 
 void CheckEuroDate(std::string_view text, CalendarCode cal, DateFormat format) {
   EuroDate date;
@@ -36,30 +28,24 @@ void CheckEuroDate(std::string_view text, CalendarCode cal, DateFormat format) {
   FUZZ_CHECK(fuzz::IsStatus(status), Ctx("ParseEuroDate status", text));
   if (status != StatusValid || cal == JDN) return;
   const std::string ctx = Ctx("ParseEuroDate " + std::string(CalendarCodeText[cal]) + " format " +
-                                  std::to_string(format),
-                              text);
+                                  std::to_string(format), text);
   FUZZ_CHECK(date.calendar == (cal == JC ? JulianLetter : GregorianLetter), ctx);
   FUZZ_CHECK(date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 31, ctx);
   FUZZ_CHECK(date.year >= -MaxAbsYear && date.year <= MaxAbsYear, ctx);
-  EuroDate fromJdn;
-  fromJdn.calendar = date.calendar;
-  fromJdn.jdn = date.jdn;
+  EuroDate fromJdn{.calendar = date.calendar, .jdn = date.jdn};
   JdnToEuroDate(fromJdn);
   FUZZ_CHECK(fromJdn.year == date.year && fromJdn.month == date.month && fromJdn.day == date.day,
              ctx + " disagrees with its JDN " + std::to_string(date.jdn));
-  for (DateFormat f : kFormats) {
+  for (DateFormat f : fuzz::kFormats) {
     const std::string written = FormatEuroDate(date, f, DateSeparator, ThousandsSeparator);
     EuroDate back;
-    const ParseStatus again = ParseEuroDate(written, DateSeparator, cal, f, back);
-    FUZZ_CHECK(again == StatusValid && back.jdn == date.jdn,
-               ctx + " written as '" + written + "' in format " + std::to_string(f) +
-                   " reads as " + std::to_string(again));
+    FUZZ_CHECK(ParseEuroDate(written, DateSeparator, cal, f, back) == StatusValid && back.jdn == date.jdn,
+               ctx + " written as '" + written + "' in format " + std::to_string(f));
   }
 }
 
 void CheckIso(std::string_view text) {
-  const std::int16_t form = IsoForm(text);
-  FUZZ_CHECK(fuzz::IsStatus(form), Ctx("IsoForm", text));
+  FUZZ_CHECK(fuzz::IsStatus(IsoForm(text)), Ctx("IsoForm", text));
   IsoWeekDate date;
   const ParseStatus status = ParseIsoWeekDate(text, date);
   FUZZ_CHECK(fuzz::IsStatus(status), Ctx("ParseIsoWeekDate status", text));
@@ -67,12 +53,10 @@ void CheckIso(std::string_view text) {
   const std::string ctx = Ctx("ParseIsoWeekDate", text);
   FUZZ_CHECK(date.week >= 1 && date.week <= 53 && date.weekday >= 1 && date.weekday <= 7, ctx);
   FUZZ_CHECK(date.week < 53 || HasIsoWeek53(date.isoYear), ctx);
-  IsoWeekDate fromJdn;
-  fromJdn.jdn = date.jdn;
+  IsoWeekDate fromJdn{.jdn = date.jdn};
   JdnToIsoWeekDate(fromJdn);
   FUZZ_CHECK(fromJdn.isoYear == date.isoYear && fromJdn.week == date.week &&
-                 fromJdn.weekday == date.weekday,
-             ctx + " disagrees with its JDN");
+                 fromJdn.weekday == date.weekday, ctx + " disagrees with its JDN");
   for (std::int16_t hyphen : {std::int16_t{0}, HyphenatedForm}) {
     const std::string written = FormatIsoWeekDate(date, hyphen);
     FUZZ_CHECK(IsoForm(written) == (hyphen == HyphenatedForm ? -1 : 1), ctx + " form of " + written);
@@ -94,9 +78,8 @@ void CheckOrdinal(std::string_view text, std::int16_t hyphen) {
   std::int32_t year = 0;
   std::int16_t day = 0;
   JdnToOrdinal(date.jdn, year, day);
-  FUZZ_CHECK(year == date.year, ctx);
   EuroDate copy = date;
-  FUZZ_CHECK(DayOfYear(copy) == day, ctx);
+  FUZZ_CHECK(year == date.year && DayOfYear(copy) == day, ctx);
   const std::string written = FormatOrdinalDate(date, day, hyphen);
   FUZZ_CHECK(OrdinalForm(written) == (hyphen == HyphenatedForm ? -1 : 1), ctx + " form of " + written);
   EuroDate back;
@@ -105,40 +88,33 @@ void CheckOrdinal(std::string_view text, std::int16_t hyphen) {
 }
 
 void CheckLeapWeek(std::string_view text) {
-  LeapWeekDate date;
+  LeapWeekDate date, back;
   ParseStatus status = ParseLeapWeekDate(text, date);
   FUZZ_CHECK(fuzz::IsStatus(status), Ctx("ParseLeapWeekDate status", text));
   if (status == StatusValid) {
     const std::string ctx = Ctx("ParseLeapWeekDate", text);
     FUZZ_CHECK(date.weekday >= 1 && date.weekday <= 7, ctx);
     FUZZ_CHECK(date.week >= 1 && date.week <= WeeksInLeapWeekYear(date.year), ctx);
-    LeapWeekDate fromJdn;
-    fromJdn.jdn = date.jdn;
+    LeapWeekDate fromJdn{.jdn = date.jdn};
     JdnToLeapWeek(fromJdn);
     FUZZ_CHECK(fromJdn.year == date.year && fromJdn.week == date.week &&
-                   fromJdn.weekday == date.weekday,
-               ctx + " disagrees with its JDN");
+                   fromJdn.weekday == date.weekday, ctx + " disagrees with its JDN");
     const std::string written = FormatLeapWeekDate(date, false);
-    LeapWeekDate back;
     FUZZ_CHECK(ParseLeapWeekDate(written, back) == StatusValid && back.jdn == date.jdn,
                ctx + " written as " + written);
   }
-  LeapWeekDate month;
-  status = ParseLeapMonthDate(text, month);
+  date = {};
+  status = ParseLeapMonthDate(text, date);
   FUZZ_CHECK(fuzz::IsStatus(status), Ctx("ParseLeapMonthDate status", text));
-  if (status == StatusValid) {
-    const std::string ctx = Ctx("ParseLeapMonthDate", text);
-    FUZZ_CHECK(month.month >= 1 && month.month <= 12, ctx);
-    FUZZ_CHECK(month.dayOfMonth >= 1 &&
-                   month.dayOfMonth <= 7 * WeeksInLeapWeekMonth(month.month, IsLeapWeekYear(month.year)),
-               ctx);
-    const std::string written = FormatLeapMonthDate(month, false);
-    LeapWeekDate back;
-    FUZZ_CHECK(ParseLeapMonthDate(written, back) == StatusValid && back.jdn == month.jdn,
+  if (status != StatusValid) return;
+  const std::string ctx = Ctx("ParseLeapMonthDate", text);
+  FUZZ_CHECK(date.month >= 1 && date.month <= 12 && date.dayOfMonth >= 1 &&
+                 date.dayOfMonth <= 7 * WeeksInLeapWeekMonth(date.month, IsLeapWeekYear(date.year)),
+             ctx);
+  for (bool label : {false, true}) {
+    const std::string written = FormatLeapMonthDate(date, label);
+    FUZZ_CHECK(ParseLeapMonthDate(written, back) == StatusValid && back.jdn == date.jdn,
                ctx + " written as " + written);
-    const std::string label = FormatLeapMonthDate(month, true);
-    FUZZ_CHECK(ParseLeapMonthDate(label, back) == StatusValid && back.jdn == month.jdn,
-               ctx + " written as " + label);
   }
 }
 
@@ -146,38 +122,28 @@ void CheckLeapWeek(std::string_view text) {
 void CheckDay(Jdn jdn) {
   const std::string ctx = "jdn=" + std::to_string(jdn);
   for (std::int16_t letter : {GregorianLetter, JulianLetter}) {
-    EuroDate date;
-    date.calendar = letter;
-    date.jdn = jdn;
+    EuroDate date{.calendar = letter, .jdn = jdn};
     JdnToEuroDate(date);
     FUZZ_CHECK(date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 31, ctx);
-    EuroDate back = date;
-    back.jdn = 0;
+    EuroDate back{date.year, date.month, date.day, letter, 0};
     FUZZ_CHECK(EuroDateToJdn(back) == jdn, ctx + " via " + std::to_string(date.year) + "-" +
-                                              std::to_string(date.month) + "-" +
-                                              std::to_string(date.day));
+                                              std::to_string(date.month) + "-" + std::to_string(date.day));
   }
-  IsoWeekDate iso;
-  iso.jdn = jdn;
+  IsoWeekDate iso{.jdn = jdn};
   JdnToIsoWeekDate(iso);
   FUZZ_CHECK(iso.week >= 1 && iso.week <= 53 && iso.weekday >= 1 && iso.weekday <= 7, ctx);
   FUZZ_CHECK(iso.weekday % 7 == DayOfWeek(jdn), ctx);
-  IsoWeekDate isoBack = iso;
-  isoBack.jdn = 0;
+  IsoWeekDate isoBack{iso.isoYear, iso.week, iso.weekday, 0};
   IsoWeekDateToJdn(isoBack);
   FUZZ_CHECK(isoBack.jdn == jdn, ctx + " ISO");
-  LeapWeekDate lw;
-  lw.jdn = jdn;
+  LeapWeekDate lw{.jdn = jdn};
   JdnToLeapWeek(lw);
   FUZZ_CHECK(lw.status == 0 && lw.week >= 1 && lw.week <= WeeksInLeapWeekYear(lw.year), ctx);
   LeapWeekDate lwBack = lw;
   lwBack.jdn = 0;
   FUZZ_CHECK(LeapWeekToJdn(lwBack) && lwBack.jdn == jdn, ctx + " LPW");
   FUZZ_CHECK(LeapWeekToMonthForm(lw), ctx + " LPM");
-  LeapWeekDate monthForm;
-  monthForm.year = lw.year;
-  monthForm.month = lw.month;
-  monthForm.dayOfMonth = lw.dayOfMonth;
+  LeapWeekDate monthForm{.year = lw.year, .month = lw.month, .dayOfMonth = lw.dayOfMonth};
   FUZZ_CHECK(MonthFormToLeapWeek(monthForm) && LeapWeekToJdn(monthForm) && monthForm.jdn == jdn,
              ctx + " LPM back");
   // Leap-week years begin on a Monday.
@@ -188,13 +154,9 @@ void CheckDay(Jdn jdn) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::Input in(data, size);
-  const std::uint8_t a = in.Byte();
-  DateSeparator = kDateSeparators[a % 3];
-  ThousandsSeparator = kThousandsSeparators[(a / 3) % 3];
-  SetLocaleGroupingSeparator(kGroupings[(a / 9) % 5]);
+  SetLocaleGroupingSeparator(kGroupings[fuzz::SetSeparators(in.Byte()) % 5]);
   const std::string_view text = in.Rest();
-
-  for (DateFormat format : kFormats) {
+  for (DateFormat format : fuzz::kFormats) {
     CheckEuroDate(text, CE, format);
     CheckEuroDate(text, JC, format);
   }
@@ -203,9 +165,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckOrdinal(text, HyphenatedForm);
   CheckOrdinal(text, 0);
   CheckLeapWeek(text);
-
-  fuzz::Input day(data, size);
-  const std::uint32_t word = day.Word();
-  CheckDay(static_cast<Jdn>(static_cast<std::int64_t>(word % (2ull * MaxJdn + 1)) - MaxJdn));
+  CheckDay(fuzz::Input(data, size).Day());
   return 0;
 }

@@ -27,30 +27,31 @@ namespace {
 
 using namespace valdora;
 
-constexpr CalendarCode kCalendars[] = {CE, JC, JDN, ORD, ISO, LPW, LPM};
-constexpr DateFormat kFormats[] = {MDY, DMY, YMD};
-const char* const kDateSeparators[] = {"-", "/", "."};
-const char* const kThousandsSeparators[] = {",", ".", ""};
+// A stream into memory; Take() closes it and returns what was written.
+struct MemoryStream {
+  char* buffer = nullptr;
+  std::size_t length = 0;
+  std::FILE* const file = open_memstream(&buffer, &length);  // after the two it writes to
+
+  MemoryStream() { FUZZ_CHECK(file, "stream"); }
+  std::string Take() {
+    std::fclose(file);
+    std::string text(buffer, length);
+    std::free(buffer);
+    return text;
+  }
+};
 
 // The batch answer to `input` (lines ended by line breaks).
 std::string RunBatchText(const CliCommand& command, std::string input) {
   std::FILE* in = fmemopen(input.data(), input.size(), "r");
-  char* buffer = nullptr;
-  std::size_t length = 0;
-  std::FILE* out = open_memstream(&buffer, &length);
-  char* errBuffer = nullptr;
-  std::size_t errLength = 0;
-  std::FILE* err = open_memstream(&errBuffer, &errLength);
-  FUZZ_CHECK(in && out && err, "streams");
-  const int status = RunBatch(command, in, out, err);
+  FUZZ_CHECK(in, "input stream");
+  MemoryStream out, err;
+  const int status = RunBatch(command, in, out.file, err.file);
   std::fclose(in);
-  std::fclose(out);
-  std::fclose(err);
-  std::free(errBuffer);
-  std::string answer(buffer, length);
-  std::free(buffer);
+  err.Take();
   FUZZ_CHECK(status == 0, "batch status for '" + fuzz::Printable(input) + "'");
-  return answer;
+  return out.Take();
 }
 
 // The same line as one computation from the command line, answered in the batch's form:
@@ -68,18 +69,10 @@ std::string OneComputation(CliCommand command, std::string_view line) {
     if (tab2 != std::string_view::npos) command.second = std::string(rest.substr(tab2 + 1));
   }
   command.mode = CliMode::Compute;
-  char* outBuffer = nullptr;
-  char* errBuffer = nullptr;
-  std::size_t outLength = 0, errLength = 0;
-  std::FILE* out = open_memstream(&outBuffer, &outLength);
-  std::FILE* err = open_memstream(&errBuffer, &errLength);
-  FUZZ_CHECK(out && err, "streams");
-  const int status = RunOneComputation(command, out, err);
-  std::fclose(out);
-  std::fclose(err);
-  std::string printed(outBuffer, outLength), message(errBuffer, errLength);
-  std::free(outBuffer);
-  std::free(errBuffer);
+  MemoryStream out, err;
+  const int status = RunOneComputation(command, out.file, err.file);
+  const std::string printed = out.Take();
+  std::string message = err.Take();
   // printed: "<result>\n<fields>\n"
   const std::size_t nl = printed.find('\n');
   FUZZ_CHECK(nl != std::string::npos && printed.back() == '\n', "one-shot output");
@@ -111,14 +104,10 @@ void CheckAnswer(const CliCommand& command, const std::string& line, const std::
   const std::string second = answer.substr(t3 + 1, answer.size() - t3 - 2);
   const CliSettings& s = command.settings;
   Jdn jdn = 0;
-  if (!first.empty()) {
-    FUZZ_CHECK(ReadDateInCalendar(first, s.firstCal, s.format, s.hyphen != 0, jdn) == StatusValid,
-               ctx + ": first field not valid");
-  }
-  if (!second.empty()) {
-    FUZZ_CHECK(ReadDateInCalendar(second, s.secondCal, s.format, s.hyphen != 0, jdn) == StatusValid,
-               ctx + ": second field not valid");
-  }
+  FUZZ_CHECK(first.empty() || ReadDateInCalendar(first, s.firstCal, s.format, s.hyphen != 0, jdn) == StatusValid,
+             ctx + ": first field not valid");
+  FUZZ_CHECK(second.empty() || ReadDateInCalendar(second, s.secondCal, s.format, s.hyphen != 0, jdn) == StatusValid,
+             ctx + ": second field not valid");
 }
 
 }  // namespace
@@ -142,18 +131,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   command.mode = CliMode::Batch;
   command.printFields = true;
   CliSettings& s = command.settings;
-  s.firstCal = kCalendars[a % 7];
-  s.secondCal = kCalendars[(a / 7) % 7];
-  s.format = kFormats[(a / 49) % 3];
+  s.firstCal = fuzz::kCalendars[a % 7];
+  s.secondCal = fuzz::kCalendars[(a / 7) % 7];
+  s.format = fuzz::kFormats[(a / 49) % 3];
   s.months = (b & 1) != 0;
   s.includeFirstDate = (b >> 1) & 1;
   s.includeWeekends = (b >> 2) & 1;
   s.verbose = (b >> 3) & 1;
   s.hyphen = (b >> 4) & 1;
   s.clear = static_cast<ClearChoice>((b >> 5) % 4);
-  DateSeparator = kDateSeparators[c % 3];
-  ThousandsSeparator = kThousandsSeparators[(c / 3) % 3];
-  intLanguage = intTextLanguage = static_cast<std::int16_t>((c / 9) % 2);
+  intLanguage = intTextLanguage = static_cast<std::int16_t>(fuzz::SetSeparators(c) % 2);
   FillComputeMessages();
 
   // The lines of the rest of the input, run as one batch (a batch of one line costs a stream

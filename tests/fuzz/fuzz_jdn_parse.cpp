@@ -10,86 +10,67 @@
 #include "FuzzCheck.h"
 #include "engine/DateFormatting.h"
 #include "engine/DateParse.h"
-#include "engine/DateTypes.h"
 
 namespace {
 
 using namespace valdora;
-
-const char* const kDateSeparators[] = {"-", "/", "."};
-const char* const kThousandsSeparators[] = {",", ".", ""};
+using fuzz::Ctx;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The digits of `text` after its first digit-free prefix rules: every digit in order, with
-// leading zeros dropped ("" when there are none or all are zero).
-std::string SignificantDigits(std::string_view text) {
+// Every digit of the text is kept, so the value is the number of all its digits in order
+// (leading zeros dropped).
+bool DigitsDenote(std::string_view text, std::int32_t value) {
   std::string digits;
   for (char c : text) {
     if (IsDigit(c) && !(digits.empty() && c == '0')) digits.push_back(c);
   }
-  return digits;
+  const std::int64_t magnitude = value < 0 ? -static_cast<std::int64_t>(value) : value;
+  return (digits.empty() ? std::string("0") : digits) == std::to_string(magnitude);
 }
 
-std::string Ctx(std::string_view what, std::string_view text) {
-  return std::string(what) + " thousands='" + ThousandsSeparator + "' text='" +
-         fuzz::Printable(text) + "'";
-}
-
-void CheckJdnText(std::string_view text) {
+void CheckReaders(std::string_view text) {
   ParseStatus status = 99;
-  const std::int32_t value = ParseJdnText(text, status);
+  std::int32_t value = ParseJdnText(text, status);
   FUZZ_CHECK(fuzz::IsStatus(status), Ctx("ParseJdnText status", text));
-  if (status == StatusValid) {
-    FUZZ_CHECK(value >= MinJdn && value <= MaxJdn, Ctx("ParseJdnText value", text));
-    // Every digit of the text is kept, so the value is the number of all its digits.
-    const std::string digits = SignificantDigits(text);
-    const std::string magnitude = value < 0 ? std::to_string(-static_cast<std::int64_t>(value))
-                                            : std::to_string(value);
-    FUZZ_CHECK((digits.empty() ? std::string("0") : digits) == magnitude,
-               Ctx("ParseJdnText value " + std::to_string(value), text));
-  } else if (status == StatusMalformed) {
-    FUZZ_CHECK(value == 0, Ctx("ParseJdnText malformed value", text));
-  }
-}
+  FUZZ_CHECK(status != StatusValid || (value >= MinJdn && value <= MaxJdn && DigitsDenote(text, value)),
+             Ctx("ParseJdnText value " + std::to_string(value), text));
+  FUZZ_CHECK(status != StatusMalformed || value == 0, Ctx("ParseJdnText malformed value", text));
 
-void CheckJdnInput(std::string_view text) {
-  std::int32_t value = 12345;
-  const ParseStatus status = ParseJdnInput(text, value);
+  value = 12345;
+  status = ParseJdnInput(text, value);
   FUZZ_CHECK(fuzz::IsStatus(status), Ctx("ParseJdnInput status", text));
-  if (status != StatusValid) return;
-  FUZZ_CHECK(value >= -2099999999 && value <= 2099999999, Ctx("ParseJdnInput value", text));
-  const std::string digits = SignificantDigits(text);
-  const std::string magnitude =
-      value < 0 ? std::to_string(-static_cast<std::int64_t>(value)) : std::to_string(value);
-  FUZZ_CHECK((digits.empty() ? std::string("0") : digits) == magnitude,
+  FUZZ_CHECK(status != StatusValid || (value >= -2099999999 && value <= 2099999999 &&
+                                       DigitsDenote(text, value) &&
+                                       (value >= 0 || text.find('-') != std::string_view::npos)),
              Ctx("ParseJdnInput value " + std::to_string(value), text));
-  FUZZ_CHECK(value >= 0 || text.find('-') != std::string_view::npos, Ctx("ParseJdnInput sign", text));
+
+  for (const char* sep : fuzz::kDateSeparators) {
+    EuroDate date;
+    date.jdn = 777;
+    status = ParseEuroDate(text, sep, JDN, YMD, date);
+    FUZZ_CHECK(fuzz::IsStatus(status), Ctx("ParseEuroDate JDN status", text));
+    // A text refused for its separators leaves the record alone; one without a number sets 0.
+    FUZZ_CHECK(status != StatusMalformed || date.jdn == 777 || date.jdn == 0,
+               Ctx("ParseEuroDate JDN touched", text));
+  }
 }
 
 // A number the engine writes reads back through both readers.
 void CheckNumberReadsBack(std::int32_t n) {
-  const std::string plain = std::to_string(n);
-  ParseStatus status = 0;
-  FUZZ_CHECK(ParseJdnText(plain, status) == n && status == StatusValid, Ctx("ParseJdnText", plain));
-  std::int32_t value = 0;
-  FUZZ_CHECK(ParseJdnInput(plain, value) == StatusValid && value == n, Ctx("ParseJdnInput", plain));
-  const std::string grouped = FormatJdn(n);
-  FUZZ_CHECK(ParseJdnText(grouped, status) == n && status == StatusValid, Ctx("ParseJdnText", grouped));
-  value = 0;
-  FUZZ_CHECK(ParseJdnInput(grouped, value) == StatusValid && value == n,
-             Ctx("ParseJdnInput", grouped));
-  for (const char* sep : kDateSeparators) {
+  for (const std::string& text : {std::to_string(n), FormatJdn(n)}) {
+    ParseStatus status = 0;
+    FUZZ_CHECK(ParseJdnText(text, status) == n && status == StatusValid, Ctx("ParseJdnText", text));
+    std::int32_t value = 0;
+    FUZZ_CHECK(ParseJdnInput(text, value) == StatusValid && value == n, Ctx("ParseJdnInput", text));
+  }
+  // JDN texts read as dates: "." separates thousands, "-" is only a sign, "/" is refused.
+  for (const char* sep : fuzz::kDateSeparators) {
+    std::string text = std::to_string(n);
+    if (std::string_view(sep) == ".") SeparateThousands(text, ".");
     EuroDate date;
-    // JDN texts read as dates: "." separates thousands, "-" is only a sign, "/" is refused.
-    std::string text = plain;
-    if (std::string_view(sep) == ".") {
-      text = plain;
-      SeparateThousands(text, ".");
-    }
     const ParseStatus s = ParseEuroDate(text, sep, JDN, YMD, date);
-    FUZZ_CHECK(fuzz::IsStatus(s), Ctx("ParseEuroDate JDN", text));
-    FUZZ_CHECK(s != StatusValid || date.jdn == n, Ctx("ParseEuroDate JDN value", text));
+    FUZZ_CHECK(fuzz::IsStatus(s) && (s != StatusValid || date.jdn == n), Ctx("ParseEuroDate JDN", text));
   }
 }
 
@@ -98,22 +79,9 @@ void CheckNumberReadsBack(std::int32_t n) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::Input in(data, size);
   const std::uint8_t a = in.Byte();
-  DateSeparator = kDateSeparators[a % 3];
-  ThousandsSeparator = kThousandsSeparators[(a / 3) % 3];
+  fuzz::SetSeparators(a);
   const std::string_view text = in.Rest();
-
-  CheckJdnText(text);
-  CheckJdnInput(text);
-  for (const char* sep : kDateSeparators) {
-    EuroDate date;
-    date.jdn = 777;
-    const ParseStatus s = ParseEuroDate(text, sep, JDN, YMD, date);
-    FUZZ_CHECK(fuzz::IsStatus(s), Ctx("ParseEuroDate JDN status", text));
-    // A text refused for its separators leaves the record alone; one without a number sets 0.
-    if (s == StatusMalformed) {
-      FUZZ_CHECK(date.jdn == 777 || date.jdn == 0, Ctx("ParseEuroDate JDN touched", text));
-    }
-  }
+  CheckReaders(text);
 
   std::string kept(text);
   KeepDateCharacters(kept, DateSeparator);
@@ -129,9 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   FilterNumberKey(key, length, 20, ThousandsSeparator);
 
-  fuzz::Input number(data, size);
-  const std::uint32_t word = number.Word();
-  CheckNumberReadsBack(static_cast<std::int32_t>(static_cast<std::int64_t>(word % 4199999999ull) -
-                                                 2099999999));
+  const std::uint32_t word = fuzz::Input(data, size).Word();
+  CheckNumberReadsBack(static_cast<std::int32_t>(static_cast<std::int64_t>(word % 4199999999ull) - 2099999999));
   return 0;
 }
