@@ -3,15 +3,23 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "engine/DateCore.h"
