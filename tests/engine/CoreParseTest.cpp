@@ -35,14 +35,13 @@ TEST(CoreParse, CommonEraAndJulianDates) {
       {"99999999999999999999-02-30", "-", CE, YMD, -1},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
     EuroDate d;
-    ASSERT_EQ(ParseEuroDate(c.text, c.separator, c.cal, c.format, d), c.status);
+    ASSERT_EQ(ParseEuroDate(c.text, c.separator, c.cal, c.format, d), c.status) << c.text;
     if (c.status != 1) continue;
-    EXPECT_EQ(std::vector({d.year, d.month, d.day}), std::vector({c.year, c.month, c.day}));
-    EXPECT_EQ(d.calendar, c.cal == JC ? 'J' : 'G');
-    EuroDate check{c.year, c.month, c.day, d.calendar, 0};
-    EXPECT_EQ(d.jdn, euro_date_to_jdn(check));
+    const std::int16_t letter = c.cal == JC ? 'J' : 'G';
+    EXPECT_EQ(std::vector({d.year, d.month, d.day, d.jdn, std::int32_t{d.calendar}}),
+              std::vector({c.year, c.month, c.day, Date(c.year, c.month, c.day, letter).jdn,
+                           std::int32_t{letter}})) << c.text;
   }
 }
 
@@ -56,46 +55,41 @@ TEST(CoreParse, JulianDayNumbersThroughTheDateReader) {
       {"JDN 2,451,545", "-", 1, 2451545}, {"abc", "-", 0, 0},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
     EuroDate d{7, 7, 7, 7, 7};
-    EXPECT_EQ(ParseEuroDate(c.text, c.separator, JDN, YMD, d), c.status);
-    EXPECT_TRUE(c.status != 1 || d.jdn == c.jdn) << d.jdn;
-    EXPECT_TRUE(c.status != 0 || std::string(c.text) == "abc" || d.jdn == 7) << d.jdn;  // untouched
-    EXPECT_EQ(d.year + d.month + d.day + d.calendar, 28);  // only jdn is ever set
+    EXPECT_EQ(ParseEuroDate(c.text, c.separator, JDN, YMD, d), c.status) << c.text;
+    EXPECT_TRUE(c.status != 1 || d.jdn == c.jdn) << c.text << " " << d.jdn;
+    EXPECT_TRUE(c.status != 0 || std::string(c.text) == "abc" || d.jdn == 7) << c.text;
+    EXPECT_EQ(d.year + d.month + d.day + d.calendar, 28) << c.text;  // only jdn is ever set
   }
 }
 
-TEST(CoreParse, SignedNumbers) {
-  struct Case { const char* text; ParseStatus status; std::int32_t value; } cases[] = {
+TEST(CoreParse, SignedNumbersAndJdnFields) {
+  struct Number { const char* text; ParseStatus status; std::int32_t value; } numbers[] = {
       {"2147483647", -1, 2147483647}, {"2100000000", 1, 2100000000}, {"-2100000000", 1, -2100000000},
-      {"-2100000001", -1, -2100000001}, {"2147483648", -1, 0},      {"12345678901", -1, 0},
-      {"abc", 0, 0},                  {"-", 0, 0},                   {"+", 0, 0},
-      {"JDN 2,451,545", 1, 2451545},  {"+17", 1, 17},                {"-+17", 1, -17},
-      {"+-7", 0, 0},                  {"12-5", 1, 125},              {"0000000042", 1, 42},
-      {"", 0, 0},                     {"9999999999", -1, 0},         {"-2147483648", -1, 0},
+      {"-2100000001", -1, -2100000001}, {"2147483648", -1, 0}, {"12345678901", -1, 0},
+      {"abc", 0, 0}, {"-", 0, 0}, {"+", 0, 0}, {"JDN 2,451,545", 1, 2451545}, {"+17", 1, 17},
+      {"-+17", 1, -17}, {"+-7", 0, 0}, {"12-5", 1, 125}, {"0000000042", 1, 42}, {"", 0, 0},
+      {"9999999999", -1, 0}, {"-2147483648", -1, 0},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : numbers) {
     ParseStatus status = 9;
     EXPECT_EQ(ParseJdnText(c.text, status), c.value) << c.text;
     EXPECT_EQ(status, c.status) << c.text;
   }
-}
-
-TEST(CoreParse, JdnInputFields) {
   SeparatorGuard guard;
-  struct Case { const char *thousands, *text; ParseStatus status; std::int32_t value; } cases[] = {
-      {",", "2,451,545", 1, 2451545},   {",", "2.451.545", 0, 0},     {",", "-5", 1, -5},
-      {",", "2100000000", -1, 0},       {",", "2099999999", 1, 2099999999},
-      {",", "-2099999999", 1, -2099999999}, {",", " -5 ", 1, -5},     {",", "+5", 1, 5},
-      {",", "-", 0, 0},                 {",", ",,,", 0, 0},           {",", "", 0, 0},
-      {",", "12345678901", -1, 0},      {",", "5-", 0, 0},            {",", "1 2", 0, 0},
+  struct Field { const char *thousands, *text; ParseStatus status; std::int32_t value; } fields[] = {
+      {",", "2,451,545", 1, 2451545}, {",", "2.451.545", 0, 0}, {",", "-5", 1, -5},
+      {",", "2100000000", -1, 0}, {",", "2099999999", 1, 2099999999},
+      {",", "-2099999999", 1, -2099999999}, {",", " -5 ", 1, -5}, {",", "+5", 1, 5},
+      {",", "-", 0, 0}, {",", ",,,", 0, 0}, {",", "", 0, 0}, {",", "12345678901", -1, 0},
+      {",", "5-", 0, 0}, {",", "1 2", 0, 0},
       // A JDN written with "." reads back while "." is the group separator.
-      {".", "2.451.545", 1, 2451545},   {".", "-2.451.545", 1, -2451545},
-      {".", "2,451,545", 1, 2451545},   {".", "24.51545", 0, 0},      {".", "2.451.54", 0, 0},
-      {".", ".451", 0, 0},              {".", "2.451,545", 0, 0},     {".", "2451545", 1, 2451545},
-      {".", "2.100.000.000", -1, 0},    {"", "2.451.545", 0, 0},
+      {".", "2.451.545", 1, 2451545}, {".", "-2.451.545", 1, -2451545},
+      {".", "2,451,545", 1, 2451545}, {".", "24.51545", 0, 0}, {".", "2.451.54", 0, 0},
+      {".", ".451", 0, 0}, {".", "2.451,545", 0, 0}, {".", "2451545", 1, 2451545},
+      {".", "2.100.000.000", -1, 0}, {"", "2.451.545", 0, 0},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : fields) {
     ThousandsSeparator = c.thousands;
     std::int32_t value = 7;
     EXPECT_EQ(ParseJdnInput(c.text, value), c.status) << c.thousands << " " << c.text;
@@ -104,25 +98,18 @@ TEST(CoreParse, JdnInputFields) {
 }
 
 TEST(CoreParse, KeystrokeFilters) {
-  struct Case {
-    std::int32_t key, length, limit;
-    const char* separator;
-    bool iso, accepted;
-    std::int32_t insert;
-  } cases[] = {
-      {'a', 0, 10, "-", false, false, 0}, {'(', 0, 10, "-", false, true, '('},
-      {'w', 0, 10, "-", true, true, 'W'}, {'W', 0, 10, "-", true, true, 'W'},
-      {'w', 0, 10, "-", false, false, 0}, {'5', 10, 10, "-", false, false, 0},
-      {8, 10, 10, "-", false, true, 8},   {22, 10, 10, "-", false, true, 22},
-      {'/', 0, 10, "/", false, true, '/'}, {'/', 0, 10, "-", false, false, 0},
-      {'w', 10, 10, "-", true, true, 'W'}, {0, 0, 10, "-", false, false, 0},
-      {0x100 + '5', 0, 10, "-", false, false, 0},  // a wide code never aliases a digit
-      {-256 + '5', 0, 10, "-", false, false, 0},   {'5', 11, 10, "-", false, false, 0},
-  };
-  for (const auto& c : cases) {
+  struct Key { std::int32_t key, length; const char* separator; bool iso, accepted; int insert; };
+  for (const Key c :
+       {Key{'a', 0, "-", false, false, 0}, Key{'(', 0, "-", false, true, '('},
+        Key{'w', 0, "-", true, true, 'W'}, Key{'W', 0, "-", true, true, 'W'},
+        Key{'w', 0, "-", false, false, 0}, Key{'5', 10, "-", false, false, 0},
+        Key{8, 10, "-", false, true, 8}, Key{22, 10, "-", false, true, 22},
+        Key{'/', 0, "/", false, true, '/'}, Key{'/', 0, "-", false, false, 0},
+        Key{'w', 10, "-", true, true, 'W'}, Key{0, 0, "-", false, false, 0},
+        Key{0x100 + '5', 0, "-", false, false, 0},  // a wide code never aliases a digit
+        Key{-256 + '5', 0, "-", false, false, 0}, Key{'5', 11, "-", false, false, 0}}) {
     std::int32_t insert = -1;
-    EXPECT_EQ(FilterDateKey(c.key, c.length, c.limit, c.separator, c.iso, insert), c.accepted)
-        << c.key;
+    EXPECT_EQ(FilterDateKey(c.key, c.length, 10, c.separator, c.iso, insert), c.accepted) << c.key;
     EXPECT_EQ(insert, c.insert) << c.key;
   }
   struct Number { std::int32_t key, length; const char* separator; bool accepted; };
@@ -137,13 +124,12 @@ TEST(CoreParse, KeystrokeFilters) {
 
 TEST(CoreParse, LibraryReaderAnswers) {
   struct Case { const char* text; std::int32_t format, letter, answer; } cases[] = {
-      {"2020-02-29", YMD, 'G', LibraryOk},      {"2021-02-29", YMD, 'G', LibraryBadDay},
+      {"2020-02-29", YMD, 'G', LibraryOk}, {"2021-02-29", YMD, 'G', LibraryBadDay},
       {"2020-13-01", YMD, 'G', LibraryBadMonth}, {"2020-01-01", 3, 'G', LibraryBadArgument},
-      {"2020-01-01", YMD, 'X', LibraryBadArgument},
-      {"5870000-12-31", YMD, 'J', LibraryOk},   {"5870001-01-01", YMD, 'G', LibraryOutOfRange},
-      {"31.12.-5870000", DMY, 'G', LibraryOk},  {"2020/01.01", YMD, 'G', LibraryNotADate},
-      {"2020-01-01-", YMD, 'G', LibraryNotADate}, {"", YMD, 'G', LibraryNotADate},
-      {"-01-01-2020", MDY, 'G', LibraryNotADate},
+      {"2020-01-01", YMD, 'X', LibraryBadArgument}, {"5870000-12-31", YMD, 'J', LibraryOk},
+      {"5870001-01-01", YMD, 'G', LibraryOutOfRange}, {"31.12.-5870000", DMY, 'G', LibraryOk},
+      {"2020/01.01", YMD, 'G', LibraryNotADate}, {"2020-01-01-", YMD, 'G', LibraryNotADate},
+      {"", YMD, 'G', LibraryNotADate}, {"-01-01-2020", MDY, 'G', LibraryNotADate},
   };
   for (const auto& c : cases) {
     EuroDate d;
@@ -151,60 +137,46 @@ TEST(CoreParse, LibraryReaderAnswers) {
   }
 }
 
-TEST(CoreStringHelpers, RemoveFindAndCut) {
+// Positions are 1-based, 0 for none; starts below 1 count from the first character.
+TEST(CoreStringHelpers, TextsAndPositions) {
+  std::string kept[] = {"JDN -2,451,545", "12-5", "+-7", "-7", "++--1+-", "abc"};
+  for (std::string& s : kept) KeepSignedDigits(s, s != "-7");
+  std::string trimmed[] = {"x \r\n", "x \r\n\t ", "\x01\x02", "caf\xC3\xA9"};
+  TrimTrailingControl(trimmed[0]);
+  TrimTrailingBlanks(trimmed[1]);
+  TrimTrailingControl(trimmed[2]);
+  TrimTrailingBlanks(trimmed[3]);  // a multi-byte letter is not a control character
   const std::pair<std::string, const char*> texts[] = {
       {RemoveChars("2020-W01-1", "-", 1), "2020W011"}, {RemoveChars("----", "-", 1), ""},
       {RemoveChars("-12-3", "-", 3), "-123"}, {RemoveChars("a b", " ", -5), "ab"},
       {RemoveChars("abc", "b", 99), "abc"}, {RemoveSpaces(" 1 2  3 "), "123"},
       {LeftPart("abc", 5), "abc"}, {LeftPart("abc", 0), ""}, {LeftPart("abc", -1), ""},
-      {LeftPart("abc", 2), "ab"}};
+      {LeftPart("abc", 2), "ab"}, {kept[0], "-2451545"}, {kept[1], "125"}, {kept[2], "+-7"},
+      {kept[3], "7"}, {kept[4], "+-1"}, {kept[5], ""}, {trimmed[0], "x "}, {trimmed[1], "x"},
+      {trimmed[2], ""}, {trimmed[3], "caf\xC3\xA9"}};
   for (const auto& [got, expected] : texts) EXPECT_EQ(got, expected);
-  // FindCharInSet answers the 1-based position and the index of the character in the set.
-  struct Find { const char *text, *set; std::int32_t start, at, index; };
-  for (const Find c : {Find{"ab-c", "/-", 1, 3, 2}, Find{"ab-c", "-", 4, 0, 0},
-                       Find{"", "-", 1, 0, 0}, Find{"a-", "", 0, 0, 0}, Find{"-a", "-", -3, 1, 1}}) {
-    std::int32_t index = -1;
-    EXPECT_EQ(FindCharInSet(c.text, c.start, c.set, index), c.at) << c.text;
-    EXPECT_EQ(index, c.index) << c.text;
+  std::int32_t index[5] = {-1, -1, -1, -1, -1};
+  const std::pair<std::int32_t, std::int32_t> numbers[] = {
+      {FindCharInSet("ab-c", 1, "/-", index[0]), 3}, {index[0], 2},
+      {FindCharInSet("ab-c", 4, "-", index[1]), 0}, {index[1], 0},
+      {FindCharInSet("", 1, "-", index[2]), 0}, {FindCharInSet("a-", 0, "", index[3]), 0},
+      {FindCharInSet("-a", -3, "-", index[4]), 1}, {FindCharNotInSet("--a", 1, "-"), 3},
+      {FindCharNotInSet("---", 1, "-"), 0}, {FindCharNotInSet("", 1, "-"), 0},
+      {FindCharNotInSet("abc", 2, ""), 1}, {CountOccurrences("-----", "--"), 2},
+      {CountOccurrences("2020-01-31", "-"), 2}, {CountOccurrences("", "-"), 0},
+      {CountOccurrences("abc", ""), 0}, {CountOccurrences("aaa", "aaaa"), 0}};
+  for (std::size_t i = 0; i < std::size(numbers); ++i) {
+    EXPECT_EQ(numbers[i].first, numbers[i].second) << "case " << i;
   }
-  EXPECT_EQ(FindCharNotInSet("--a", 1, "-"), 3);
-  EXPECT_EQ(FindCharNotInSet("---", 1, "-"), 0);
-  EXPECT_EQ(FindCharNotInSet("", 1, "-"), 0);
-  EXPECT_EQ(FindCharNotInSet("abc", 2, ""), 1);
 }
 
-TEST(CoreStringHelpers, DigitsSignsCountsAndTrims) {
-  struct Digits { const char* text; bool sign, commas, result; };
-  for (const Digits c :
-       {Digits{" 123 ", false, false, true}, Digits{"+123", true, false, true},
-        Digits{"+123", false, false, false}, Digits{"1,234", false, true, true},
-        Digits{"1,234", false, false, false}, Digits{"1.234", true, true, false},
-        Digits{"", true, true, false}, Digits{"   ", true, true, false},
-        Digits{"+", true, false, true}, Digits{"1 2", false, false, false},
-        Digits{"--1", true, false, false}, Digits{"\t1", false, false, false}}) {
-    EXPECT_EQ(IsDigits(c.text, c.sign, c.commas), c.result) << c.text;
-  }
-  struct Keep { const char* in; bool minus; const char* out; };
-  for (const Keep c : {Keep{"JDN -2,451,545", true, "-2451545"}, Keep{"12-5", true, "125"},
-                       Keep{"+-7", true, "+-7"}, Keep{"-7", false, "7"},
-                       Keep{"++--1+-", true, "+-1"}, Keep{"abc", true, ""}}) {
-    std::string s = c.in;
-    KeepSignedDigits(s, c.minus);
-    EXPECT_EQ(s, c.out) << c.in;
-  }
-  EXPECT_EQ(CountOccurrences("-----", "--"), 2);
-  EXPECT_EQ(CountOccurrences("2020-01-31", "-"), 2);
-  EXPECT_EQ(CountOccurrences("", "-"), 0);
-  EXPECT_EQ(CountOccurrences("abc", ""), 0);
-  EXPECT_EQ(CountOccurrences("aaa", "aaaa"), 0);
-  // A multi-byte letter is not a control character.
-  struct Trim { const char* in; bool blanks; const char* out; };
-  for (const Trim c : {Trim{"x \r\n", false, "x "}, Trim{"x \r\n\t ", true, "x"},
-                       Trim{"\x01\x02", false, ""}, Trim{"caf\xC3\xA9", true, "caf\xC3\xA9"}}) {
-    std::string t = c.in;
-    c.blanks ? TrimTrailingBlanks(t) : TrimTrailingControl(t);
-    EXPECT_EQ(t, c.out) << c.in;
-  }
+TEST(CoreStringHelpers, Digits) {
+  struct Case { const char* text; bool sign, commas, result; } cases[] = {
+      {" 123 ", false, false, true}, {"+123", true, false, true}, {"+123", false, false, false},
+      {"1,234", false, true, true}, {"1,234", false, false, false}, {"1.234", true, true, false},
+      {"", true, true, false}, {"   ", true, true, false}, {"+", true, false, true},
+      {"1 2", false, false, false}, {"--1", true, false, false}, {"\t1", false, false, false}};
+  for (const auto& c : cases) EXPECT_EQ(IsDigits(c.text, c.sign, c.commas), c.result) << c.text;
 }
 
 }  // namespace valdora
