@@ -1,50 +1,35 @@
 // The Compute command through the real window: keys typed into the fields, Enter or the
 // Compute button, and the output line compared with what valdora-cli writes for the same
 // inputs; the clear-field dialog's four answers; the messages with their texts and titles.
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QTimer>
 
 #include "MainWindowFixture.h"
 #include "compute/Compute.h"
-#include "ui/common/Metrics.h"
 
 using namespace valdora;
 using namespace testing_main;
 
 namespace {
-QRadioButton* CalOption(frmMain& w, int which, const QString& code) {
-  return w.findChild<QRadioButton*>((which == 1 ? QStringLiteral("optFirstDateIs")
-                                                : QStringLiteral("optSecondDateIs")) + code);
-}
-
 // valdora-cli's output line for the same inputs (today fixed as in the window).
 QString CliLine(const QStringList& arguments) {
   QProcess cli;
-  cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/valdora-cli"),
-            QStringList{QStringLiteral("--today"), QStringLiteral("2008-07-12")} + arguments);
-  if (!cli.waitForFinished(10000)) return QStringLiteral("<valdora-cli did not run>");
-  QString line = QString::fromUtf8(cli.readAllStandardOutput());
-  line.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return line;
+  cli.start(QCoreApplication::applicationDirPath() + u"/valdora-cli"_s,
+            QStringList{u"--today"_s, u"2008-07-12"_s} + arguments);
+  if (!cli.waitForFinished(10000)) return u"<valdora-cli did not run>"_s;
+  return QString::fromUtf8(cli.readAllStandardOutput()).replace(u"\r\n"_s, u"\n"_s);
 }
 
-// Answers the clear-field dialog once it is shown: picks `option` and presses Continue, or
-// closes it with Escape when `option` is null.
-void AnswerDialog(const char* option) {
-  QTimer::singleShot(0, [option] {
+// Answers the clear-field dialog once it is shown: notes which option it offers, picks
+// `option` and presses Continue, or closes it with Escape when `option` is null.
+void AnswerDialog(const char* option, QString* preselected = nullptr) {
+  QTimer::singleShot(0, [option, preselected] {
     frmClearOneTextBox& dialog = frmClearOneTextBox::instance();
-    if (option == nullptr) {
-      QTest::keyClick(&dialog, Qt::Key_Escape);
-      return;
+    for (QRadioButton* o : {dialog.optClearFirstDate, dialog.optClearDateDiff,
+                            dialog.optClearSecondDate, dialog.optCancel}) {
+      if (preselected && o->isChecked()) *preselected = o->objectName();
     }
-    Click(dialog.findChild<QRadioButton*>(QString::fromLatin1(option)));
+    if (option == nullptr) return QTest::keyClick(&dialog, Qt::Key_Escape);
+    Click(dialog.findChild<QRadioButton*>(QLatin1StringView(option)));
     QTest::mouseClick(dialog.cmdContinue, Qt::LeftButton);
   });
 }
@@ -62,164 +47,129 @@ class ComputeTest : public QObject, protected MainWindowTestBase {
   }
   void cleanupTestCase() { EndProgram(); }
 
-  void sameLineAsTheCommandLineTool_data() {
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("diff");
-    QTest::addColumn<QString>("second");
-    QTest::addColumn<QString>("cal1");
-    QTest::addColumn<QString>("cal2");
-    QTest::addColumn<bool>("months");
-    QTest::addColumn<bool>("enter");
-    QTest::newRow("convert CE to JDN") << "2000-01-01" << "" << "" << "CE" << "JDN" << false << true;
-    QTest::newRow("days between") << "2000-01-01" << "" << "2000-03-01" << "CE" << "CE" << false << false;
-    QTest::newRow("add days") << "2008-W28-6" << "1000" << "" << "ISO" << "LPM" << false << true;
-    QTest::newRow("subtract days") << "" << "-45" << "2451545" << "ORD" << "JDN" << false << false;
-    QTest::newRow("add months") << "2000-01-31" << "1" << "" << "CE" << "CE" << true << true;
-    QTest::newRow("lone second date") << "" << "" << "1999-12-19" << "CE" << "JC" << false << true;
-    QTest::newRow("same calendars") << "2008-07-12" << "" << "" << "CE" << "CE" << false << false;
-    QTest::newRow("blanks trimmed") << "  2000-01-01  " << "" << "" << "CE" << "LPW" << false << true;
-  }
+  // Typed, then Enter (in the last filled date field) or the Compute button.
   void sameLineAsTheCommandLineTool() {
-    QFETCH(QString, first);
-    QFETCH(QString, diff);
-    QFETCH(QString, second);
-    QFETCH(QString, cal1);
-    QFETCH(QString, cal2);
-    QFETCH(bool, months);
-    QFETCH(bool, enter);
-    Click(CalOption(*w, 1, cal1));
-    Click(CalOption(*w, 2, cal2));
-    if (months) Click(w->optMonths);
-    Type(w->txbFirstDate, first);
-    Type(w->txbDateDiff, diff);
-    Type(w->txbSecondDate, second);
-    if (enter) QTest::keyClick(second.isEmpty() ? w->txbFirstDate : w->txbSecondDate, Qt::Key_Return);
-    else QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
+    const struct { QString first, diff, second; int cal1, cal2; bool months, enter; } cases[] = {
+        {u"2000-01-01"_s, {}, {}, CE, JDN, false, true},                  // convert
+        {u"2000-01-01"_s, {}, u"2000-03-01"_s, CE, CE, false, false},     // days between
+        {u"2008-W28-6"_s, u"1000"_s, {}, ISO, LPM, false, true},          // add days
+        {{}, u"-45"_s, u"2451545"_s, ORD, JDN, false, false},             // subtract days
+        {u"2000-01-31"_s, u"1"_s, {}, CE, CE, true, true},                // add months
+        {{}, {}, u"1999-12-19"_s, CE, JC, false, true},                   // lone second date
+        {u"2008-07-12"_s, {}, {}, CE, CE, false, false},                  // same calendars
+        {u"  2000-01-01  "_s, {}, {}, CE, LPW, false, true}};             // blanks trimmed
+    for (const auto& c : cases) {
+      QuitWindow(w);
+      OpenWindow();
+      Click(CalOption(*w, 1, c.cal1));
+      Click(CalOption(*w, 2, c.cal2));
+      if (c.months) Click(w->optMonths);
+      Type(w->txbFirstDate, c.first);
+      Type(w->txbDateDiff, c.diff);
+      Type(w->txbSecondDate, c.second);
+      if (c.enter) QTest::keyClick(c.second.isEmpty() ? w->txbFirstDate : w->txbSecondDate, Qt::Key_Return);
+      else QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
 
-    QStringList arguments{QStringLiteral("--first-cal"), cal1, QStringLiteral("--second-cal"), cal2};
-    if (!first.isEmpty()) arguments << QStringLiteral("--first") << first;
-    if (!diff.isEmpty()) arguments << QStringLiteral("--diff") << diff;
-    if (!second.isEmpty()) arguments << QStringLiteral("--second") << second;
-    if (months) arguments << QStringLiteral("--months");
-    const QString output = w->txbOutput->toPlainText();
-    QVERIFY(!output.isEmpty());
-    QCOMPARE(output, CliLine(arguments));
-    QVERIFY(recorder.boxes.empty());
-    // The empty field received the result; the focus went back to the fields.
-    QVERIFY(!w->txbFirstDate->text().isEmpty() || !w->txbSecondDate->text().isEmpty());
-    QVERIFY(w->txbFirstDate->text() == w->txbFirstDate->text().trimmed());
+      QStringList arguments{u"--first-cal"_s, Q(std::string(CalendarCodeText[c.cal1])),
+                            u"--second-cal"_s, Q(std::string(CalendarCodeText[c.cal2]))};
+      if (!c.first.isEmpty()) arguments << u"--first"_s << c.first;
+      if (!c.diff.isEmpty()) arguments << u"--diff"_s << c.diff;
+      if (!c.second.isEmpty()) arguments << u"--second"_s << c.second;
+      if (c.months) arguments << u"--months"_s;
+      QVERIFY(!Output().isEmpty());
+      QCOMPARE(Output(), CliLine(arguments));
+      QVERIFY(recorder.boxes.empty());
+      // A date field holds the result, the first date without its blanks.
+      QVERIFY(!w->txbFirstDate->text().isEmpty() || !w->txbSecondDate->text().isEmpty());
+      QCOMPARE(w->txbFirstDate->text(), w->txbFirstDate->text().trimmed());
+    }
   }
 
   void enterNeverReachesTheText() {
-    Type(w->txbFirstDate, QStringLiteral("2000-01-01"));
+    Type(w->txbFirstDate, u"2000-01-01"_s);
     QTest::keyClick(w->txbFirstDate, Qt::Key_Enter);
-    QCOMPARE(w->txbFirstDate->text(), QStringLiteral("2000-01-01"));
-    QVERIFY(w->txbOutput->toPlainText().startsWith(QStringLiteral("2000-01-01 CE")));
-  }
-
-  void enterOnTheFocusedComputeButton() {
-    Type(w->txbFirstDate, QStringLiteral("2000-01-01"));
-    Type(w->txbSecondDate, QStringLiteral("2000-01-02"));
+    QCOMPARE(w->txbFirstDate->text(), u"2000-01-01"_s);
+    QVERIFY(Output().startsWith(u"2000-01-01 CE"_s));
+    // Enter on the focused Compute button computes too.
+    SetFields(u"2000-01-01"_s, {}, u"2000-01-02"_s);
     w->SetTheFocus();
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->cmdCompute));
+    QCOMPARE(Focused(), u"cmdCompute"_s);
     QTest::keyClick(w->cmdCompute, Qt::Key_Return);
-    QCOMPARE(w->txbDateDiff->text(), QStringLiteral("1"));
+    QCOMPARE(w->txbDateDiff->text(), u"1"_s);
   }
 
-  void messagesComeThroughTheSeam_data() {
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("diff");
-    QTest::addColumn<QString>("second");
-    QTest::addColumn<int>("kind");
-    QTest::newRow("first not valid") << "2000-13-45" << "" << "" << 1;
-    QTest::newRow("second before diff") << "" << "1-2" << "2000-02-30" << 6;
-    QTest::newRow("diff not valid") << "2000-01-01" << "x" << "" << 4;
-    QTest::newRow("diff out of range") << "2000-01-01" << "99999999999" << "" << 5;
-    QTest::newRow("result out of range") << "5800000-12-31" << "1000000000" << "" << 9;
-  }
+  // One box with the message of its kind; no output but for a result out of range.
   void messagesComeThroughTheSeam() {
-    QFETCH(QString, first);
-    QFETCH(QString, diff);
-    QFETCH(QString, second);
-    QFETCH(int, kind);
-    SetFields(first, diff, second);
-    QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
-    QCOMPARE(int(recorder.boxes.size()), 1);
-    QCOMPARE(recorder.boxes.front().text, QString::fromStdString(ComputeMessage[0][kind]));
-    QCOMPARE(recorder.boxes.front().title, QStringLiteral("Error!"));
-    QCOMPARE(recorder.boxes.front().icon, MsgIcon::None);
-    QCOMPARE(recorder.boxes.front().buttons, MsgButtons::Ok);
-    if (kind != 9) QCOMPARE(w->txbOutput->toPlainText(), QString());
-  }
-
-  void allEmptyPutsTodayIntoTheFirstDate() {
-    QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
-    QCOMPARE(w->txbFirstDate->text(), QStringLiteral("2008-07-12"));
-    QVERIFY(w->txbOutput->toPlainText().startsWith(QStringLiteral("2008-07-12 CE")));
-  }
-
-  void onlyADifferenceDoesNothing() {
-    w->txbDateDiff->setText(QStringLiteral("5"));
-    QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
-    QCOMPARE(w->txbOutput->toPlainText(), QString());
-    QVERIFY(recorder.boxes.empty());
-    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->txbFirstDate));
-  }
-
-  void threeFilledFieldsAskTheDialog_data() {
-    QTest::addColumn<QString>("answer");   // empty: closed with Escape
-    QTest::addColumn<QString>("cleared");  // the option of valdora-cli's --clear, or empty
-    QTest::newRow("first date") << "optClearFirstDate" << "first";
-    QTest::newRow("date difference") << "optClearDateDiff" << "diff";
-    QTest::newRow("second date") << "optClearSecondDate" << "second";
-    QTest::newRow("cancel") << "optCancel" << "";
-    QTest::newRow("closed") << "" << "";
-  }
-  void threeFilledFieldsAskTheDialog() {
-    QFETCH(QString, answer);
-    QFETCH(QString, cleared);
-    SetFields(QStringLiteral("2000-01-01"), QStringLiteral("30"), QStringLiteral("2000-01-21"));
-    const QByteArray option = answer.toLatin1();
-    AnswerDialog(answer.isEmpty() ? nullptr : option.constData());
-    QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
-    QVERIFY(!frmClearOneTextBox::instance().isVisible());
-    QVERIFY(recorder.boxes.empty());
-    if (cleared.isEmpty()) {
-      QCOMPARE(w->txbOutput->toPlainText(), QString());
-      QCOMPARE(w->txbFirstDate->text(), QStringLiteral("2000-01-01"));
-      QCOMPARE(w->txbDateDiff->text(), QStringLiteral("30"));
-      QCOMPARE(w->txbSecondDate->text(), QStringLiteral("2000-01-21"));
-      return;
-    }
-    QCOMPARE(w->txbOutput->toPlainText(),
-             CliLine({QStringLiteral("--first"), QStringLiteral("2000-01-01"),
-                      QStringLiteral("--diff"), QStringLiteral("30"), QStringLiteral("--second"),
-                      QStringLiteral("2000-01-21"), QStringLiteral("--clear"), cleared}));
-  }
-
-  void dialogKeepsItsChoiceButNotACancel() {
-    const auto askOnce = [this](const char* option) {
-      SetFields(QStringLiteral("2000-01-01"), QStringLiteral("20"), QStringLiteral("2000-01-21"));
-      QString preselected;
-      QTimer::singleShot(0, [&preselected, option] {
-        frmClearOneTextBox& dialog = frmClearOneTextBox::instance();
-        for (QRadioButton* o : {dialog.optClearFirstDate, dialog.optClearDateDiff,
-                                dialog.optClearSecondDate, dialog.optCancel}) {
-          if (o->isChecked()) preselected = o->objectName();
-        }
-        Click(dialog.findChild<QRadioButton*>(QString::fromLatin1(option)));
-        QTest::mouseClick(dialog.cmdContinue, Qt::LeftButton);
-      });
+    const struct { QString first, diff, second; int kind; } cases[] = {
+        {u"2000-13-45"_s, {}, {}, 1},                 // first not valid
+        {{}, u"1-2"_s, u"2000-02-30"_s, 6},           // second checked before the difference
+        {u"2000-01-01"_s, u"x"_s, {}, 4},             // difference not valid
+        {u"2000-01-01"_s, u"99999999999"_s, {}, 5},   // difference out of range
+        {u"5800000-12-31"_s, u"1000000000"_s, {}, 9}};  // result out of range
+    for (const auto& c : cases) {
+      recorder.boxes.clear();
+      w->txbOutput->clear();
+      SetFields(c.first, c.diff, c.second);
       QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
-      // Placed over the main window's input fields.
-      const QPoint expected = w->pos() + QPoint(w->Frame3->x() + TwipsToPixels(50), TwipsToPixels(2850));
-      if (frmClearOneTextBox::instance().pos() != expected) return QStringLiteral("misplaced");
-      return preselected;
-    };
-    QCOMPARE(askOnce("optClearSecondDate"), QStringLiteral("optClearDateDiff"));
-    QCOMPARE(askOnce("optCancel"), QStringLiteral("optClearSecondDate"));
-    QCOMPARE(askOnce("optClearFirstDate"), QStringLiteral("optClearDateDiff"));
-    QCOMPARE(askOnce("optClearDateDiff"), QStringLiteral("optClearFirstDate"));
+      QCOMPARE(int(recorder.boxes.size()), 1);
+      const MessageRequest& box = recorder.boxes.front();
+      QCOMPARE(box.text, Q(ComputeMessage[0][c.kind]));
+      QCOMPARE(box.title, u"Error!"_s);
+      QCOMPARE(box.icon, MsgIcon::None);
+      QCOMPARE(box.buttons, MsgButtons::Ok);
+      QCOMPARE(Output().isEmpty(), c.kind != 9);
+    }
+  }
+
+  // All empty: today goes into the first date; only a difference: nothing happens.
+  void emptyDates() {
+    w->txbDateDiff->setText(u"5"_s);
+    QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
+    QCOMPARE(Output(), QString());
+    QVERIFY(recorder.boxes.empty());
+    QCOMPARE(Focused(), u"txbFirstDate"_s);
+    w->txbDateDiff->clear();
+    QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
+    QCOMPARE(w->txbFirstDate->text(), u"2008-07-12"_s);
+    QVERIFY(Output().startsWith(u"2008-07-12 CE"_s));
+  }
+
+  // The dialog's answer as valdora-cli's --clear (empty: the dates stay, nothing computed).
+  void threeFilledFieldsAskTheDialog() {
+    const std::pair<const char*, QString> cases[] = {
+        {"optClearFirstDate", u"first"_s}, {"optClearDateDiff", u"diff"_s},
+        {"optClearSecondDate", u"second"_s}, {"optCancel", {}}, {nullptr, {}}};  // null: Escape
+    for (const auto& [answer, cleared] : cases) {
+      w->txbOutput->clear();
+      SetFields(u"2000-01-01"_s, u"30"_s, u"2000-01-21"_s);
+      AnswerDialog(answer);
+      QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
+      QVERIFY(!frmClearOneTextBox::instance().isVisible());
+      QVERIFY(recorder.boxes.empty());
+      if (cleared.isEmpty()) {
+        QCOMPARE(Output(), QString());
+        QCOMPARE(Fields(), QStringList({"2000-01-01", "30", "2000-01-21"}));
+      } else {
+        QCOMPARE(Output(), CliLine({u"--first"_s, u"2000-01-01"_s, u"--diff"_s, u"30"_s, u"--second"_s,
+                                    u"2000-01-21"_s, u"--clear"_s, cleared}));
+      }
+    }
+  }
+
+  // The dialog, placed over the input fields, offers the last choice again, but not Cancel.
+  void dialogKeepsItsChoiceButNotACancel() {
+    const std::pair<const char*, const char*> cases[] = {
+        {"optClearSecondDate", "optClearDateDiff"}, {"optCancel", "optClearSecondDate"},
+        {"optClearFirstDate", "optClearDateDiff"}, {"optClearDateDiff", "optClearFirstDate"}};
+    for (const auto& [answer, offered] : cases) {
+      SetFields(u"2000-01-01"_s, u"20"_s, u"2000-01-21"_s);
+      QString preselected;
+      AnswerDialog(answer, &preselected);
+      QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
+      QCOMPARE(preselected, QLatin1StringView(offered));
+      QCOMPARE(frmClearOneTextBox::instance().pos(),
+               w->pos() + QPoint(w->Frame3->x() + TwipsToPixels(50), TwipsToPixels(2850)));
+    }
   }
 };
 
