@@ -81,35 +81,33 @@ TEST(CoreConversion, WholeJdnRangeRoundTripsThroughTheLibrary) {
 // Real days convert both ways; records outside the calendar carry into the neighbouring
 // months or saturate, and stay defined.
 TEST(CoreConversion, KnownDaysAndRecordsOutsideTheCalendar) {
-  struct Case { std::int16_t letter; std::int32_t year, month, day, jdn; bool real; };
-  for (const Case c :
-       {Case{'G', 1, 1, 1, 1721426, true}, Case{'G', 2000, 1, 1, 2451545, true},
-        Case{'G', 1582, 10, 15, 2299161, true}, Case{'J', 1582, 10, 4, 2299160, true},
-        Case{'J', 1, 1, 1, 1721424, true}, Case{'G', 9999, 12, 31, 5373484, true},
-        Case{'J', -4712, 1, 1, 0, true}, Case{'G', -4713, 11, 24, 0, true},
-        Case{'G', 0, 2, 29, 1721119, true}, Case{0, 2000, 1, 1, 2451545, true},  // 0 is CE
-        Case{'G', 2019, 13, 1, 2458850, false}, Case{'G', 2020, 0, 1, 2458819, false},
-        Case{'G', 2020, -11, 1, 2458485, false}, Case{'G', 2020, 1, 32, 2458881, false},
-        Case{'G', 2020, 3, 0, 2458909, false}, Case{'G', INT32_MAX, 12, 31, INT32_MAX, false},
-        Case{'G', INT32_MIN, 1, 1, INT32_MIN, false},
-        Case{'G', 0, INT32_MAX, INT32_MAX, INT32_MAX, false},
-        Case{'G', 0, INT32_MIN, INT32_MIN, INT32_MIN, false}}) {
+  struct Case { std::int16_t letter; std::int32_t year, month, day, jdn; bool real; } cases[] = {
+      {'G', 1, 1, 1, 1721426, true}, {'G', 2000, 1, 1, 2451545, true},
+      {'G', 1582, 10, 15, 2299161, true}, {'J', 1582, 10, 4, 2299160, true},
+      {'J', 1, 1, 1, 1721424, true}, {'G', 9999, 12, 31, 5373484, true}, {'J', -4712, 1, 1, 0, true},
+      {'G', -4713, 11, 24, 0, true}, {'G', 0, 2, 29, 1721119, true},
+      {0, 2000, 1, 1, 2451545, true},  // calendar 0 counts as CE
+      {'G', 2019, 13, 1, 2458850, false}, {'G', 2020, 0, 1, 2458819, false},
+      {'G', 2020, -11, 1, 2458485, false}, {'G', 2020, 1, 32, 2458881, false},
+      {'G', 2020, 3, 0, 2458909, false}, {'G', INT32_MAX, 12, 31, INT32_MAX, false},
+      {'G', INT32_MIN, 1, 1, INT32_MIN, false}, {'G', 0, INT32_MAX, INT32_MAX, INT32_MAX, false},
+      {'G', 0, INT32_MIN, INT32_MIN, INT32_MIN, false}};
+  for (const Case& c : cases) {
     EuroDate d{c.year, c.month, c.day, c.letter, 0};
     EXPECT_EQ(EuroDateToJdn(d), c.jdn) << c.year << " " << c.month << " " << c.day;
     EuroDate back{0, 0, 0, c.letter, c.jdn};
     JdnToEuroDate(back);
     if (!c.real) continue;
-    EXPECT_EQ(std::vector({back.year, back.month, back.day}), std::vector({c.year, c.month, c.day}));
+    EXPECT_EQ(std::vector({back.year, back.month, back.day}), std::vector({c.year, c.month, c.day}))
+        << c.jdn;
   }
 }
 
 TEST(CoreConversion, DayOfWeekAndWorkdays) {
-  struct Case { Jdn jdn; std::int64_t dow; };
-  for (const Case c : {Case{1721426, 1}, Case{2451545, 6}, Case{0, 1}, Case{-1, 0},
-                       Case{INT32_MIN, ((std::int64_t{INT32_MIN} + 1) % 7 + 7) % 7},
-                       Case{INT32_MAX, (std::int64_t{INT32_MAX} + 1) % 7}}) {
-    EXPECT_EQ(DayOfWeek(c.jdn), c.dow) << c.jdn;
-  }
+  struct Case { Jdn jdn; std::int64_t dow; } cases[] = {
+      {1721426, 1}, {2451545, 6}, {0, 1}, {-1, 0}, {INT32_MIN, ((INT32_MIN + 1LL) % 7 + 7) % 7},
+      {INT32_MAX, (INT32_MAX + 1LL) % 7}};
+  for (const Case& c : cases) EXPECT_EQ(DayOfWeek(c.jdn), c.dow) << c.jdn;
   for (Jdn j = -10; j < 10; ++j) EXPECT_EQ(DayOfWeek(j + 7), DayOfWeek(j));
   // 2000-01-01 Saturday .. 2000-01-07 Friday.
   const bool workday[] = {false, false, true, true, true, true, true};
@@ -117,18 +115,16 @@ TEST(CoreConversion, DayOfWeekAndWorkdays) {
 }
 
 TEST(CoreConversion, LeapYearsAndDaysOfTheYear) {
-  struct Leap { std::int32_t year; const char* calendar; bool leap; };
-  for (const Leap c : {Leap{1900, "G", false}, Leap{1900, "J", true}, Leap{2000, "G", true},
-                       Leap{-4, "G", true}, Leap{-100, "G", false}, Leap{-100, "J", true},
-                       Leap{0, "g", true}, Leap{-1, "J", false}, Leap{-400, "G", true},
-                       Leap{2024, "", true}, Leap{2100, "CE", false}, Leap{2100, "jc", true},
-                       Leap{INT32_MIN, "G", true}, Leap{INT32_MAX, "J", false}}) {
-    EXPECT_EQ(IsLeapYear(c.year, c.calendar), c.leap) << c.year << " " << c.calendar;
-  }
-  struct Day { std::int16_t letter; std::int32_t year, month, day; std::int16_t dayOfYear; };
-  for (const Day c : {Day{'G', 2020, 12, 31, 366}, Day{'G', 2019, 12, 31, 365},
-                      Day{'J', 1900, 12, 31, 366}, Day{'G', 1900, 12, 31, 365},
-                      Day{'G', -4, 3, 1, 61}, Day{'G', 2021, 1, 1, 1}}) {
+  struct Leap { std::int32_t year; const char* calendar; bool leap; } leaps[] = {
+      {1900, "G", false}, {1900, "J", true}, {2000, "G", true}, {-4, "G", true},
+      {-100, "G", false}, {-100, "J", true}, {0, "g", true}, {-1, "J", false}, {-400, "G", true},
+      {2024, "", true}, {2100, "CE", false}, {2100, "jc", true}, {INT32_MIN, "G", true},
+      {INT32_MAX, "J", false}};
+  for (const Leap& c : leaps) EXPECT_EQ(IsLeapYear(c.year, c.calendar), c.leap) << c.year;
+  struct Day { std::int16_t letter; std::int32_t year, month, day, dayOfYear; } days[] = {
+      {'G', 2020, 12, 31, 366}, {'G', 2019, 12, 31, 365}, {'J', 1900, 12, 31, 366},
+      {'G', 1900, 12, 31, 365}, {'G', -4, 3, 1, 61}, {'G', 2021, 1, 1, 1}};
+  for (const Day& c : days) {
     EuroDate d{c.year, c.month, c.day, c.letter, 0};
     EXPECT_EQ(DayOfYear(d), c.dayOfYear) << c.year;
     EXPECT_EQ(d.jdn, Date(c.year, c.month, c.day, c.letter).jdn);
@@ -139,10 +135,10 @@ TEST(CoreConversion, LeapYearsAndDaysOfTheYear) {
 }
 
 TEST(CoreConversion, CalendarLetters) {
-  struct Case { CalendarCode code; std::int16_t letter; };
-  for (const Case c : {Case{CE, 'G'}, Case{ORD, 'G'}, Case{JC, 'J'}, Case{JDN, 0}, Case{ISO, 0},
-                       Case{LPW, 0}, Case{LPM, 0}, Case{AN, 0}, Case{OLW, 0}, Case{ARC, 0},
-                       Case{static_cast<CalendarCode>(-1), 0}}) {
+  struct Case { CalendarCode code; std::int16_t letter; } cases[] = {
+      {CE, 'G'}, {ORD, 'G'}, {JC, 'J'}, {JDN, 0}, {ISO, 0}, {LPW, 0}, {LPM, 0}, {AN, 0}, {OLW, 0},
+      {ARC, 0}, {static_cast<CalendarCode>(-1), 0}};
+  for (const Case& c : cases) {
     EuroDate d{1, 2, 3, 99, 4};
     EXPECT_EQ(CalendarLetter(c.code, d), c.letter != 0) << c.code;
     EXPECT_EQ(d.calendar, c.letter ? c.letter : 99) << c.code;
