@@ -1,22 +1,14 @@
 // Every language-dependent caption of the main window, the month window and the clear-field
 // dialog in English and German, the ordinal caption that follows the hyphen option, the
 // placement of chkSaveOutput and the colour scheme.
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLayout>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QtTest>
 
+#include "MainWindowFixture.h"
 #include "compute/Compute.h"
-#include "tests/ui/UiTestSupport.h"
-#include "ui/common/frmClearOneTextBox.h"
 #include "ui/month/frmDisplayMonth.h"
 
 using namespace valdora;
-using namespace testing_ui;
+using namespace testing_main;
 
 namespace {
 
@@ -24,13 +16,13 @@ enum Target { Main, Month, Clear };
 
 struct Expected {
   Target window;
-  const char* objectName;  // "" for the window's own title
+  const char* objectNames;  // blank-separated; "" for the window's own title
   const char* english;
   const char* german;
   bool toolTip = false;
 };
 
-// The captions as the program's documentation gives them.
+// The captions as the program's documentation gives them (the tool tip where marked).
 const Expected kExpected[] = {
     {Main, "lblDateFormat", "CE/JC date format:", "CE/JC-Datumsformat:"},
     {Main, "lblDateSeparator", "CE/JC date separator:", "CE/JC-Datumstrennzeichen:"},
@@ -40,21 +32,17 @@ const Expected kExpected[] = {
     {Main, "lblDateDifference", "Date difference:", "Datumsdifferenz:"},
     {Main, "optDays", "days", "Tage"},
     {Main, "optMonths", "months", "Monate"},
-    {Main, "lblThisIsA(0)", "This is a", "Dies ist ein"},
-    {Main, "lblThisIsA(1)", "This is a", "Dies ist ein"},
+    {Main, "lblThisIsA(0) lblThisIsA(1)", "This is a", "Dies ist ein"},
     {Main, "optDateFormatIsYMD", "year month day", "Jahr Monat Tag"},
     {Main, "optDateFormatIsDMY", "day month year", "Tag Monat Jahr"},
     {Main, "optDateFormatIsMDY", "month day year", "Monat Tag Jahr"},
     {Main, "cmdCompute", "Compute", "Berechnen"},
-    {Main, "cmdToday(0)", "Today", "Heute"},
-    {Main, "cmdToday(1)", "Today", "Heute"},
+    {Main, "cmdToday(0) cmdToday(1)", "Today", "Heute"},
     {Main, "cmdReset", "Reset", "Rueckstellen"},
     {Main, "cmdHelp", "Help", "Hilfe"},
     {Main, "cmdQuit", "Quit", "Beenden"},
-    {Main, "cmdClearFirstDate", "Clear", "Loeschen"},
-    {Main, "cmdClearSecondDate", "Clear", "Loeschen"},
-    {Main, "cmdClearDateDiff", "Clear", "Loeschen"},
-    {Main, "cmdClearOutputWindow", "Clear", "Loeschen"},
+    {Main, "cmdClearFirstDate cmdClearSecondDate cmdClearDateDiff cmdClearOutputWindow", "Clear",
+     "Loeschen"},
     {Main, "cmdMoveSecondDateToFirst", "Second -> First", "Zweites -> Erstes"},
     {Main, "cmdCopyOutput", "Copy to clipboard", "Kopieren in Zwischenablage"},
     {Main, "cmdDisplayMonth", "Display month", "Monat zeigen"},
@@ -75,10 +63,8 @@ const Expected kExpected[] = {
     {Main, "optSecondDateIsISO", "ISO Week date", "ISO-Woche-Datum"},
     {Main, "optSecondDateIsLPM", "Ostrand Leap Week month date", "Ostrand Leap Week Monatdatum"},
     {Main, "optSecondDateIsLPW", "Ostrand Leap Week week date", "Ostrand Leap Week Wochendatum"},
-    {Main, "lblTodaysDate(0)", "Click to change calendar", "Anklicken um Kalender zu veraendern",
-     true},
-    {Main, "lblTodaysDate(1)", "Click to change calendar", "Anklicken um Kalender zu veraendern",
-     true},
+    {Main, "lblTodaysDate(0) lblTodaysDate(1)", "Click to change calendar",
+     "Anklicken um Kalender zu veraendern", true},
     {Main, "lblOnlineDocumentation", "Online documentation", "Online-Dokumentation"},
     {Main, "chkIncludeFirstDate", "Include first date in days-beween-dates",
      "Erstes Datum einschliessen"},
@@ -120,17 +106,16 @@ const Expected kExpected[] = {
     {Clear, "", "Clear", "Loeschen"},
 };
 
-QString CaptionOf(QWidget* window, const Expected& e) {
-  if (!*e.objectName) return window->windowTitle();
-  auto* control = window->findChild<QWidget*>(QString::fromLatin1(e.objectName));
-  if (!control) return QStringLiteral("<missing %1>").arg(QLatin1String(e.objectName));
-  if (e.toolTip) return control->toolTip();
+QString CaptionOf(QWidget* window, const QString& name, bool toolTip) {
+  if (name.isEmpty()) return window->windowTitle();
+  auto* control = window->findChild<QWidget*>(name);
+  if (!control) return u"<missing %1>"_s.arg(name);
+  if (toolTip) return control->toolTip();
   if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
   if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
   if (auto* frame = qobject_cast<QGroupBox*>(control)) return frame->title();
-  return QStringLiteral("<no caption>");
+  return u"<no caption>"_s;
 }
-
 }  // namespace
 
 class CaptionsTest : public QObject {
@@ -138,13 +123,9 @@ class CaptionsTest : public QObject {
 
   frmMain* main = nullptr;
 
-  QWidget* WindowOf(Target t) {
-    switch (t) {
-      case Main: return main;
-      case Month: return &frmDisplayMonth::instance();
-      case Clear: return &frmClearOneTextBox::instance();
-    }
-    return nullptr;
+  void Show(std::int16_t language) {
+    intLanguage = language;
+    main->ApplyCaptions();
   }
 
  private slots:
@@ -158,78 +139,59 @@ class CaptionsTest : public QObject {
     intLanguage = intEnglish;
   }
 
-  void everyCaption_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<int>("row");
-    for (int language : {0, 1}) {
-      for (int row = 0; row < int(std::size(kExpected)); ++row) {
-        const Expected& e = kExpected[row];
-        const char* window = e.window == Main ? "main" : e.window == Month ? "month" : "clear";
-        QTest::addRow("%s %s %s", language ? "de" : "en", window,
-                      *e.objectName ? e.objectName : "title")
-            << language << row;
+  void everyCaption() {
+    for (std::int16_t language : {intEnglish, intGerman}) {
+      Show(language);
+      for (const Expected& e : kExpected) {
+        QWidget* window = e.window == Main    ? static_cast<QWidget*>(main)
+                          : e.window == Month ? static_cast<QWidget*>(&frmDisplayMonth::instance())
+                                              : &frmClearOneTextBox::instance();
+        const QString names = QLatin1StringView(e.objectNames);
+        for (const QString& name : names.isEmpty() ? QStringList{QString()} : names.split(u' ')) {
+          QCOMPARE(name + u": "_s + CaptionOf(window, name, e.toolTip),
+                   name + u": "_s + QLatin1StringView(language == intGerman ? e.german : e.english));
+        }
       }
     }
-  }
-  void everyCaption() {
-    QFETCH(int, language);
-    QFETCH(int, row);
-    intLanguage = static_cast<std::int16_t>(language);
-    main->ApplyCaptions();
-    const Expected& e = kExpected[row];
-    QCOMPARE(CaptionOf(WindowOf(e.window), e),
-             QString::fromLatin1(language ? e.german : e.english));
-  }
-
-  void languageDependentTextRewritesEverything() {
-    intLanguage = intGerman;
-    main->ApplyCaptions();
+    // Rewriting the language-dependent texts reaches the dialogs too.
+    Show(intGerman);
     intLanguage = intEnglish;
     main->SetLanguageDependentText();
-    QCOMPARE(main->cmdReset->text(), QStringLiteral("Reset"));
-    QCOMPARE(frmClearOneTextBox::instance().windowTitle(), QStringLiteral("Clear"));
+    QCOMPARE(main->cmdReset->text(), u"Reset"_s);
+    QCOMPARE(frmClearOneTextBox::instance().windowTitle(), u"Clear"_s);
   }
 
-  void ordinalCaptionFollowsTheHyphen_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("withHyphen");
-    QTest::addColumn<QString>("withoutHyphen");
-    QTest::newRow("English") << 0 << "Ordinal date (yyyy-ddd)" << "Ordinal date (yyyyddd)";
-    QTest::newRow("German") << 1 << "Ordinaldatum (JJJJ-TTT)" << "Ordinaldatum (JJJJTTT)";
-  }
   void ordinalCaptionFollowsTheHyphen() {
-    QFETCH(int, language);
-    QFETCH(QString, withHyphen);
-    QFETCH(QString, withoutHyphen);
-    intLanguage = static_cast<std::int16_t>(language);
-    main->chkHyphen->setChecked(true);
-    main->ApplyCaptions();
-    QCOMPARE(main->optFirstDateIsORD->text(), withHyphen);
     main->show();
-    const QPoint box(6, main->chkHyphen->height() / 2);  // on the check box's square
-    QTest::mouseClick(main->chkHyphen, Qt::LeftButton, {}, box);  // the user toggles it
-    QVERIFY(!main->chkHyphen->isChecked());
-    QCOMPARE(main->optFirstDateIsORD->text(), withoutHyphen);
-    QTest::mouseClick(main->chkHyphen, Qt::LeftButton, {}, box);
-    QCOMPARE(main->optFirstDateIsORD->text(), withHyphen);
-    QCOMPARE(main->optSecondDateIsORD->text(), QString::fromLatin1(language ? "Ordinaldatum"
-                                                                            : "Ordinal date"));
+    for (const auto& [language, plain, hyphen, second] :
+         {std::tuple{intEnglish, "Ordinal date (yyyyddd)", "Ordinal date (yyyy-ddd)", "Ordinal date"},
+          std::tuple{intGerman, "Ordinaldatum (JJJJTTT)", "Ordinaldatum (JJJJ-TTT)", "Ordinaldatum"}}) {
+      main->chkHyphen->setChecked(true);
+      Show(language);
+      QCOMPARE(main->optFirstDateIsORD->text(), QLatin1StringView(hyphen));
+      Click(main->chkHyphen);  // the user toggles it
+      QVERIFY(!main->chkHyphen->isChecked());
+      QCOMPARE(main->optFirstDateIsORD->text(), QLatin1StringView(plain));
+      Click(main->chkHyphen);
+      QCOMPARE(main->optFirstDateIsORD->text(), QLatin1StringView(hyphen));
+      QCOMPARE(main->optSecondDateIsORD->text(), QLatin1StringView(second));
+    }
   }
 
   void saveOutputKeepsRoomForItsCaption() {
     main->show();
     for (std::int16_t language : {intEnglish, intGerman}) {
-      intLanguage = language;
-      main->ApplyCaptions();
+      Show(language);
       main->layout()->activate();
       QCoreApplication::processEvents();
       QCheckBox* box = main->chkSaveOutput;
       QVERIFY(box->width() >= box->sizeHint().width());
-      const QRect inMain(box->mapTo(main, QPoint(0, 0)), box->size());
-      QVERIFY(main->rect().contains(inMain));
+      QVERIFY(main->rect().contains(QRect(box->mapTo(main, QPoint(0, 0)), box->size())));
     }
   }
 
+  // Cyan behind the captions, black text, blue links; the calendar frames and the leap-week
+  // options keep the standard colours.
   void colours() {
     main->ApplyColours();
     const QColor cyan(0, 255, 255);
@@ -246,10 +208,8 @@ class CaptionsTest : public QObject {
       QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
       QCOMPARE(link->palette().color(QPalette::Window), cyan);
     }
-    // The calendar frames and the leap-week options keep the standard colours.
-    for (QWidget* w : {static_cast<QWidget*>(main->Frame1), static_cast<QWidget*>(main->Frame2),
-                       static_cast<QWidget*>(main->optFirstDateIsLPW),
-                       static_cast<QWidget*>(main->optSecondDateIsLPM)}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{main->Frame1, main->Frame2,
+                                                      main->optFirstDateIsLPW, main->optSecondDateIsLPM}) {
       QVERIFY(w->palette().color(QPalette::Window) != cyan);
     }
   }
