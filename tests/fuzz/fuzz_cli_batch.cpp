@@ -42,6 +42,17 @@ struct MemoryStream {
   }
 };
 
+// The pieces of `text` between the `sep`s; at most `max`, the last one taking the rest.
+std::vector<std::string> Split(std::string_view text, char sep, std::size_t max = SIZE_MAX) {
+  std::vector<std::string> parts;
+  for (std::size_t end; parts.size() + 1 < max && (end = text.find(sep)) != std::string_view::npos;
+       text.remove_prefix(end + 1)) {
+    parts.emplace_back(text.substr(0, end));
+  }
+  parts.emplace_back(text);
+  return parts;
+}
+
 // The batch answer to `input` (lines ended by line breaks).
 std::string RunBatchText(const CliCommand& command, std::string input) {
   std::FILE* in = fmemopen(input.data(), input.size(), "r");
@@ -58,32 +69,24 @@ std::string RunBatchText(const CliCommand& command, std::string input) {
 // "<result>\t<fields>" or "error: <message on one line>\t<fields>".
 std::string OneComputation(CliCommand command, std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  const std::size_t tab1 = line.find('\t');
-  command.first = std::string(line.substr(0, tab1));
-  command.diff.clear();
-  command.second.clear();
-  if (tab1 != std::string_view::npos) {
-    const std::string_view rest = line.substr(tab1 + 1);
-    const std::size_t tab2 = rest.find('\t');
-    command.diff = std::string(rest.substr(0, tab2));
-    if (tab2 != std::string_view::npos) command.second = std::string(rest.substr(tab2 + 1));
-  }
+  const std::vector<std::string> fields = Split(line, '\t', 3);
+  command.first = fields[0];
+  command.diff = fields.size() > 1 ? fields[1] : "";
+  command.second = fields.size() > 2 ? fields[2] : "";
   command.mode = CliMode::Compute;
   MemoryStream out, err;
   const int status = RunOneComputation(command, out.file, err.file);
-  const std::string printed = out.Take();
+  const std::vector<std::string> printed = Split(out.Take(), '\n', 2);  // result, fields
   std::string message = err.Take();
-  // printed: "<result>\n<fields>\n"
-  const std::size_t nl = printed.find('\n');
-  FUZZ_CHECK(nl != std::string::npos && printed.back() == '\n', "one-shot output");
-  const std::string fields = printed.substr(nl + 1, printed.size() - nl - 2);
-  if (status == 0) return printed.substr(0, nl) + "\t" + fields + "\n";
+  FUZZ_CHECK(printed.size() == 2 && !printed[1].empty() && printed[1].back() == '\n', "one-shot output");
+  const std::string written = printed[1].substr(0, printed[1].size() - 1);
+  if (status == 0) return printed[0] + "\t" + written;
   FUZZ_CHECK(!message.empty() && message.back() == '\n', "one-shot message");
   message.pop_back();
   for (char& c : message) {
     if (c == '\n') c = ' ';
   }
-  return "error: " + message + "\t" + fields + "\n";
+  return "error: " + message + "\t" + written;
 }
 
 // The properties of the answer to one batch line.
@@ -91,22 +94,16 @@ void CheckAnswer(const CliCommand& command, const std::string& line, const std::
   const std::string ctx = "line '" + fuzz::Printable(line) + "' answer '" + fuzz::Printable(answer) + "'";
   FUZZ_CHECK(answer.rfind("error: internal error", 0) != 0, ctx);
   FUZZ_CHECK(OneComputation(command, line) == answer, ctx + ": differs from the one-shot run");
-
-  // "<result>\t<first>\t<diff>\t<second>\n"
   if (answer.rfind("error: ", 0) == 0) return;
-  const std::size_t t1 = answer.find('\t');
-  const std::size_t t2 = answer.find('\t', t1 + 1);
-  const std::size_t t3 = answer.find('\t', t2 + 1);
-  FUZZ_CHECK(t1 != std::string::npos && t2 != std::string::npos && t3 != std::string::npos, ctx);
-  const std::string result = answer.substr(0, t1);
-  if (result.empty() || result.find("Out of Range") != std::string::npos) return;
-  const std::string first = answer.substr(t1 + 1, t2 - t1 - 1);
-  const std::string second = answer.substr(t3 + 1, answer.size() - t3 - 2);
+  // result, first, diff, second
+  const std::vector<std::string> parts = Split(answer, '\t', 4);
+  FUZZ_CHECK(parts.size() == 4, ctx);
+  if (parts[0].empty() || parts[0].find("Out of Range") != std::string::npos) return;
   const CliSettings& s = command.settings;
   Jdn jdn = 0;
-  FUZZ_CHECK(first.empty() || ReadDateInCalendar(first, s.firstCal, s.format, s.hyphen != 0, jdn) == StatusValid,
+  FUZZ_CHECK(parts[1].empty() || ReadDateInCalendar(parts[1], s.firstCal, s.format, s.hyphen != 0, jdn) == StatusValid,
              ctx + ": first field not valid");
-  FUZZ_CHECK(second.empty() || ReadDateInCalendar(second, s.secondCal, s.format, s.hyphen != 0, jdn) == StatusValid,
+  FUZZ_CHECK(parts[3].empty() || ReadDateInCalendar(parts[3], s.secondCal, s.format, s.hyphen != 0, jdn) == StatusValid,
              ctx + ": second field not valid");
 }
 
@@ -145,27 +142,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The lines of the rest of the input, run as one batch (a batch of one line costs a stream
   // set-up each; several lines share it and also exercise the line splitting).
-  std::string_view rest = in.Rest();
-  if (rest.size() > 4096) rest = rest.substr(0, 4096);
-  std::vector<std::string> lines;
-  for (std::size_t pos = 0; pos < rest.size() && lines.size() < 16;) {
-    const std::size_t nl = rest.find('\n', pos);
-    lines.emplace_back(rest.substr(pos, nl == std::string_view::npos ? std::string_view::npos : nl - pos));
-    pos = nl == std::string_view::npos ? rest.size() : nl + 1;
-  }
-  if (lines.empty()) lines.emplace_back();
+  std::vector<std::string> lines = Split(in.Rest().substr(0, 4096), '\n');
+  if (lines.size() > 1 && lines.back().empty()) lines.pop_back();  // the last line break
+  if (lines.size() > 16) lines.resize(16);
   std::string batch;
   for (const std::string& line : lines) batch += line + "\n";
 
-  const std::string answers = RunBatchText(command, batch);
-  std::size_t pos = 0;
-  for (const std::string& line : lines) {
-    const std::size_t nl = answers.find('\n', pos);
-    FUZZ_CHECK(nl != std::string::npos, "too few answers to '" + fuzz::Printable(batch) + "'");
-    const std::string answer = answers.substr(pos, nl + 1 - pos);
-    pos = nl + 1;
-    CheckAnswer(command, line, answer);
-  }
-  FUZZ_CHECK(pos == answers.size(), "more answers than lines to '" + fuzz::Printable(batch) + "'");
+  const std::vector<std::string> answers = Split(RunBatchText(command, batch), '\n');
+  FUZZ_CHECK(answers.size() == lines.size() + 1 && answers.back().empty(),
+             std::to_string(answers.size() - 1) + " answers to '" + fuzz::Printable(batch) + "'");
+  for (std::size_t i = 0; i < lines.size(); ++i) CheckAnswer(command, lines[i], answers[i]);
   return 0;
 }

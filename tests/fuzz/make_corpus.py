@@ -4,7 +4,6 @@
 Each seed is the option bytes a target reads first, then the text. Run it again after
 changing the seeds below; the files are committed."""
 import os
-import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CAL = {"CE": 0, "JC": 1, "JDN": 2, "ORD": 3, "ISO": 4, "LPW": 5, "LPM": 6}  # index in the target
@@ -13,14 +12,12 @@ SEP = {"-": 0, "/": 1, ".": 2}
 THO = {",": 0, ".": 1, "": 2}
 
 
-def calendar_text_seed(cal, fmt, hyphen, sep, tho, text, grouping=0):
-    a = CAL[cal] + 7 * FMT[fmt] + 21 * hyphen
-    b = SEP[sep] + 3 * THO[tho] + 9 * grouping
-    return bytes([a, b]) + text.encode()
-
-
 def options_byte(sep, tho, grouping=0):
     return bytes([SEP[sep] + 3 * THO[tho] + 9 * grouping])
+
+
+def calendar_text_seed(cal, fmt, hyphen, sep, tho, text, grouping=0):
+    return bytes([CAL[cal] + 7 * FMT[fmt] + 21 * hyphen]) + options_byte(sep, tho, grouping) + text.encode()
 
 
 SEEDS = {
@@ -93,20 +90,14 @@ SEEDS = {
 }
 
 
-def main():
-    for target, seeds in SEEDS.items():
-        folder = os.path.join(HERE, "corpus", target)
-        os.makedirs(folder, exist_ok=True)
-        for i, seed in enumerate(seeds):
-            with open(os.path.join(folder, "seed%02d" % i), "wb") as f:
-                f.write(seed)
-    # The shipped program text file is a seed of its loader as it stands.
-    with open(os.path.join(HERE, "..", "..", "data", "vdr.dat"), "rb") as f:
-        shipped = f.read()
-    with open(os.path.join(HERE, "corpus", "fuzz_program_text", "shipped"), "wb") as f:
-        f.write(shipped)
-    return 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+for target, seeds in SEEDS.items():
+    folder = os.path.join(HERE, "corpus", target)
+    os.makedirs(folder, exist_ok=True)
+    for i, seed in enumerate(seeds):
+        with open(os.path.join(folder, "seed%02d" % i), "wb") as f:
+            f.write(seed)
+# The shipped program text file is a seed of its loader as it stands.
+with open(os.path.join(HERE, "..", "..", "data", "vdr.dat"), "rb") as f:
+    shipped = f.read()
+with open(os.path.join(HERE, "corpus", "fuzz_program_text", "shipped"), "wb") as f:
+    f.write(shipped)
