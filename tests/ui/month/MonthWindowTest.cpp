@@ -1,8 +1,5 @@
 // The month window on its own: stepping through months and years, the year check, the ISO
 // column and the window's height, activation, the clipboard text, German names, unloading.
-#include <QtTest>
-#include <vector>
-
 #include "tests/ui/UiTestSupport.h"
 #include "ui/month/MonthGrid.h"
 #include "ui/month/frmDisplayMonth.h"
@@ -13,9 +10,7 @@ using namespace testing_ui;
 namespace {
 // The window's height with `lowest` as its lowest control.
 int HeightBelow(const QWidget* lowest) { return lowest->y() + lowest->height() + TwipsToPixels(550); }
-QString Grid(int year, int month, bool monday = false) {
-  return Q(BuildMonthGrid(year, month, false, monday, intEnglish).text);
-}
+QString Grid(int year, int month) { return Q(BuildMonthGrid(year, month, false, false, intEnglish).text); }
 }  // namespace
 
 class MonthWindowTest : public QObject {
@@ -71,15 +66,12 @@ class MonthWindowTest : public QObject {
   void loadsWithDesignStateAndHiddenColumn() {
     QVERIFY(!frmDisplayMonth::exists());
     frmDisplayMonth& month = frmDisplayMonth::instance();
-    QVERIFY(!month.isVisible());
+    QVERIFY(!month.isVisible() && month.chkWithYear->isChecked() && !month.blnISOShown);
     QCOMPARE(month.cboMonths->currentIndex(), 0);
     QCOMPARE(month.txbYear->text(), u"2005"_s);
-    QVERIFY(month.chkWithYear->isChecked());
-    QVERIFY(!month.blnISOShown);
     QCOMPARE(month.cmdShowHideISO->text(), Q(ProgramText(14)));
     QCOMPARE(month.height(), HeightBelow(month.cmdShowHideISO));
-    QCOMPARE(month.txbMonth->font().styleHint(), FixedPitchFont().styleHint());
-    QVERIFY(QFontInfo(month.txbISODates->font()).fixedPitch());
+    for (QWidget* box : {month.txbMonth, month.txbISODates}) QVERIFY(QFontInfo(box->font()).fixedPitch());
 
     // The start-up selects the options of the user file; activation makes the pairs whole.
     month.optSunday->setChecked(true);
@@ -91,36 +83,22 @@ class MonthWindowTest : public QObject {
     QVERIFY(boxes.empty());
   }
 
-  void stepsAcrossYearEnds() {
-    const struct {
-      const char *year, *newYear;
-      int month, button, newMonth;  // button 0 next, 1 previous
-    } cases[] = {{"2005", "2006", 11, 0, 0},  {"2006", "2005", 0, 1, 11},   {"2005", "2005", 4, 0, 5},
-                 {"2005", "2005", 4, 1, 3},   {"-1", "0", 11, 0, 0},        {"0", "-1", 0, 1, 11},
-                 {"  1999 ", "2000", 11, 0, 0}, {"2005ab", "2005ab", 3, 0, 4}};  // letters kept
-    frmDisplayMonth& window = Shown();
-    for (const auto& c : cases) {
-      window.txbYear->setText(QString::fromLatin1(c.year));
-      window.cboMonths->setCurrentIndex(c.month);
-      QTest::mouseClick(window.cmdDisplayNextMonth[c.button], Qt::LeftButton);
-      QCOMPARE(window.txbYear->text(), QString::fromLatin1(c.newYear));
-      QCOMPARE(window.cboMonths->currentIndex(), c.newMonth);
-      std::int32_t y = 0;
-      QVERIFY(ReadMonthYear(c.newYear, y));
-      QCOMPARE(window.txbMonth->toPlainText(), Grid(y, c.newMonth + 1));
-    }
-    QVERIFY(boxes.empty());
-  }
-
-  void unreadableYearChangesNothing() {
+  void stepsAndUnreadableYears() {
     const struct {
       const char* year;
-      int month, button;  // button -1 the Display button, 0 next, 1 previous
+      int month, button;  // -1 the Display button, 0 next, 1 previous
+      const char* newYear;  // null: an unreadable year, nothing changes
+      int newMonth;
       bool message;
-    } cases[] = {{"", 11, 0, false} /* nothing */, {"   ", 0, 1, false}, {"", 3, -1, true},
-                 {"abc", 3, -1, true},  {"abc", 3, 0, true},   {"-", 3, -1, true},
-                 {"99999999999", 3, -1, true}, {"5800001", 3, -1, true},
-                 {"5800000", 11, 0, true} /* past the limit */, {"-5800000", 0, 1, true}};
+    } cases[] = {{"2005", 11, 0, "2006", 0, false}, {"2006", 0, 1, "2005", 11, false},
+                 {"2005", 4, 0, "2005", 5, false},  {"2005", 4, 1, "2005", 3, false},
+                 {"-1", 11, 0, "0", 0, false},      {"0", 0, 1, "-1", 11, false},
+                 {"  1999 ", 11, 0, "2000", 0, false}, {"2005ab", 3, 0, "2005ab", 4, false},
+                 {"", 11, 0, nullptr, 0, false},    {"   ", 0, 1, nullptr, 0, false},
+                 {"", 3, -1, nullptr, 0, true},     {"abc", 3, -1, nullptr, 0, true},
+                 {"abc", 3, 0, nullptr, 0, true},   {"-", 3, -1, nullptr, 0, true},
+                 {"99999999999", 3, -1, nullptr, 0, true}, {"5800001", 3, -1, nullptr, 0, true},
+                 {"5800000", 11, 0, nullptr, 0, true},     {"-5800000", 0, 1, nullptr, 0, true}};
     for (const auto& c : cases) {
       boxes.clear();
       frmDisplayMonth& window = Show("2005", 5);
@@ -132,10 +110,12 @@ class MonthWindowTest : public QObject {
       }
       QTest::mouseClick(c.button < 0 ? window.cmdDisplay : window.cmdDisplayNextMonth[c.button],
                         Qt::LeftButton);
-      QCOMPARE(window.txbMonth->toPlainText(), before);
-      QCOMPARE(window.cboMonths->currentIndex(), c.month);
-      QCOMPARE(window.txbYear->text(), QString::fromLatin1(c.year).trimmed());
-      QCOMPARE(boxes.size(), std::size_t(c.message ? 1 : 0));
+      std::int32_t y = 0;
+      QVERIFY(!c.newYear || ReadMonthYear(c.newYear, y));
+      QCOMPARE(window.txbYear->text(), QString::fromLatin1(c.newYear ? c.newYear : c.year).trimmed());
+      QCOMPARE(window.cboMonths->currentIndex(), c.newYear ? c.newMonth : c.month);
+      QCOMPARE(window.txbMonth->toPlainText(), c.newYear ? Grid(y, c.newMonth + 1) : before);
+      QCOMPARE(boxes.size(), std::size_t(c.message));
       if (!c.message) continue;
       QCOMPARE(boxes[0].text, u"Please specify year"_s);
       QCOMPARE(boxes[0].title, u"Invalid input"_s);
@@ -160,9 +140,8 @@ class MonthWindowTest : public QObject {
   void isoColumnShowsAndHides() {
     frmDisplayMonth& window = Shown();
     QTest::mouseClick(window.optMonday, Qt::LeftButton);
-    QVERIFY(window.optMonday->isChecked());
-    QVERIFY(window.cmdShowHideISO->isEnabled());
-    QVERIFY(window.chkWithYear->isEnabled());
+    QVERIFY(window.optMonday->isChecked() && window.cmdShowHideISO->isEnabled() &&
+            window.chkWithYear->isEnabled());
     Show("2005", 10);
     QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
     QVERIFY(window.blnISOShown);
@@ -184,30 +163,20 @@ class MonthWindowTest : public QObject {
     QCOMPARE(window.height(), HeightBelow(window.cmdShowHideISO));
   }
 
-  void sundayOrJulianHidesTheColumn() {
+  // A click on Sunday or Julian, or the window's activation, hides the column.
+  void sundayJulianOrActivationHidesTheColumn() {
     frmDisplayMonth& window = Shown();
-    for (QRadioButton* option : {window.optSunday, window.optJulian}) {
+    for (QRadioButton* option : {window.optSunday, window.optJulian, (QRadioButton*)nullptr}) {
       Show("2005", 10, true);
-      if (!window.blnISOShown) QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
+      QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
       QVERIFY(window.blnISOShown);
-      QTest::mouseClick(option, Qt::LeftButton);
-      QVERIFY(!window.blnISOShown);
-      QVERIFY(!window.cmdShowHideISO->isEnabled());
-      QVERIFY(!window.chkWithYear->isEnabled());
+      if (option) QTest::mouseClick(option, Qt::LeftButton); else Reactivate(window);
+      QTRY_VERIFY(!window.blnISOShown);
       QCOMPARE(window.height(), HeightBelow(window.cmdShowHideISO));
-      Show("2005", 10, true);
-      QVERIFY(window.cmdShowHideISO->isEnabled());
+      QCOMPARE(window.cboMonths->currentIndex(), 10);
+      QCOMPARE(window.cmdShowHideISO->isEnabled(), !option);
+      QCOMPARE(window.chkWithYear->isEnabled(), !option);
     }
-  }
-
-  void activationHidesTheColumn() {
-    frmDisplayMonth& window = Show("2005", 10, true);
-    QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
-    QVERIFY(window.blnISOShown);
-    Reactivate(window);
-    QTRY_VERIFY(!window.blnISOShown);
-    QCOMPARE(window.height(), HeightBelow(window.cmdShowHideISO));
-    QCOMPARE(window.cboMonths->currentIndex(), 10);
   }
 
   void copyTextWithAndWithoutTheColumn() {
@@ -252,8 +221,7 @@ class MonthWindowTest : public QObject {
     frmDisplayMonth& window = Show("2005", 10, true);
     QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
     QTest::mouseClick(window.cmdClose, Qt::LeftButton);
-    QVERIFY(!window.isVisible());
-    QVERIFY(!window.blnISOShown);
+    QVERIFY(!window.isVisible() && !window.blnISOShown);
     QCOMPARE(&frmDisplayMonth::instance(), &window);
 
     Shown();
@@ -263,8 +231,6 @@ class MonthWindowTest : public QObject {
     QVERIFY(!frmDisplayMonth::exists());
     QTRY_VERIFY(closed.isNull());
     QCOMPARE(frmDisplayMonth::instance().txbYear->text(), u"2005"_s);
-    frmDisplayMonth::unload();
-    QVERIFY(!frmDisplayMonth::exists());
   }
 };
 

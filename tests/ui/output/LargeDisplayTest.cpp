@@ -29,14 +29,12 @@ class LargeDisplayTest : public QObject {
  private slots:
   void initTestCase() { LoadAndGenerateTexts(); }
 
-  void init() {
+  void init() {  // one lazily built window, hidden until shown
     intTextLanguage = intEnglish;
     frmLargeDisplay::unload();
     QVERIFY(!frmLargeDisplay::exists());
     w = &frmLargeDisplay::instance();
-    QVERIFY(frmLargeDisplay::exists());
-    QCOMPARE(&frmLargeDisplay::instance(), w);
-    QVERIFY(!w->isVisible());
+    QVERIFY(frmLargeDisplay::exists() && &frmLargeDisplay::instance() == w && !w->isVisible());
     QGuiApplication::clipboard()->setText(u"untouched"_s);
   }
 
@@ -124,13 +122,11 @@ class LargeDisplayTest : public QObject {
     w->Output(u"more"_s, 1, true);
     const QString expected = big.left(61441 - 512) + u" ...\n\nBUFFER FULL  \n"_s;
     QCOMPARE(w->txbOutput->toPlainText(), expected);
-    QVERIFY(w->blnReportBufferFull);
-    QVERIFY(w->blnBufferFullShown);
+    QVERIFY(w->blnReportBufferFull && w->blnBufferFullShown);
     w->Output(u"again"_s, 3, true);
     QCOMPARE(w->txbOutput->toPlainText(), expected);
     w->Clear();
-    QVERIFY(w->txbOutput->toPlainText().isEmpty());
-    QVERIFY(!w->blnReportBufferFull);
+    QVERIFY(w->txbOutput->toPlainText().isEmpty() && !w->blnReportBufferFull);
     w->Output(u"fresh"_s, 1, true);
     QCOMPARE(w->txbOutput->toPlainText(), u"fresh\n"_s);
   }
@@ -144,8 +140,8 @@ class LargeDisplayTest : public QObject {
     w->show();
     w->resize(50, 40);
     QCoreApplication::processEvents();
-    QVERIFY(w->width() >= TwipsToPixels(frmLargeDisplay::kMinWidthTwips));
-    QVERIFY(w->height() >= TwipsToPixels(frmLargeDisplay::kMinHeightTwips));
+    QVERIFY(w->width() >= TwipsToPixels(frmLargeDisplay::kMinWidthTwips) &&
+            w->height() >= TwipsToPixels(frmLargeDisplay::kMinHeightTwips));
     // The buttons stay at their distance from the right and bottom edges, below the text.
     QCOMPARE(w->cmdClose->geometry().right() + 1, w->width() - TwipsToPixels(330));
     QCOMPARE(w->cmdClose->y(), w->cmdCopyToClipboard->y());
@@ -168,15 +164,13 @@ class LargeDisplayTest : public QObject {
     });
     QTest::mouseClick(w->cmdCopyToClipboard, Qt::LeftButton);  // returns after "Continue"
     QCOMPARE(captionWhilePaused, u"Continue"_s);
-    QVERIFY(pausedSeen);
-    QVERIFY(!w->blnPaused);
+    QVERIFY(pausedSeen && !w->blnPaused);
     QCOMPARE(w->cmdCopyToClipboard->text(), u"Pause"_s);
 
     // Hiding the window ends the wait, without a Continue.
     QTimer::singleShot(30, w, [&] { QTest::mouseClick(w->cmdClose, Qt::LeftButton); });
     QTest::mouseClick(w->cmdCopyToClipboard, Qt::LeftButton);
-    QVERIFY(!w->isVisible());
-    QVERIFY(w->blnPaused);
+    QVERIFY(!w->isVisible() && w->blnPaused);
   }
 
   void closeButtonStopBecomesClose() {
@@ -185,7 +179,7 @@ class LargeDisplayTest : public QObject {
     w->cmdClose->setText(u"Stop"_s);
     QTest::mouseClick(w->cmdClose, Qt::LeftButton);
     QCOMPARE(w->cmdClose->text(), u"Close"_s);
-    QVERIFY(w->isVisible());
+    QVERIFY(w->isVisible());  // a Stop only stops
     QTest::mouseClick(w->cmdClose, Qt::LeftButton);
     QVERIFY(!w->isVisible());
     QCOMPARE(frmLargeDisplay::instance().txbOutput->toPlainText(), u"kept"_s);
@@ -207,8 +201,8 @@ class LargeDisplayTest : public QObject {
     w->WidenDisplayIfNeeded(QString(40, u'm'), 15, 0.9);  // 40 px: fits already
     QCOMPARE(w->width(), before);
     w->WidenDisplayIfNeeded(QString(100000, u'm'), 150, 0.5);
-    QVERIFY(w->width() <= static_cast<int>(w->screen()->availableGeometry().width() * 0.5));
-    QVERIFY(w->width() >= before);
+    QVERIFY(w->width() >= before &&
+            w->width() <= static_cast<int>(w->screen()->availableGeometry().width() * 0.5));
   }
 };
 
