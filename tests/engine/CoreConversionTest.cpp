@@ -134,18 +134,6 @@ TEST(CoreConversion, LeapYearsAndDaysOfTheYear) {
   EXPECT_EQ(OrdinalToJdn(2020, 60), 2458909);  // 2020-02-29
 }
 
-TEST(CoreConversion, CalendarLetters) {
-  struct Case { CalendarCode code; std::int16_t letter; } cases[] = {
-      {CE, 'G'}, {ORD, 'G'}, {JC, 'J'}, {JDN, 0}, {ISO, 0}, {LPW, 0}, {LPM, 0}, {AN, 0}, {OLW, 0},
-      {ARC, 0}, {static_cast<CalendarCode>(-1), 0}};
-  for (const Case& c : cases) {
-    EuroDate d{1, 2, 3, 99, 4};
-    EXPECT_EQ(CalendarLetter(c.code, d), c.letter != 0) << c.code;
-    EXPECT_EQ(d.calendar, c.letter ? c.letter : 99) << c.code;
-    EXPECT_EQ(d.year + d.month + d.day + d.jdn, 10);
-  }
-}
-
 TEST(CoreConversion, DaysElapsed) {
   std::int32_t status = 0;
   const EuroDate earlier{1999, 12, 31, 0, 0}, julian{1582, 10, 4, 'J', 0};

@@ -6,34 +6,28 @@ namespace valdora {
 
 // Seeded texts of every hostile kind.
 std::vector<std::string> HostileTexts() {
-  std::mt19937 rng(0x5eed);
-  auto pick = [&](std::string_view alphabet, std::size_t length) {
-    std::string s;
-    for (std::size_t i = 0; i < length; ++i) s.push_back(alphabet[rng() % alphabet.size()]);
-    return s;
-  };
+  std::string bytes(256, '\0');
+  for (int c = 0; c < 256; ++c) bytes[c] = static_cast<char>(c);
+  const std::string dateChars = "0123456789-/.,+() W";
+  RandomText anyBytes(1, bytes, 40), dateish(2, dateChars, 24), separators(3, "-/.,", 12),
+      signs(4, "+-", 6), digits(5, "0123456789", 40), head(6, "0123456789-", 8),
+      tail(7, "0123456789-/.", 12), longText(8, dateChars, 10000);
+  const char* const utf8[] = {"\xC3\xA9", "\xE2\x80\x94", "\xF0\x9F\x93\x85", "\xEF\xBC\x91",
+                              "\xC0\xAF", "\xFF"};
   std::vector<std::string> texts = {"", " ", "-", "+", "--", "+-", "-+", "()", "W", "JDN",
                                     std::string(1, '\0'), std::string("20\0" "20-01-01", 10),
                                     "2147483648", "-2147483649", "99999999999999999999",
                                     "18446744073709551616-01-01", "01-01-18446744073709551616"};
-  const std::string_view digits = "0123456789", dateish = "0123456789-/.,+() W";
-  const std::string_view utf8[] = {"\xC3\xA9", "\xE2\x80\x94", "\xF0\x9F\x93\x85", "\xEF\xBC\x91",
-                                   "\xC0\xAF", "\xFF"};
-  std::string bytes(256, '\0');
-  for (int c = 0; c < 256; ++c) bytes[c] = static_cast<char>(c);
   for (int i = 0; i < 3000; ++i) {
-    texts.push_back(pick(bytes, rng() % 40));
-    texts.push_back(pick(dateish, rng() % 24));
-    texts.push_back(pick("0123456789-", rng() % 8) + std::string(utf8[rng() % std::size(utf8)]) +
-                    pick("0123456789-/.", rng() % 12));
-    texts.push_back(pick("-/.,", 1 + rng() % 12));     // only separators
-    texts.push_back(pick("+-", 1 + rng() % 6));        // only signs
-    texts.push_back(pick(digits, 10 + rng() % 30));  // beyond 32 bits
-    texts.push_back(pick(digits, 1 + rng() % 25) + "-" + pick(digits, rng() % 4) + "-" +
-                    pick(digits, rng() % 25));
+    // Random bytes, date-like text, only separators or signs, digits beyond 32 bits.
+    for (RandomText* r : {&anyBytes, &dateish, &separators, &signs, &digits}) {
+      texts.push_back((*r)());
+    }
+    texts.push_back(head() + utf8[i % std::size(utf8)] + tail());
+    texts.push_back(digits() + "-" + digits().substr(0, 3) + "-" + digits());
   }
   for (int i = 0; i < 12; ++i) {
-    texts.push_back(pick(dateish, 10000));
+    texts.push_back(longText());
     texts.push_back(std::string(9996, '9') + "-1-1");
     texts.push_back("1-1-" + std::string(9996, '0') + "1");
     texts.push_back(std::string(10000, '-'));

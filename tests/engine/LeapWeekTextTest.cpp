@@ -18,12 +18,12 @@ TEST(LeapWeekText, WritesBothForms) {
   EXPECT_EQ(FormatLeapWeekDate(date, true), "2020-02-1 LPW");
   EXPECT_EQ(FormatLeapMonthDate(date, false), "2020-01-08");
   EXPECT_EQ(FormatLeapMonthDate(date, true), "2020-01-08 LPM");
-  struct Case { std::int32_t year; const char* sep; const char* week; };
-  for (const Case c : {Case{9999, ",", "9999-01-1"}, Case{-9999, ",", "-9999-01-1"},
-                       Case{10000, ",", "10,000-01-1"}, Case{-12345, ",", "-12,345-01-1"},
-                       Case{5800000, ".", "5.800.000-01-1"}, Case{123456, "", "123456-01-1"},
-                       Case{-5800000, "\xE2\x80\xAF", "-5\xE2\x80\xAF" "800\xE2\x80\xAF" "000-01-1"},
-                       Case{0, ",", "0-01-1"}, Case{5, ",", "5-01-1"}}) {
+  struct Case { std::int32_t year; const char *sep, *week; } cases[] = {
+      {9999, ",", "9999-01-1"}, {-9999, ",", "-9999-01-1"}, {10000, ",", "10,000-01-1"},
+      {-12345, ",", "-12,345-01-1"}, {5800000, ".", "5.800.000-01-1"}, {123456, "", "123456-01-1"},
+      {-5800000, "\xE2\x80\xAF", "-5\xE2\x80\xAF" "800\xE2\x80\xAF" "000-01-1"}, {0, ",", "0-01-1"},
+      {5, ",", "5-01-1"}};
+  for (const Case& c : cases) {
     SetLocaleGroupingSeparator(c.sep);
     LeapWeekDate d;
     d.year = c.year;
@@ -33,32 +33,29 @@ TEST(LeapWeekText, WritesBothForms) {
 }
 
 TEST(LeapWeekText, ReadsTypedDates) {
-  struct Case { const char* text; bool monthForm; ParseStatus status; Jdn jdn; };
+  constexpr bool M = true, W = false;  // month form, week form
   const Jdn min = static_cast<Jdn>(LeapWeekYearStart(-5800000));
   const Jdn max = static_cast<Jdn>(LeapWeekYearStart(5800000));
-  for (const Case c :
-       {Case{"2020-02-1", false, 1, 2458848}, Case{"2020-01-08", true, 1, 2458848},
-        Case{"2020-01-08 LPM", true, 1, 2458848}, Case{" 2020 - 02 - 1 LPW", false, 1, 2458848},
-        Case{"2020-12-35", true, 1, 2458841 + 370}, Case{"2021-12-35", true, 0, 0},
-        Case{"2021-11-29", true, 0, 0}, Case{"2021-13-01", true, 0, 0},
-        Case{"2021-00-05", true, 0, 0}, Case{"2021-01-00", true, 0, 0},
-        Case{"2021-10-0", false, 0, 0}, Case{"2021-10-8", false, 0, 0},
-        // A week beyond the weeks of its year is no date of that year.
-        Case{"2021-53-1", false, 0, 0}, Case{"2020-53-1", false, 1, 2458841 + 364},
-        Case{"2020-54-1", false, 0, 0}, Case{"2021-00-1", false, 0, 0},
-        Case{"2021-999-1", false, 0, 0},
-        // Numbers too large for their fields, and years beyond the limit.
-        Case{"2021-32768-1", false, 0, 0}, Case{"2021-01-99999999999999999999", true, 0, 0},
-        Case{"5800001-01-01", true, -1, 0}, Case{"-5800001-01-1", false, -1, 0},
-        Case{"99999999999999999999999-01-01", true, -1, 0}, Case{"-5800000-01-1", false, 1, min},
-        Case{"5,800,000-01-01", true, 1, max}, Case{"-1-01-1", false, 1, 1720691},
-        Case{"0-01-01", true, 1, 1721055},
-        // Malformed shapes.
-        Case{"", true, 0, 0}, Case{"-", true, 0, 0}, Case{"--", true, 0, 0},
-        Case{"---", true, 0, 0}, Case{"----", true, 0, 0}, Case{"2021-01", true, 0, 0},
-        Case{"2021-01-01-01", true, 0, 0}, Case{"2021--01-01", true, 0, 0},
-        Case{"-2021-01", true, 0, 0}, Case{"2021-01-", true, 0, 0}, Case{"-2021--1", true, 0, 0},
-        Case{"abc", false, 0, 0}, Case{"LPW", false, 0, 0}, Case{"2021/01/01", true, 0, 0}}) {
+  struct Case { const char* text; bool monthForm; ParseStatus status; Jdn jdn; } cases[] = {
+      {"2020-02-1", W, 1, 2458848}, {"2020-01-08", M, 1, 2458848},
+      {"2020-01-08 LPM", M, 1, 2458848}, {" 2020 - 02 - 1 LPW", W, 1, 2458848},
+      {"2020-12-35", M, 1, 2458841 + 370}, {"2021-12-35", M, 0, 0}, {"2021-11-29", M, 0, 0},
+      {"2021-13-01", M, 0, 0}, {"2021-00-05", M, 0, 0}, {"2021-01-00", M, 0, 0},
+      {"2021-10-0", W, 0, 0}, {"2021-10-8", W, 0, 0},
+      // A week beyond the weeks of its year is no date of that year.
+      {"2021-53-1", W, 0, 0}, {"2020-53-1", W, 1, 2458841 + 364}, {"2020-54-1", W, 0, 0},
+      {"2021-00-1", W, 0, 0}, {"2021-999-1", W, 0, 0},
+      // Numbers too large for their fields, and years beyond the limit.
+      {"2021-32768-1", W, 0, 0}, {"2021-01-99999999999999999999", M, 0, 0},
+      {"5800001-01-01", M, -1, 0}, {"-5800001-01-1", W, -1, 0},
+      {"99999999999999999999999-01-01", M, -1, 0}, {"-5800000-01-1", W, 1, min},
+      {"5,800,000-01-01", M, 1, max}, {"-1-01-1", W, 1, 1720691}, {"0-01-01", M, 1, 1721055},
+      // Malformed shapes.
+      {"", M, 0, 0}, {"-", M, 0, 0}, {"--", M, 0, 0}, {"---", M, 0, 0}, {"----", M, 0, 0},
+      {"2021-01", M, 0, 0}, {"2021-01-01-01", M, 0, 0}, {"2021--01-01", M, 0, 0},
+      {"-2021-01", M, 0, 0}, {"2021-01-", M, 0, 0}, {"-2021--1", M, 0, 0}, {"abc", W, 0, 0},
+      {"LPW", W, 0, 0}, {"2021/01/01", M, 0, 0}};
+  for (const Case& c : cases) {
     LeapWeekDate date;
     date.jdn = 77;
     const ParseStatus status =
