@@ -1,12 +1,6 @@
 // The options of the real main window: a typed date re-expressed when its calendar changes
 // (and put back when it cannot be), the separator captions and the emptied fields of a format
 // change, the day-count boxes, the focus rules and the calendar queries.
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-
 #include "MainWindowFixture.h"
 
 using namespace valdora;
@@ -161,21 +155,6 @@ class OptionsTest : public QObject, protected MainWindowTestBase {
     QCOMPARE(w->txbFirstDate->text(), u"2000-01-01"_s);
     QCOMPARE(w->intFirstDateOptCal, std::int16_t{JDN});
     w->blnStartUpCompleted = true;
-  }
-
-  // GetCal answers CE for any group but 1 and 2.
-  void getCalAndUsersDateFormat() {
-    for (int cal : {LPM, LPW, ORD, ISO, JC, JDN, CE}) {
-      Click(CalOption(*w, 1, cal));
-      QCOMPARE(int(w->GetCal(1)), cal);
-      QCOMPARE(w->GetCal(2), CE);
-      QCOMPARE(w->GetCal(7), CE);
-    }
-    QCOMPARE(w->UsersDateFormat(), YMD);
-    Click(w->optDateFormatIsMDY);
-    QCOMPARE(w->UsersDateFormat(), MDY);
-    Click(w->optDateFormatIsDMY);
-    QCOMPARE(w->UsersDateFormat(), DMY);
   }
 
   void windowFitsTheSmallScreen() {

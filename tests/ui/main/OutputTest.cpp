@@ -1,12 +1,6 @@
 // The output window of the real main window: the enabling of its buttons at the clock's
 // tick, the copy button following a mouse selection, the clipboard's contents, Enter with a
 // selection, and clearing.
-#include <QApplication>
-#include <QClipboard>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
 #include <QTextCursor>
 
 #include "MainWindowFixture.h"

@@ -1,13 +1,6 @@
 // Today's date on the real main window: the labels in English and German, the calendar ring
 // walked by mouse clicks, the Today buttons in every calendar, and the labels moving on to
 // the next day at the clock's tick.
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-
 #include "MainWindowFixture.h"
 #include "text/Language.h"
 
