@@ -1,7 +1,6 @@
 // The help window and its text: paragraph structure per language, caption and Close button
-// in the display language, and the minimum size.
-#include <QtTest>
-
+// in the display language, the minimum size, and the main window's Help command (one window
+// placed over the main window, restored when minimised, Close focusing the first date).
 #include "tests/ui/UiTestSupport.h"
 #include "ui/common/weblink.h"
 #include "ui/help/HelpText.h"
@@ -17,8 +16,19 @@ const std::string kManual = "file:///opt/valdora/manual.html";
 class HelpWindowTest : public QObject {
   Q_OBJECT
 
+  frmMain* main = nullptr;
+
  private slots:
-  void initTestCase() { GenerateText(); }
+  void initTestCase() {
+    LoadAndGenerateTexts();
+    main = new frmMain;
+    ShowAtDesignSize(*main, {20, 20});
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+  }
+  void cleanupTestCase() {
+    frmHelp::unload();
+    delete main;
+  }
   void init() {
     intLanguage = intEnglish;
     frmHelp::unload();
@@ -42,8 +52,7 @@ class HelpWindowTest : public QObject {
       }
       QCOMPARE(BuildHelpText(c.language, kManual), joined);
       if (c.paragraphs == 0) continue;
-      QVERIFY(parts[0].starts_with(c.firstWords));
-      QVERIFY(parts[0].ends_with(kManual));
+      QVERIFY(parts[0].starts_with(c.firstWords) && parts[0].ends_with(kManual));
       for (unsigned char ch : joined) QVERIFY(ch < 128);  // no umlauts or sharp s
     }
   }
@@ -95,10 +104,34 @@ class HelpWindowTest : public QObject {
     QCOMPARE(help.txbMsg->width(), help.width() - TwipsToPixels(450));
     QCOMPARE(help.cmdClose->y(), help.txbMsg->geometry().bottom() + 1 + TwipsToPixels(100));
     QVERIFY(help.cmdClose->geometry().bottom() < help.height());
-    // The close box only hides.
-    help.close();
+    help.close();  // the close box only hides
+    QVERIFY(!help.isVisible() && frmHelp::exists());
+  }
+
+  void helpOpensOnceOverTheMainWindow() {
+    QVERIFY(!frmHelp::exists());
+    main->cmdHelp->setEnabled(true);
+    QTest::mouseClick(main->cmdHelp, Qt::LeftButton);
+    frmHelp& help = frmHelp::instance();
+    QVERIFY(help.isVisible());
+    QCOMPARE(help.windowTitle(), u"Valdora Help"_s);
+    const QRect outer = main->frameGeometry();
+    const QRect inner = help.frameGeometry();
+    const int labelTop = main->lblTodaysDate[0]->mapTo(main, QPoint(0, 0)).y();
+    QCOMPARE(inner.topLeft(), outer.topLeft() + QPoint(0, labelTop - TwipsToPixels(425)));
+    QCOMPARE(help.width(), main->width());
+    QVERIFY(qAbs(outer.bottom() - inner.bottom() - TwipsToPixels(125)) <= 1);
+    // Minimised, the next Help restores the same window.
+    help.showMinimized();
+    main->cmdHelp_Click();
+    QVERIFY(!help.isMinimized() && help.isVisible());
+    QCOMPARE(&frmHelp::instance(), &help);
+
+    QTest::mouseClick(help.cmdClose, Qt::LeftButton);
     QVERIFY(!help.isVisible());
-    QVERIFY(frmHelp::exists());
+    QTRY_VERIFY(main->txbFirstDate->hasFocus());
+    main->cmdHelp_Click();
+    QVERIFY(help.isVisible());
   }
 };
 

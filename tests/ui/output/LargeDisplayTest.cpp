@@ -1,8 +1,10 @@
-// The enlarged output window on its own: copying, the copy button's caption, Enter, the
-// text limit, the minimum size, the pause state and closing.
+// The enlarged output window: the main window's Enlarge command (refused for an empty output,
+// otherwise a read-only copy placed inside the main window, refreshed only by the next press)
+// and the window itself: copying, the copy button's caption, Enter, the text limit, the
+// minimum size, the pause state and closing.
 #include <QTimer>
-#include <QtTest>
 
+#include "compute/Compute.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/output/frmLargeDisplay.h"
 
@@ -24,18 +26,99 @@ void Select(QPlainTextEdit* box, int from, int to) {
 class LargeDisplayTest : public QObject {
   Q_OBJECT
 
+  frmMain* main = nullptr;
+  std::vector<MessageRequest> boxes;
   frmLargeDisplay* w = nullptr;  // built afresh for each test
 
- private slots:
-  void initTestCase() { LoadAndGenerateTexts(); }
+  void PressEnlarge() {
+    main->cmdEnlarge->setVisible(true);
+    main->cmdEnlarge->setEnabled(true);
+    QTest::mouseClick(main->cmdEnlarge, Qt::LeftButton);
+  }
+  // Presses Enlarge with `output` in the main window's output.
+  void Enlarge(const QString& output) {
+    main->txbOutput->setPlainText(output);
+    PressEnlarge();
+  }
 
+ private slots:
+  void initTestCase() {
+    LoadAndGenerateTexts();
+    FillComputeMessages();
+    RecordMessagesAnsweringOk(boxes);
+    main = new frmMain;
+    ShowAtDesignSize(*main, {40, 30});
+  }
+  void cleanupTestCase() {
+    frmLargeDisplay::unload();
+    delete main;
+    SetMessageRecorder({});
+  }
   void init() {  // one lazily built window, hidden until shown
-    intTextLanguage = intEnglish;
+    boxes.clear();
+    intLanguage = intTextLanguage = intEnglish;
     frmLargeDisplay::unload();
     QVERIFY(!frmLargeDisplay::exists());
     w = &frmLargeDisplay::instance();
     QVERIFY(frmLargeDisplay::exists() && &frmLargeDisplay::instance() == w && !w->isVisible());
     QGuiApplication::clipboard()->setText(u"untouched"_s);
+  }
+
+  void enlargeRefusesAnEmptyOutput() {
+    const struct {
+      std::int16_t language;
+      QString output, text, title;
+    } cases[] = {{intEnglish, u""_s, u"The output window is empty."_s, u"Output window"_s},
+                 {intEnglish, u"    "_s, u"The output window is empty."_s, u"Output window"_s},
+                 {intEnglish, u"\n \n"_s, u"The output window is empty."_s, u"Output window"_s},
+                 {intGerman, u"  "_s, u"Das Ausgabefenster is leer."_s, u"Ausgabefenster"_s}};
+    for (const auto& c : cases) {
+      boxes.clear();
+      intLanguage = c.language;
+      Enlarge(c.output);
+      QCOMPARE(int(boxes.size()), 1);
+      QCOMPARE(boxes[0].text, c.text);
+      QCOMPARE(boxes[0].title, c.title);
+      QCOMPARE(boxes[0].icon, MsgIcon::Warning);
+      QCOMPARE(boxes[0].buttons, MsgButtons::Ok);
+      QVERIFY(!w->isVisible());
+      QVERIFY(main->txbOutput->toPlainText().isEmpty());
+    }
+  }
+
+  void enlargeShowsAReadOnlyCopyInsideTheMainWindow() {
+    Enlarge(u"  2008-07-12 CE = 2454660 JDN\n"_s);
+    QVERIFY(boxes.empty());
+    QVERIFY(w->isVisible() && w->txbOutput->isReadOnly());
+    // Leading blanks are trimmed; the closing line break stays for the next result line.
+    QCOMPARE(main->txbOutput->toPlainText(), u"2008-07-12 CE = 2454660 JDN\n"_s);
+    QCOMPARE(w->txbOutput->toPlainText(), main->txbOutput->toPlainText());
+    QCOMPARE(w->windowTitle(), main->cmdEnlarge->text());
+    const QRect outer = main->frameGeometry();
+    const QRect inner = w->frameGeometry();
+    QVERIFY(outer.contains(inner));
+    QCOMPARE(inner.topLeft(), outer.topLeft() + QPoint(TwipsToPixels(100), TwipsToPixels(380)));
+    QVERIFY(qAbs(outer.bottom() - inner.bottom() - TwipsToPixels(100)) <= 1);
+    QVERIFY(qAbs(outer.right() - inner.right() - TwipsToPixels(100)) <= 1);
+
+    // Later output waits for the next press, which keeps the window.
+    main->txbOutput->moveCursor(QTextCursor::End);
+    main->txbOutput->insertPlainText(u"second line\n"_s);
+    QCOMPARE(w->txbOutput->toPlainText(), u"2008-07-12 CE = 2454660 JDN\n"_s);
+    w->showMinimized();
+    PressEnlarge();
+    QCOMPARE(&frmLargeDisplay::instance(), w);
+    QCOMPARE(w->txbOutput->toPlainText(), u"2008-07-12 CE = 2454660 JDN\nsecond line\n"_s);
+    QVERIFY(!w->isMinimized() && w->isVisible());  // a minimised window comes back
+  }
+
+  void enlargeFromATinyMainWindowGivesTheMinimum() {
+    main->setMinimumSize(0, 0);
+    main->resize(120, 90);
+    Enlarge(u"x"_s);
+    QVERIFY(w->width() >= TwipsToPixels(frmLargeDisplay::kMinWidthTwips) &&
+            w->height() >= TwipsToPixels(frmLargeDisplay::kMinHeightTwips));
+    main->resize(TwipsToPixels(15500), TwipsToPixels(10500));
   }
 
   void copyAllWithoutSelection() {
