@@ -33,39 +33,38 @@ std::vector<int> Yd(const EuroDate& first, const EuroDate& second) {
 }
 
 TEST(Difference, KnownBreakdowns) {
-  struct Case { EuroDate first, second; std::vector<int> breakdown; };
   const std::int16_t j = JulianLetter;
-  for (const Case& c :
-       {Case{Date(2019, 3, 15), Date(2021, 3, 14), {0, 1, 11, 27}},
-        Case{Date(2019, 12, 31), Date(2020, 3, 1), {0, 0, 2, 1}},
-        Case{Date(2020, 2, 29), Date(2021, 2, 28), {0, 0, 11, 30}},
-        Case{Date(2020, 2, 29), Date(2021, 3, 1), {0, 1, 0, 1}},
-        Case{Date(2020, 1, 31), Date(2020, 2, 29), {0, 0, 0, 29}},
-        Case{Date(2020, 1, 31), Date(2020, 3, 31), {0, 0, 2, 0}},
-        Case{Date(2020, 5, 5), Date(2020, 5, 5), {0, 0, 0, 0}},
-        Case{Date(-44, 3, 15), Date(2020, 3, 15), {0, 2064, 0, 0}},
-        Case{Date(1900, 1, 31, j), Date(1900, 3, 1, j), {0, 0, 1, 1}},
-        Case{Date(1900, 1, 31), Date(1900, 3, 1), {0, 0, 1, 1}}}) {
-    EXPECT_EQ(Ymd(c.first, c.second), c.breakdown) << c.first.jdn << " to " << c.second.jdn;
+  struct Case { EuroDate first, second; std::vector<int> breakdown; } cases[] = {
+      {Date(2019, 3, 15), Date(2021, 3, 14), {0, 1, 11, 27}},
+      {Date(2019, 12, 31), Date(2020, 3, 1), {0, 0, 2, 1}},
+      {Date(2020, 2, 29), Date(2021, 2, 28), {0, 0, 11, 30}},
+      {Date(2020, 2, 29), Date(2021, 3, 1), {0, 1, 0, 1}},
+      {Date(2020, 1, 31), Date(2020, 2, 29), {0, 0, 0, 29}},
+      {Date(2020, 1, 31), Date(2020, 3, 31), {0, 0, 2, 0}},
+      {Date(2020, 5, 5), Date(2020, 5, 5), {0, 0, 0, 0}},
+      {Date(-44, 3, 15), Date(2020, 3, 15), {0, 2064, 0, 0}},
+      {Date(1900, 1, 31, j), Date(1900, 3, 1, j), {0, 0, 1, 1}},
+      {Date(1900, 1, 31), Date(1900, 3, 1), {0, 0, 1, 1}}};
+  for (const Case& c : cases) EXPECT_EQ(Ymd(c.first, c.second), c.breakdown) << c.first.jdn;
+  struct IsoCase { IsoWeekDate first, second; std::vector<int> breakdown; } isoCases[] = {
+      {Iso(2020, 10, 5), Iso(2021, 10, 3), {0, 0, 52, 5}},
+      {Iso(2019, 10, 1), Iso(2019, 12, 1), {0, 0, 2, 0}},
+      {Iso(2019, 50, 1), Iso(2021, 2, 1), {0, 1, 5, 0}},
+      {Iso(2020, 53, 3), Iso(2022, 1, 1), {0, 1, 0, 5}},
+      {Iso(2015, 53, 1), Iso(2020, 53, 1), {0, 5, 0, 0}},
+      {Iso(2020, 53, 7), Iso(2021, 1, 1), {0, 0, 0, 1}},
+      {Iso(2020, 1, 1), Iso(2021, 1, 1), {0, 1, 0, 0}}};
+  for (const IsoCase& c : isoCases) {
+    EXPECT_EQ(Ywd(c.first, c.second), c.breakdown) << FormatIsoWeekDate(c.first, 1);
   }
-  struct IsoCase { IsoWeekDate first, second; std::vector<int> breakdown; };
-  for (const IsoCase& c : {IsoCase{Iso(2020, 10, 5), Iso(2021, 10, 3), {0, 0, 52, 5}},
-                           IsoCase{Iso(2019, 10, 1), Iso(2019, 12, 1), {0, 0, 2, 0}},
-                           IsoCase{Iso(2019, 50, 1), Iso(2021, 2, 1), {0, 1, 5, 0}},
-                           IsoCase{Iso(2020, 53, 3), Iso(2022, 1, 1), {0, 1, 0, 5}},
-                           IsoCase{Iso(2015, 53, 1), Iso(2020, 53, 1), {0, 5, 0, 0}},
-                           IsoCase{Iso(2020, 53, 7), Iso(2021, 1, 1), {0, 0, 0, 1}},
-                           IsoCase{Iso(2020, 1, 1), Iso(2021, 1, 1), {0, 1, 0, 0}}}) {
-    EXPECT_EQ(Ywd(c.first, c.second), c.breakdown)
-        << FormatIsoWeekDate(c.first, 1) << " to " << FormatIsoWeekDate(c.second, 1);
-  }
-  struct OrdinalCase { std::int32_t y1; std::int16_t d1; std::int32_t y2; std::int16_t d2;
-                       std::vector<int> breakdown; };
-  for (const OrdinalCase& c :
-       {OrdinalCase{2019, 200, 2020, 100, {0, 0, 265}}, OrdinalCase{2020, 100, 2021, 100, {0, 1, 0}},
-        OrdinalCase{2020, 366, 2022, 1, {0, 1, 1}}, OrdinalCase{2019, 365, 2020, 366, {0, 1, 1}}}) {
-    EXPECT_EQ(Yd(FromJdn(OrdinalToJdn(c.y1, c.d1)), FromJdn(OrdinalToJdn(c.y2, c.d2))),
-              c.breakdown) << c.y1 << "-" << c.d1 << " to " << c.y2 << "-" << c.d2;
+  const auto ordinal = [](std::int32_t y, std::int16_t d) { return FromJdn(OrdinalToJdn(y, d)); };
+  struct OrdinalCase { EuroDate first, second; std::vector<int> breakdown; } ordinalCases[] = {
+      {ordinal(2019, 200), ordinal(2020, 100), {0, 0, 265}},
+      {ordinal(2020, 100), ordinal(2021, 100), {0, 1, 0}},
+      {ordinal(2020, 366), ordinal(2022, 1), {0, 1, 1}},
+      {ordinal(2019, 365), ordinal(2020, 366), {0, 1, 1}}};
+  for (const OrdinalCase& c : ordinalCases) {
+    EXPECT_EQ(Yd(c.first, c.second), c.breakdown) << c.first.jdn;
   }
   // A first date later than the second is refused.
   EXPECT_NE(Ymd(Date(2021, 1, 2), Date(2021, 1, 1))[0], 0);
@@ -74,12 +73,11 @@ TEST(Difference, KnownBreakdowns) {
 }
 
 TEST(Difference, MonthAndYearLengths) {
-  struct Month { std::int32_t year, month; std::int16_t letter; std::int32_t days; };
   std::int32_t status = 0;
-  for (const Month c : {Month{2020, 2, 'G', 29}, Month{2021, 2, 'G', 28}, Month{1900, 2, 'G', 28},
-                        Month{1900, 2, 'J', 29}, Month{2020, 12, 'G', 31}, Month{-1, 12, 0, 31}}) {
-    EXPECT_EQ(DaysInMonth(EuroDate{c.year, c.month, 1, c.letter, 0}, status), c.days) << c.year;
-  }
+  const std::pair<EuroDate, std::int32_t> months[] = {
+      {{2020, 2, 1, 'G', 0}, 29}, {{2021, 2, 1, 'G', 0}, 28}, {{1900, 2, 1, 'G', 0}, 28},
+      {{1900, 2, 1, 'J', 0}, 29}, {{2020, 12, 1, 'G', 0}, 31}, {{-1, 12, 1, 0, 0}, 31}};
+  for (const auto& [date, days] : months) EXPECT_EQ(DaysInMonth(date, status), days) << date.year;
   EXPECT_EQ(DaysInYear(2020, status), 366);
   EXPECT_EQ(DaysInYear(1900, status), 365);
   EXPECT_EQ(DaysInYear(0, status), 366);
@@ -104,8 +102,8 @@ TEST(Difference, BreakdownsAddBack) {
                 ymd[3] <= 30) << a << " " << b;
     const std::int32_t monthIndex = first.month - 1 + ymd[2], m = monthIndex % 12 + 1,
                        y = first.year + ymd[1] + monthIndex / 12;
-    const EuroDate back = Date(y, m, std::min(first.day, RefMonthDays(y, m, julian)), first.calendar);
-    ASSERT_EQ(back.jdn + ymd[3], b) << a << " " << b;
+    const std::int32_t day = std::min(first.day, RefMonthDays(y, m, julian));
+    ASSERT_EQ(Date(y, m, day, first.calendar).jdn + ymd[3], b) << a << " " << b;
 
     const IsoWeekDate isoA = IsoOf(a);
     const std::vector<int> ywd = Ywd(isoA, IsoOf(b));
@@ -120,8 +118,9 @@ TEST(Difference, BreakdownsAddBack) {
     const std::vector<int> yd = Yd(ce, FromJdn(b));
     ASSERT_TRUE(yd[0] == 0 && yd[1] >= 0 && yd[2] >= 0 && yd[2] <= 365) << a << " " << b;
     const std::int32_t year = ce.year + yd[1];
-    const int day = std::min(int{DayOfYear(ce)}, RefMonthDays(year, 2, false) == 29 ? 366 : 365);
-    ASSERT_EQ(OrdinalToJdn(year, static_cast<std::int16_t>(day)) + yd[2], b) << a << " " << b;
+    const int yearDays = RefMonthDays(year, 2, false) == 29 ? 366 : 365;
+    const int dayOfYear = std::min(int{DayOfYear(ce)}, yearDays);
+    ASSERT_EQ(OrdinalToJdn(year, static_cast<std::int16_t>(dayOfYear)) + yd[2], b) << a << " " << b;
   }
 }
 
