@@ -13,10 +13,7 @@ namespace valdora::testing {
 class TempFolder {
  public:
   TempFolder() {
-    static int counter = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("valdora-text-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-    std::filesystem::remove_all(path_);
+    std::filesystem::remove_all(path_);  // a stale one of an earlier process with this id
     std::filesystem::create_directories(path_);
   }
   ~TempFolder() {
@@ -32,13 +29,15 @@ class TempFolder {
   std::string Write(const std::string& name, std::string_view content) const {
     const std::filesystem::path file = path_ / name;
     std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(content.data(), static_cast<std::streamsize>(content.size()));
     return file.string();
   }
 
  private:
-  std::filesystem::path path_;
+  static inline int counter_ = 0;
+  const std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+      ("valdora-text-" + std::to_string(::getpid()) + "-" + std::to_string(++counter_));
 };
 
 }  // namespace valdora::testing
