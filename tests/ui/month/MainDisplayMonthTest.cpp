@@ -1,105 +1,192 @@
-// "Display month" on the real main window: which month opens for each kind of first date,
-// the first placement beside the main window, and the month window's options at start-up.
-#include <QFile>
-
-#include "engine/DateCore.h"
-#include "tests/ui/UiTestSupport.h"
+// "Display month" on the real main window: which month opens for each kind of first date, the
+// first placement beside the main window, Close back to the first date. The month window (and
+// the clear-field dialog) are built on first use; what the main window gives them before then
+// must not be lost: the month options read from the user file are saved again unchanged, a
+// reset still resets them, and a first opening after a language change shows its captions.
+#include "tests/ui/main/MainWindowFixture.h"
+#include "ui/main/UserFile.h"
 #include "ui/month/MonthGrid.h"
 #include "ui/month/frmDisplayMonth.h"
 
 using namespace valdora;
-using namespace testing_ui;
+using namespace testing_main;
+
+namespace {
+
+QString Grid(int year, int month) { return Q(BuildMonthGrid(year, month, false, false, intEnglish).text); }
+
+// The first day of the week and the calendar of the month window, as the user file holds them.
+using MonthOptions = std::pair<std::string, std::string>;
+MonthOptions SavedMonthOptions() {
+  const QByteArray text = ReadUserFile();
+  UserSettings settings;
+  ParseUserFile(std::string_view(text.constData(), text.size()), settings);
+  return {settings.firstDayOfWeek, settings.monthCalendar};
+}
+
+void WriteSettings(std::int16_t language, bool monday, bool julian) {
+  UserSettings settings;
+  settings.language = language;
+  settings.firstDayOfWeek = monday ? "Mon" : "Sun";
+  settings.monthCalendar = julian ? "JC" : "CE";
+  WriteUserFile(QByteArray::fromStdString(FormatUserFile(settings)));
+}
+
+QString MonthCaption(const char* name) {
+  auto* control = frmDisplayMonth::instance().findChild<QWidget*>(QString::fromLatin1(name));
+  if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+  return u"<none>"_s;
+}
+
+}  // namespace
 
 class MainDisplayMonthTest : public QObject {
   Q_OBJECT
 
-  frmMain* main = nullptr;
-  std::vector<MessageRequest> boxes;
+  Recorder recorder;
+  std::unique_ptr<frmMain> w;
+
+  // Starts the main window on the user file as it stands, neither window built yet.
+  void Start() {
+    w = StartWindow();
+    QVERIFY(w);
+    w->move(40, 30);
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QVERIFY(!frmDisplayMonth::exists() && !frmClearOneTextBox::exists());
+  }
 
  private slots:
   void initTestCase() {
-    SetFixedToday(2008, 7, 12);
-    RecordMessagesAnsweringOk(boxes);
-    LoadProgramTexts();
+    PrepareProgram();
+    recorder.Install();
+  }
+  void init() {
     QFile::remove(UserFilePath());  // a first run: the defaults
-    main = new frmMain;
-    QVERIFY(main->Form_Load());
-    main->move(40, 30);
-    QVERIFY(QTest::qWaitForWindowExposed(main));
-    // Start-up leaves the window unbuilt; the options it will load with are known already.
-    QVERIFY(!frmDisplayMonth::exists());
-    bool monday = true, julian = true;
-    frmDisplayMonth::GetOptions(monday, julian);
-    QVERIFY(!monday && !julian);
-    const frmDisplayMonth& month = frmDisplayMonth::instance();
-    QVERIFY(!month.isVisible() && month.optSunday->isChecked() && month.optCommonEra->isChecked());
+    recorder.boxes.clear();
+    recorder.answers.clear();
+  }
+  void cleanup() {  // also after a failed check
+    if (w) QuitWindow(w);
+    if (frmDisplayMonth::exists()) frmDisplayMonth::unload();
+    if (frmClearOneTextBox::exists()) frmClearOneTextBox::unload();
+    intLanguage = intEnglish;
   }
   void cleanupTestCase() {
-    frmDisplayMonth::unload();
-    delete main;
-    SetMessageRecorder({});
+    Recorder::Uninstall();
     UseSystemToday();
   }
 
   void firstPlacementBesideTheMainWindow() {
-    main->txbFirstDate->clear();
-    QTest::mouseClick(main->cmdDisplayMonth, Qt::LeftButton);
+    Start();
+    // The options the window will load with are known before it is built.
+    bool monday = true, julian = true;
+    frmDisplayMonth::GetOptions(monday, julian);
+    QVERIFY(!monday && !julian);
+    QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
     frmDisplayMonth& month = frmDisplayMonth::instance();
-    QVERIFY(month.isVisible());
-    QCOMPARE(month.pos(), main->pos() + QPoint(TwipsToPixels(4000), TwipsToPixels(1710)));
+    QVERIFY(month.isVisible() && month.optSunday->isChecked() && month.optCommonEra->isChecked());
+    QCOMPARE(month.pos(), w->pos() + QPoint(TwipsToPixels(4000), TwipsToPixels(1710)));
     QCOMPARE(month.txbYear->text(), u"2008"_s);
     QCOMPARE(month.cboMonths->currentIndex(), 6);
-    QCOMPARE(month.txbMonth->toPlainText(), Q(BuildMonthGrid(2008, 7, false, false, intEnglish).text));
+    QCOMPARE(month.txbMonth->toPlainText(), Grid(2008, 7));
     // An open window keeps its place.
     month.move(month.pos() + QPoint(37, 23));
     const QPoint moved = month.pos();
-    main->activateWindow();
-    QTest::mouseClick(main->cmdDisplayMonth, Qt::LeftButton);
+    w->activateWindow();
+    QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
     QCOMPARE(month.pos(), moved);
-    QVERIFY(boxes.empty());
+    // Close returns to the first date.
+    QTest::mouseClick(month.cmdClose, Qt::LeftButton);
+    QVERIFY(!month.isVisible());
+    QTRY_VERIFY(w->txbFirstDate->hasFocus());
+    QVERIFY(recorder.boxes.empty());
   }
 
   void monthOfTheFirstDate() {
+    Start();
     const struct {
       QRadioButton* calendar;
       QString text;
       int year, monthIndex;
-    } cases[] = {{main->optFirstDateIsJC, u"1999-12-31"_s, 1999, 11},  // December 1999 Julian
-                 {main->optFirstDateIsJC, u"1900-03-12"_s, 1900, 2},
-                 {main->optFirstDateIsJDN, u"2451545"_s, 2000, 0},
-                 {main->optFirstDateIsJDN, u"0"_s, -4713, 10},  // 1 January -4712 JC in the CE
-                 {main->optFirstDateIsCE, u"  2005-11-30 "_s, 2005, 10},
+    } cases[] = {{w->optFirstDateIsJC, u"1999-12-31"_s, 1999, 11},  // December 1999 Julian
+                 {w->optFirstDateIsJC, u"1900-03-12"_s, 1900, 2},
+                 {w->optFirstDateIsJDN, u"2451545"_s, 2000, 0},
+                 {w->optFirstDateIsJDN, u"0"_s, -4713, 10},  // 1 January -4712 JC in the CE
+                 {w->optFirstDateIsCE, u"  2005-11-30 "_s, 2005, 10},
                  // Unreadable, ISO, ordinal or empty: today's month.
-                 {main->optFirstDateIsCE, u"2005-13-45"_s, 2008, 6},
-                 {main->optFirstDateIsISO, u"2005-W44-1"_s, 2008, 6},
-                 {main->optFirstDateIsORD, u"2005-100"_s, 2008, 6},
-                 {main->optFirstDateIsCE, QString(), 2008, 6}};
-    frmDisplayMonth& month = frmDisplayMonth::instance();
+                 {w->optFirstDateIsCE, u"2005-13-45"_s, 2008, 6},
+                 {w->optFirstDateIsISO, u"2005-W44-1"_s, 2008, 6},
+                 {w->optFirstDateIsORD, u"2005-100"_s, 2008, 6},
+                 {w->optFirstDateIsCE, QString(), 2008, 6}};
     for (const auto& c : cases) {
-      main->txbFirstDate->clear();
+      w->txbFirstDate->clear();
       ClickIndicator(c.calendar);
       QVERIFY(c.calendar->isChecked());
-      main->txbFirstDate->setFocus();
-      QTest::keyClicks(main->txbFirstDate, c.text);
-      QTest::mouseClick(main->cmdDisplayMonth, Qt::LeftButton);
-      QCOMPARE(main->txbFirstDate->text(), c.text.trimmed());
+      Type(w->txbFirstDate, c.text);
+      QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
+      const frmDisplayMonth& month = frmDisplayMonth::instance();
+      QCOMPARE(w->txbFirstDate->text(), c.text.trimmed());
       QCOMPARE(month.txbYear->text(), QString::number(c.year));
       QCOMPARE(month.cboMonths->currentIndex(), c.monthIndex);
       QVERIFY(month.optCommonEra->isChecked());  // the window's own calendar stays
-      QCOMPARE(month.txbMonth->toPlainText(),
-               Q(BuildMonthGrid(c.year, c.monthIndex + 1, false, false, intEnglish).text));
+      QCOMPARE(month.txbMonth->toPlainText(), Grid(c.year, c.monthIndex + 1));
     }
-    QVERIFY(boxes.empty());
-    main->txbFirstDate->clear();
+    QVERIFY(recorder.boxes.empty());
   }
 
-  void closeReturnsToTheFirstDate() {
-    QTest::mouseClick(main->cmdDisplayMonth, Qt::LeftButton);
-    frmDisplayMonth& month = frmDisplayMonth::instance();
-    QVERIFY(month.isVisible());
-    QTest::mouseClick(month.cmdClose, Qt::LeftButton);
-    QVERIFY(!month.isVisible());
-    QTRY_VERIFY(main->txbFirstDate->hasFocus());
+  void optionsSurviveRunsWithoutTheWindow() {
+    for (auto [language, monday, julian] : {std::tuple{intEnglish, false, false}, {intGerman, true, true},
+                                            {intEnglish, true, false}, {intGerman, false, true}}) {
+      WriteSettings(language, monday, julian);
+      // A run that never opens the month window saves its options as they were read.
+      Start();
+      QuitWindow(w);
+      QCOMPARE(SavedMonthOptions(), MonthOptions(monday ? "Mon" : "Sun", julian ? "JC" : "CE"));
+
+      // The next run opens it with those options and in the saved language.
+      Start();
+      QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
+      frmDisplayMonth& month = frmDisplayMonth::instance();
+      QVERIFY(month.isVisible());
+      QCOMPARE(month.optMonday->isChecked(), monday);
+      QCOMPARE(month.optSunday->isChecked(), !monday);
+      QCOMPARE(month.optJulian->isChecked(), julian);
+      QCOMPARE(month.optCommonEra->isChecked(), !julian);
+      QCOMPARE(MonthCaption("lblMonth"), QString::fromLatin1(language ? "Monat:" : "Month:"));
+      QCOMPARE(MonthCaption("optSunday"), QString::fromLatin1(language ? "Sonntag" : "Sunday"));
+      QuitWindow(w);
+      frmDisplayMonth::unload();
+    }
+    QVERIFY(recorder.boxes.empty());
+  }
+
+  void firstOpeningShowsTheCurrentLanguage() {
+    WriteSettings(intGerman, false, false);
+    Start();
+    // Changed twice before either window is built: the later language counts.
+    intLanguage = intEnglish;
+    w->SetLanguageDependentText();
+    intLanguage = intGerman;
+    w->SetLanguageDependentText();
+    QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
+    QCOMPARE(MonthCaption("lblFirstDayOfWeek"), u"Erster Tag der Woche:"_s);
+    QCOMPARE(frmClearOneTextBox::instance().lblClear->text(), u"Loeschen:"_s);
+    // Once built, a change reaches them at once.
+    intLanguage = intEnglish;
+    w->SetLanguageDependentText();
+    QCOMPARE(MonthCaption("lblFirstDayOfWeek"), u"First day of week:"_s);
+    QCOMPARE(frmClearOneTextBox::instance().lblClear->text(), u"Clear:"_s);
+  }
+
+  void resetWithoutTheWindowResetsItsOptions() {
+    WriteSettings(intEnglish, true, true);
+    Start();
+    recorder.answers.push_back(QMessageBox::Yes);
+    QTest::mouseClick(w->cmdReset, Qt::LeftButton);
+    QVERIFY(!frmDisplayMonth::exists());
+    QuitWindow(w);
+    QCOMPARE(SavedMonthOptions(), MonthOptions("Sun", "CE"));
   }
 };
 
