@@ -104,17 +104,8 @@ inline void Type(QLineEdit* field, const QString& text) {
 
 // The option of calendar `cal` in date group 1 or 2.
 inline QRadioButton* CalOption(frmMain& w, int which, int cal) {
-  using namespace valdora;
-  const bool first = which == 1;
-  switch (cal) {
-    case JC: return first ? w.optFirstDateIsJC : w.optSecondDateIsJC;
-    case JDN: return first ? w.optFirstDateIsJDN : w.optSecondDateIsJDN;
-    case ORD: return first ? w.optFirstDateIsORD : w.optSecondDateIsORD;
-    case ISO: return first ? w.optFirstDateIsISO : w.optSecondDateIsISO;
-    case LPW: return first ? w.optFirstDateIsLPW : w.optSecondDateIsLPW;
-    case LPM: return first ? w.optFirstDateIsLPM : w.optSecondDateIsLPM;
-    default: return first ? w.optFirstDateIsCE : w.optSecondDateIsCE;
-  }
+  return w.findChild<QRadioButton*>((which == 1 ? u"optFirstDateIs"_s : u"optSecondDateIs"_s) +
+                                    Q(std::string(valdora::CalendarCodeText[cal])));
 }
 
 // One real main window per test function, for a QtTest class deriving from QObject and this:

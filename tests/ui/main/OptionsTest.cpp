@@ -19,34 +19,25 @@ class OptionsTest : public QObject, protected MainWindowTestBase {
   void cleanup() { CloseWindow(); }
   void cleanupTestCase() { EndProgram(); }
 
-  void reExpressionToJdnAndBack() {
-    Click(w->optSecondDateIsJDN);  // an empty field only records the calendar
-    QCOMPARE(w->intSecondDateOptCal, std::int16_t{JDN});
-    Type(w->txbFirstDate, u" 2000-01-01"_s);
-    Click(w->optFirstDateIsJDN);
-    QCOMPARE(Fields(), QStringList({"2,451,545", "", ""}));
-    QCOMPARE(w->intFirstDateOptCal, std::int16_t{JDN});
-    QCOMPARE(Focused(), u"txbDateDiff"_s);
-    Click(w->optFirstDateIsCE);
-    QCOMPARE(w->txbFirstDate->text(), u"2000-01-01"_s);
-    QVERIFY(recorder.boxes.empty());
-  }
-
-  // Through each calendar and back to the same CE date.
+  // A typed date through each calendar and back to the same CE date; an empty field only
+  // records the calendar.
   void reExpressionInEveryCalendarReadsBack() {
-    const struct { CalendarCode cal; const char* option; QString text; } cases[] = {
-        {JC, "optSecondDateIsJC", u"1999-12-19"_s}, {ISO, "optSecondDateIsISO", u"1999-W52-6"_s},
-        {ORD, "optSecondDateIsORD", u"2000-001"_s}};
+    Click(w->optSecondDateIsJDN);
+    QCOMPARE(w->intSecondDateOptCal, std::int16_t{JDN});
+    Click(w->optSecondDateIsCE);
+    const struct { int which; CalendarCode cal; QString text; } cases[] = {
+        {1, JDN, u"2,451,545"_s}, {2, JC, u"1999-12-19"_s}, {2, ISO, u"1999-W52-6"_s},
+        {2, ORD, u"2000-001"_s}};
     for (const auto& c : cases) {
-      w->txbSecondDate->clear();
-      Type(w->txbSecondDate, u"2000-01-01"_s);
-      Click(Option(c.option));
-      QCOMPARE(w->txbSecondDate->text(), c.text);
-      QCOMPARE(w->intSecondDateOptCal, std::int16_t(c.cal));
-      for (QRadioButton* next : {w->optSecondDateIsLPW, w->optSecondDateIsLPM, w->optSecondDateIsCE}) {
-        Click(next);
-      }
-      QCOMPARE(w->txbSecondDate->text(), u"2000-01-01"_s);
+      QLineEdit* field = c.which == 1 ? w->txbFirstDate : w->txbSecondDate;
+      field->clear();
+      Type(field, u" 2000-01-01"_s);
+      Click(CalOption(*w, c.which, c.cal));
+      QCOMPARE(field->text(), c.text);
+      QCOMPARE(c.which == 1 ? w->intFirstDateOptCal : w->intSecondDateOptCal, std::int16_t(c.cal));
+      if (c.which == 1) QCOMPARE(Focused(), u"txbDateDiff"_s);
+      for (int next : {LPW, LPM, CE}) Click(CalOption(*w, c.which, next));
+      QCOMPARE(field->text(), u"2000-01-01"_s);
     }
     QVERIFY(recorder.boxes.empty());
   }
