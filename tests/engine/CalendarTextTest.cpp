@@ -71,6 +71,9 @@ TEST(CalendarText, WrittenTextsReadBackUnderEverySetting) {
                 << '"' << text << "\" in " << CalendarCodeText[cal] << " with separators "
                 << dateSep << " " << thousands;
             ASSERT_EQ(back, jdn) << text;
+            EuroDate date;  // a JDN text reads back through the date reader as well
+            ASSERT_TRUE(cal != JDN || ParseEuroDate(text, dateSep, JDN, format, date) == 1) << text;
+            ASSERT_TRUE(cal != JDN || date.jdn == jdn) << text;
           }
         }
       }

@@ -5,10 +5,7 @@ namespace valdora {
 
 TEST(CoreParse, CommonEraAndJulianDates) {
   struct Case {
-    const char *text, *separator;
-    CalendarCode cal;
-    DateFormat format;
-    ParseStatus status;
+    const char *text, *separator; CalendarCode cal; DateFormat format; ParseStatus status;
     std::int32_t year = 0, month = 0, day = 0;  // checked on status 1
   } cases[] = {
       {"2020-02-29", "-", CE, YMD, 1, 2020, 2, 29}, {"2020/02/29", "-", CE, YMD, 0},
@@ -52,7 +49,7 @@ TEST(CoreParse, JulianDayNumbersThroughTheDateReader) {
       {"2.100.000.000", ".", 1, 2100000000}, {"2.100.000.001", ".", -1, 0},
       {"1.000.000.000.000", ".", 0, 0}, {"-12", "-", 1, -12}, {"1-2", "-", 0, 0},
       {"--12", "-", 0, 0}, {"1/2", "/", 0, 0}, {"2,451,545", "/", 1, 2451545},
-      {"JDN 2,451,545", "-", 1, 2451545}, {"abc", "-", 0, 0},
+      {"JDN 2,451,545", "-", 1, 2451545}, {"abc", "-", 0, 0}, {"-2,100,000,000", "/", 1, MinJdn},
   };
   for (const auto& c : cases) {
     EuroDate d{7, 7, 7, 7, 7};

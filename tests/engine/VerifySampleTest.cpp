@@ -42,11 +42,8 @@ TEST(VerifySample, StratifiedSamplePasses) {
 // and named by the first check it fails.
 TEST(VerifySample, ChecksFindBrokenDays) {
   using Block = verify::DayBlock;
-  struct Case {
-    const char* what;
-    void (*breakDay)(Block&);  // changes day 1 of the pair
-    std::uint32_t expected;    // the failures it must cause
-  };
+  // breakDay changes day 1 of the pair; expected are the failures it must cause.
+  struct Case { const char* what; void (*breakDay)(Block&); std::uint32_t expected; };
   using namespace verify::failure;
   const Case cases[] = {
       // The conversion carries day 32 into the next month: the same day, but no successor.
