@@ -19,15 +19,12 @@ QString CliLine(const QStringList& arguments) {
   return QString::fromUtf8(cli.readAllStandardOutput()).replace(u"\r\n"_s, u"\n"_s);
 }
 
-// Answers the clear-field dialog once it is shown: notes which option it offers, picks
-// `option` and presses Continue, or closes it with Escape when `option` is null.
-void AnswerDialog(const char* option, QString* preselected = nullptr) {
-  QTimer::singleShot(0, [option, preselected] {
+// Answers the clear-field dialog once it is shown: notes where it is, picks `option` and
+// presses Continue, or closes it with Escape when `option` is null.
+void AnswerDialog(const char* option, QPoint& shownAt) {
+  QTimer::singleShot(0, [option, &shownAt] {
     frmClearOneTextBox& dialog = frmClearOneTextBox::instance();
-    for (QRadioButton* o : {dialog.optClearFirstDate, dialog.optClearDateDiff,
-                            dialog.optClearSecondDate, dialog.optCancel}) {
-      if (preselected && o->isChecked()) *preselected = o->objectName();
-    }
+    shownAt = dialog.pos();
     if (option == nullptr) return QTest::keyClick(&dialog, Qt::Key_Escape);
     Click(dialog.findChild<QRadioButton*>(QLatin1StringView(option)));
     QTest::mouseClick(dialog.cmdContinue, Qt::LeftButton);
@@ -134,7 +131,8 @@ class ComputeTest : public QObject, protected MainWindowTestBase {
     QVERIFY(Output().startsWith(u"2008-07-12 CE"_s));
   }
 
-  // The dialog's answer as valdora-cli's --clear (empty: the dates stay, nothing computed).
+  // The dialog, shown over the input fields; its answer as valdora-cli's --clear (empty: the
+  // dates stay, nothing computed). Which choice it offers is the dialog's own test.
   void threeFilledFieldsAskTheDialog() {
     const std::pair<const char*, QString> cases[] = {
         {"optClearFirstDate", u"first"_s}, {"optClearDateDiff", u"diff"_s},
@@ -142,8 +140,10 @@ class ComputeTest : public QObject, protected MainWindowTestBase {
     for (const auto& [answer, cleared] : cases) {
       w->txbOutput->clear();
       SetFields(u"2000-01-01"_s, u"30"_s, u"2000-01-21"_s);
-      AnswerDialog(answer);
+      QPoint shownAt;
+      AnswerDialog(answer, shownAt);
       QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
+      QCOMPARE(shownAt, w->pos() + QPoint(w->Frame3->x() + TwipsToPixels(50), TwipsToPixels(2850)));
       QVERIFY(!frmClearOneTextBox::instance().isVisible());
       QVERIFY(recorder.boxes.empty());
       if (cleared.isEmpty()) {
@@ -153,22 +153,6 @@ class ComputeTest : public QObject, protected MainWindowTestBase {
         QCOMPARE(Output(), CliLine({u"--first"_s, u"2000-01-01"_s, u"--diff"_s, u"30"_s, u"--second"_s,
                                     u"2000-01-21"_s, u"--clear"_s, cleared}));
       }
-    }
-  }
-
-  // The dialog, placed over the input fields, offers the last choice again, but not Cancel.
-  void dialogKeepsItsChoiceButNotACancel() {
-    const std::pair<const char*, const char*> cases[] = {
-        {"optClearSecondDate", "optClearDateDiff"}, {"optCancel", "optClearSecondDate"},
-        {"optClearFirstDate", "optClearDateDiff"}, {"optClearDateDiff", "optClearFirstDate"}};
-    for (const auto& [answer, offered] : cases) {
-      SetFields(u"2000-01-01"_s, u"20"_s, u"2000-01-21"_s);
-      QString preselected;
-      AnswerDialog(answer, &preselected);
-      QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
-      QCOMPARE(preselected, QLatin1StringView(offered));
-      QCOMPARE(frmClearOneTextBox::instance().pos(),
-               w->pos() + QPoint(w->Frame3->x() + TwipsToPixels(50), TwipsToPixels(2850)));
     }
   }
 };

@@ -2,7 +2,6 @@
 // the program promises (never a crash, a short file gives the defaults, a missing last line
 // only the unit).
 #include <QTest>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -91,25 +90,6 @@ class UserFileTest : public QObject {
       QCOMPARE(ParseUserFile(file, r), Status::Damaged);
       QVERIFY((r == UserSettings{}));
     }
-  }
-
-  void randomCutsAndGarbageNeverBreakTheReader() {
-    const std::string full = FormatUserFile(kSample);
-    std::mt19937 random(20121231);
-    for (int i = 0; i < 2000; ++i) {
-      std::string text = full.substr(0, random() % (full.size() + 1));
-      for (int k = 0; i % 2 && k < 4 && !text.empty(); ++k) {
-        text[random() % text.size()] = static_cast<char>(random() % 256);
-      }
-      UserSettings r;
-      if (ParseUserFile(text, r) == Status::Damaged) QVERIFY((r == UserSettings{}));
-      QVERIFY(r.language == 0 || r.language == 1);
-      QVERIFY(r.unit == 0 || r.unit == 1);
-    }
-    std::string binary(1 << 16, '\0');
-    for (char& c : binary) c = static_cast<char>(random() % 256);
-    UserSettings r;
-    QCOMPARE(ParseUserFile(binary, r), Status::Damaged);
   }
 
   void hugeTexts() {
