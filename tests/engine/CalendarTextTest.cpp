@@ -8,16 +8,17 @@ namespace valdora {
 constexpr CalendarCode AllCalendars[] = {CE, JC, JDN, ORD, ISO, LPW, LPM};
 
 TEST(CalendarText, WritesKnownTextsThatReadBack) {
-  struct Case { Jdn jdn; CalendarCode cal; DateFormat format; bool hyphen; const char* text; };
   const Jdn d = 2458848;  // 2019-12-30 CE, a Monday
-  for (const Case c :
-       {Case{d, CE, YMD, false, "2019-12-30"}, Case{d, CE, DMY, true, "30-12-2019"},
-        Case{d, CE, MDY, false, "12-30-2019"}, Case{d, JC, YMD, false, "2019-12-17"},
-        Case{d, JDN, YMD, false, "2,458,848"}, Case{d, ORD, YMD, true, "2019-364"},
-        Case{d, ORD, YMD, false, "2019364"}, Case{d, ISO, YMD, true, "2020-W01-1"},
-        Case{d, ISO, DMY, false, "2020W011"}, Case{d, LPW, YMD, true, "2020-02-1"},
-        Case{d, LPM, MDY, false, "2020-01-08"}, Case{FirstOrdinalJdn, ORD, YMD, true, "0001-001"},
-        Case{LastOrdinalJdn, ORD, YMD, false, "9999365"}}) {
+  struct Case { Jdn jdn; CalendarCode cal; DateFormat format; bool hyphen; const char* text; };
+  const Case cases[] = {
+      {d, CE, YMD, false, "2019-12-30"}, {d, CE, DMY, true, "30-12-2019"},
+      {d, CE, MDY, false, "12-30-2019"}, {d, JC, YMD, false, "2019-12-17"},
+      {d, JDN, YMD, false, "2,458,848"}, {d, ORD, YMD, true, "2019-364"},
+      {d, ORD, YMD, false, "2019364"}, {d, ISO, YMD, true, "2020-W01-1"},
+      {d, ISO, DMY, false, "2020W011"},
+      {d, LPW, YMD, true, "2020-02-1"}, {d, LPM, MDY, false, "2020-01-08"},
+      {FirstOrdinalJdn, ORD, YMD, true, "0001-001"}, {LastOrdinalJdn, ORD, YMD, false, "9999365"}};
+  for (const Case& c : cases) {
     std::string text = "unchanged";
     ASSERT_TRUE(WriteDateInCalendar(c.jdn, c.cal, c.format, c.hyphen, text)) << c.text;
     EXPECT_EQ(text, c.text);
@@ -30,13 +31,13 @@ TEST(CalendarText, WritesKnownTextsThatReadBack) {
 // Ordinal dates exist only for years 1 to 9999; a JDN field cannot hold the two outermost days
 // (its reader stops at 2,099,999,999); reserved codes have no text at all.
 TEST(CalendarText, DaysWithoutTextAreRefused) {
-  struct Case { Jdn jdn; CalendarCode cal; };
-  for (const Case c : {Case{FirstOrdinalJdn - 1, ORD}, Case{LastOrdinalJdn + 1, ORD},
-                       Case{MinJdn, ORD}, Case{MaxJdn, ORD}, Case{MinJdn, JDN}, Case{MaxJdn, JDN},
-                       Case{2458848, AN}, Case{2458848, OLW}, Case{2458848, ARC},
-                       Case{2458848, static_cast<CalendarCode>(42)}}) {
+  const std::pair<Jdn, CalendarCode> refused[] = {
+      {FirstOrdinalJdn - 1, ORD}, {LastOrdinalJdn + 1, ORD}, {MinJdn, ORD}, {MaxJdn, ORD},
+      {MinJdn, JDN}, {MaxJdn, JDN}, {2458848, AN}, {2458848, OLW}, {2458848, ARC},
+      {2458848, static_cast<CalendarCode>(42)}};
+  for (const auto& [jdn, cal] : refused) {
     std::string text = "unchanged";
-    EXPECT_FALSE(WriteDateInCalendar(c.jdn, c.cal, YMD, true, text)) << c.cal << ' ' << c.jdn;
+    EXPECT_FALSE(WriteDateInCalendar(jdn, cal, YMD, true, text)) << cal << ' ' << jdn;
     EXPECT_EQ(text, "unchanged");
   }
   for (const CalendarCode cal : {AN, OLW, ARC, static_cast<CalendarCode>(42)}) {
