@@ -70,27 +70,22 @@ class FieldsTest : public QObject, protected MainWindowTestBase {
     QCOMPARE(w->txbSecondDate->text(), longText.chopped(1));
   }
 
+  // Enter in any field computes: a lone first date into the second field's calendar, the
+  // second date back, the first date plus the difference (keypad Enter too).
   void enterComputesFromEachField() {
-    // A lone first date is converted into the second field's calendar.
     Click(w->optSecondDateIsJDN);
-    Type(w->txbFirstDate, u"2000-01-01"_s);
-    QTest::keyClick(w->txbFirstDate, Qt::Key_Return);
-    QCOMPARE(Fields(), QStringList({"2000-01-01", "", "2,451,545"}));
-    QVERIFY(!Output().isEmpty());
-    // From the second field, with Enter of the keypad.
-    w->txbFirstDate->clear();
-    w->txbOutput->clear();
-    w->txbSecondDate->setFocus();
-    QTest::keyClick(w->txbSecondDate, Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(w->txbFirstDate->text(), u"2000-01-01"_s);
-    QVERIFY(!Output().isEmpty());
-    // From the difference field: the first date plus one day.
-    w->txbSecondDate->clear();
-    w->txbOutput->clear();
-    Type(w->txbDateDiff, u"1"_s);
-    QTest::keyClick(w->txbDateDiff, Qt::Key_Return);
-    QCOMPARE(Fields(), QStringList({"2000-01-01", "1", "2,451,546"}));
-    QVERIFY(!Output().isEmpty());
+    const struct { QLineEdit* field; Qt::Key key; QStringList before, after; } cases[] = {
+        {w->txbFirstDate, Qt::Key_Return, {"2000-01-01", "", ""}, {"2000-01-01", "", "2,451,545"}},
+        {w->txbSecondDate, Qt::Key_Enter, {"", "", "2,451,545"}, {"2000-01-01", "", "2,451,545"}},
+        {w->txbDateDiff, Qt::Key_Return, {"2000-01-01", "1", ""}, {"2000-01-01", "1", "2,451,546"}}};
+    for (const auto& c : cases) {
+      SetFields(c.before[0], c.before[1], c.before[2]);
+      w->txbOutput->clear();
+      c.field->setFocus();
+      QTest::keyClick(c.field, c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+      QCOMPARE(Fields(), c.after);
+      QVERIFY(!Output().isEmpty());
+    }
     QVERIFY(recorder.boxes.empty());
   }
 
@@ -118,15 +113,13 @@ class FieldsTest : public QObject, protected MainWindowTestBase {
     PressArrow(w->VScroll[0], false);
     PressArrow(w->VScroll[0], false);
     QCOMPARE(w->txbFirstDate->text(), u"2000-12-30"_s);
-    QVERIFY(recorder.boxes.empty());
-  }
-
-  void spinOnEmptyFieldOnlyFocuses() {
-    SetFields(u"2000-01-01"_s, u"5"_s, {});
+    // On an empty field a step only moves the focus on.
+    w->txbDateDiff->setText(u"5"_s);
     PressArrow(w->VScroll[1], true);
-    QCOMPARE(Fields(), QStringList({"2000-01-01", "5", ""}));
+    QCOMPARE(Fields(), QStringList({"2000-12-30", "5", ""}));
     QCOMPARE(w->VScroll[1]->value(), 0);
     QCOMPARE(Focused(), u"cmdCompute"_s);
+    QVERIFY(recorder.boxes.empty());
   }
 
   void spinMovesOneDayInEveryCalendar() {
