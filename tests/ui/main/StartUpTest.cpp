@@ -54,16 +54,6 @@ class StartUpTest : public QObject {
   Recorder recorder;
   std::unique_ptr<frmMain> w;
 
-  // A window changed in every setting, quit and started again.
-  void RestartChanged() {
-    w = StartWindow();
-    QVERIFY(w);
-    ChangeEverything(*w);
-    QuitWindow(w);
-    w = StartWindow();
-    QVERIFY(w);
-  }
-
  private slots:
   void initTestCase() {
     PrepareProgram();
@@ -94,7 +84,8 @@ class StartUpTest : public QObject {
     QCOMPARE(ReadUserFile(), kDefaultFile);
   }
 
-  // With "Save results on quit" the texts come back too, quotes and line breaks included.
+  // With "Save results on quit" the texts come back too, quotes, commas and line breaks
+  // included (the reader's own test has the nastier texts).
   void restartRestoresEverySetting() {
     for (bool save : {true, false}) {
       ChangeEverything(*w);
@@ -118,13 +109,6 @@ class StartUpTest : public QObject {
       QFile::remove(UserFilePath());
       w = StartWindow();
     }
-    const QString nasty = u"\"\",\"\n\""_s;
-    w->txbSecondDate->setText(u"\"a,b\""_s);
-    w->txbOutput->setPlainText(nasty);
-    QuitWindow(w);
-    w = StartWindow();
-    QCOMPARE(w->txbSecondDate->text(), u"\"a,b\""_s);
-    QCOMPARE(w->txbOutput->toPlainText(), nasty);
   }
 
   void closingByTheFrameQuits() {
@@ -207,8 +191,9 @@ class StartUpTest : public QObject {
 
   // Answered No nothing changes; answered Yes the user file goes and every default is back.
   void reset() {
+    ChangeEverything(*w);
     QuitWindow(w);
-    RestartChanged();
+    w = StartWindow();
     const QByteArray saved = ReadUserFile();
     const QStringList before = Take(*w);
     recorder.answers = {QMessageBox::No, QMessageBox::Yes};
