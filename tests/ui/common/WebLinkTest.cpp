@@ -37,14 +37,11 @@ class WebLinkTest : public QObject {
   }
 
   void fileExtension() {
-    const struct {
-      const char* path;
-      bool lower;
-      const char* extension;
-    } cases[] = {{"https://host.example/docs/Manual.HTM", true, "htm"},
-                 {"https://host.example/docs/Manual.HTM", false, "HTM"}, {"https://host", true, ""},
-                 {"C:\\my.docs\\readme", true, ""} /* dot in a folder */, {"C:\\a.b\\c.TXT", true, "txt"},
-                 {"x.tar.GZ", true, "gz"}, {"name.", true, ""}, {"", true, ""}};
+    const struct { const char* path; bool lower; const char* extension; } cases[] = {
+        {"https://host.example/docs/Manual.HTM", true, "htm"},
+        {"https://host.example/docs/Manual.HTM", false, "HTM"}, {"https://host", true, ""},
+        {"C:\\my.docs\\readme", true, ""} /* dot in a folder */, {"C:\\a.b\\c.TXT", true, "txt"},
+        {"x.tar.GZ", true, "gz"}, {"name.", true, ""}, {"", true, ""}};
     for (const auto& c : cases) QCOMPARE(FileExtension(c.path, c.lower), std::string(c.extension));
   }
 

@@ -35,12 +35,9 @@ class HelpWindowTest : public QObject {
   }
 
   void paragraphsPerLanguage() {
-    const struct {
-      std::int16_t language;
-      int paragraphs;
-      const char* firstWords;
-    } cases[] = {{0, 12, "The complete user manual for this software is online at:"},
-                 {1, 11, "Das vollstaendige Benutzerhandbuch"}, {2, 0, ""} /* Spanish slot */};
+    const struct { std::int16_t language; int paragraphs; const char* firstWords; } cases[] = {
+        {0, 12, "The complete user manual for this software is online at:"},
+        {1, 11, "Das vollstaendige Benutzerhandbuch"}, {2, 0, ""} /* Spanish slot */};
     for (const auto& c : cases) {
       const std::vector<std::string> parts = HelpParagraphs(c.language, kManual);
       QCOMPARE(int(parts.size()), c.paragraphs);
@@ -58,15 +55,12 @@ class HelpWindowTest : public QObject {
   }
 
   void contentInTheRightOrder() {
-    const struct {
-      std::int16_t language;
-      std::size_t paragraph;
-      const char* text;
-    } cases[] = {{0, 4, "0001-001 to 9999-365"}, {0, 5, "(year)-W(week)-(day)"}, {0, 6, "LPW"},
-                 {0, 6, "LPM"}, {0, 7, "-4712-01-01"}, {0, 11, "hexade"},
-                 {1, 1, "verschiedene Arten von Daten und julianische Tageszahlen"},
-                 {1, 2, "\"Common Era\""}, {1, 2, "-2 CE = 3 v.Chr."}, {1, 6, "1.1.-4712 JC"},
-                 {1, 7, "Erstes Datum"}, {1, 7, "Berechnen"}};
+    const struct { std::int16_t language; std::size_t paragraph; const char* text; } cases[] = {
+        {0, 4, "0001-001 to 9999-365"}, {0, 5, "(year)-W(week)-(day)"}, {0, 6, "LPW"},
+        {0, 6, "LPM"}, {0, 7, "-4712-01-01"}, {0, 11, "hexade"},
+        {1, 1, "verschiedene Arten von Daten und julianische Tageszahlen"},
+        {1, 2, "\"Common Era\""}, {1, 2, "-2 CE = 3 v.Chr."}, {1, 6, "1.1.-4712 JC"},
+        {1, 7, "Erstes Datum"}, {1, 7, "Berechnen"}};
     for (const auto& c : cases) {
       QVERIFY2(HelpParagraphs(c.language, kManual).at(c.paragraph).find(c.text) != std::string::npos,
                c.text);

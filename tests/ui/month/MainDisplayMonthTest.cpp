@@ -105,20 +105,17 @@ class MainDisplayMonthTest : public QObject {
 
   void monthOfTheFirstDate() {
     Start();
-    const struct {
-      QRadioButton* calendar;
-      QString text;
-      int year, monthIndex;
-    } cases[] = {{w->optFirstDateIsJC, u"1999-12-31"_s, 1999, 11},  // December 1999 Julian
-                 {w->optFirstDateIsJC, u"1900-03-12"_s, 1900, 2},
-                 {w->optFirstDateIsJDN, u"2451545"_s, 2000, 0},
-                 {w->optFirstDateIsJDN, u"0"_s, -4713, 10},  // 1 January -4712 JC in the CE
-                 {w->optFirstDateIsCE, u"  2005-11-30 "_s, 2005, 10},
-                 // Unreadable, ISO, ordinal or empty: today's month.
-                 {w->optFirstDateIsCE, u"2005-13-45"_s, 2008, 6},
-                 {w->optFirstDateIsISO, u"2005-W44-1"_s, 2008, 6},
-                 {w->optFirstDateIsORD, u"2005-100"_s, 2008, 6},
-                 {w->optFirstDateIsCE, QString(), 2008, 6}};
+    const struct { QRadioButton* calendar; QString text; int year, monthIndex; } cases[] = {
+        {w->optFirstDateIsJC, u"1999-12-31"_s, 1999, 11},  // December 1999 Julian
+        {w->optFirstDateIsJC, u"1900-03-12"_s, 1900, 2},
+        {w->optFirstDateIsJDN, u"2451545"_s, 2000, 0},
+        {w->optFirstDateIsJDN, u"0"_s, -4713, 10},  // 1 January -4712 JC in the CE
+        {w->optFirstDateIsCE, u"  2005-11-30 "_s, 2005, 10},
+        // Unreadable, ISO, ordinal or empty: today's month.
+        {w->optFirstDateIsCE, u"2005-13-45"_s, 2008, 6},
+        {w->optFirstDateIsISO, u"2005-W44-1"_s, 2008, 6},
+        {w->optFirstDateIsORD, u"2005-100"_s, 2008, 6},
+        {w->optFirstDateIsCE, QString(), 2008, 6}};
     for (const auto& c : cases) {
       w->txbFirstDate->clear();
       ClickIndicator(c.calendar);

@@ -13,9 +13,7 @@ using namespace testing_ui;
 namespace {
 
 // ---- The reference printer: leap rules, month lengths and weekdays counted day by day ----
-struct RefDate {
-  int y, m, d;
-};
+struct RefDate { int y, m, d; };
 int Mod(int a, int b) { return (a % b + b) % b; }
 bool Leap(int y, bool jc) { return Mod(y, 4) == 0 && (jc || Mod(y, 100) != 0 || Mod(y, 400) == 0); }
 int DaysIn(int y, int m, bool jc) {
@@ -40,11 +38,7 @@ RefDate Next(RefDate t, bool jc, int days = 1) {
   return t;
 }
 
-struct RefGrid {
-  QString text;
-  RefDate first;
-  int rows;
-};
+struct RefGrid { QString text; RefDate first; int rows; };
 RefGrid Reference(int y, int m, bool jc, bool monday, bool german) {
   const int back = Mod(WeekdayOfFirst(y, m, jc) - monday, 7), last = DaysIn(y, m, jc);
   const int py = m == 1 ? y - 1 : y, pm = m == 1 ? 12 : m - 1;
@@ -76,11 +70,7 @@ QString RefIsoRow(RefDate t, bool withYear) {
 }
 
 // Flags: J Julian, M Monday first, G German. rows: the known row count (0: not pinned).
-struct GridCase {
-  int y, m;
-  const char* flags;
-  int rows;
-};
+struct GridCase { int y, m; const char* flags; int rows; };
 const GridCase kGrids[] = {
     {2005, 11, "", 5}, {2005, 11, "M", 5}, {2015, 2, "", 5} /* extra March row */, {2015, 2, "M", 5},
     {2005, 12, "", 5} /* into January */, {2012, 12, "M", 6}, {2006, 1, "", 5} /* first column */,
@@ -179,9 +169,7 @@ class MonthGridTest : public QObject {
     options.julian = false;
     QVERIFY(Q(MonthCopyText(-5, 3, options)).contains(u"\n\nISO-8601-Wochendaten\n\n"_s));
     QCOMPARE(intTextLanguage, intEnglish);  // the lookup's language is restored
-    QVERIFY(MonthCopyText(2005, 0, options).empty());
-    QVERIFY(MonthCopyText(2005, 13, options).empty());
-    QVERIFY(MonthCopyText(5800001, 1, options).empty());
+    for (auto [y, m] : {std::pair{2005, 0}, {2005, 13}, {5800001, 1}}) QVERIFY(MonthCopyText(y, m, options).empty());
   }
 };
 

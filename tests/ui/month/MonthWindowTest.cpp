@@ -84,13 +84,9 @@ class MonthWindowTest : public QObject {
   }
 
   void stepsAndUnreadableYears() {
-    const struct {
-      const char* year;
-      int month, button;  // -1 the Display button, 0 next, 1 previous
-      const char* newYear;  // null: an unreadable year, nothing changes
-      int newMonth;
-      bool message;
-    } cases[] = {{"2005", 11, 0, "2006", 0, false}, {"2006", 0, 1, "2005", 11, false},
+    // button: -1 the Display button, 0 next, 1 previous; newYear null: nothing changes.
+    const struct { const char* year; int month, button; const char* newYear; int newMonth; bool message; }
+        cases[] = {{"2005", 11, 0, "2006", 0, false}, {"2006", 0, 1, "2005", 11, false},
                  {"2005", 4, 0, "2005", 5, false},  {"2005", 4, 1, "2005", 3, false},
                  {"-1", 11, 0, "0", 0, false},      {"0", 0, 1, "-1", 11, false},
                  {"  1999 ", 11, 0, "2000", 0, false}, {"2005ab", 3, 0, "2005ab", 4, false},

@@ -60,25 +60,19 @@ class LargeDisplayTest : public QObject {
     frmLargeDisplay::unload();
     QVERIFY(!frmLargeDisplay::exists());
     w = &frmLargeDisplay::instance();
-    QVERIFY(frmLargeDisplay::exists() && &frmLargeDisplay::instance() == w && !w->isVisible());
+    QVERIFY(&frmLargeDisplay::instance() == w && !w->isVisible());
     QGuiApplication::clipboard()->setText(u"untouched"_s);
   }
 
   void enlargeRefusesAnEmptyOutput() {
-    const struct {
-      std::int16_t language;
-      QString output, text, title;
-    } cases[] = {{intEnglish, u""_s, u"The output window is empty."_s, u"Output window"_s},
-                 {intEnglish, u"    "_s, u"The output window is empty."_s, u"Output window"_s},
-                 {intEnglish, u"\n \n"_s, u"The output window is empty."_s, u"Output window"_s},
-                 {intGerman, u"  "_s, u"Das Ausgabefenster is leer."_s, u"Ausgabefenster"_s}};
-    for (const auto& c : cases) {
+    for (auto [language, output] : {std::pair{intEnglish, u""_s}, {intEnglish, u"    "_s},
+                                    {intEnglish, u"\n \n"_s}, {intGerman, u"  "_s}}) {
       boxes.clear();
-      intLanguage = c.language;
-      Enlarge(c.output);
+      intLanguage = language;
+      Enlarge(output);
       QCOMPARE(int(boxes.size()), 1);
-      QCOMPARE(boxes[0].text, c.text);
-      QCOMPARE(boxes[0].title, c.title);
+      QCOMPARE(boxes[0].text, language ? u"Das Ausgabefenster is leer."_s : u"The output window is empty."_s);
+      QCOMPARE(boxes[0].title, language ? u"Ausgabefenster"_s : u"Output window"_s);
       QCOMPARE(boxes[0].icon, MsgIcon::Warning);
       QCOMPARE(boxes[0].buttons, MsgButtons::Ok);
       QVERIFY(!w->isVisible());
@@ -121,21 +115,15 @@ class LargeDisplayTest : public QObject {
     main->resize(TwipsToPixels(15500), TwipsToPixels(10500));
   }
 
-  void copyAllWithoutSelection() {
+  void copyingAllOrTheMouseSelection() {
     w->show();
-    for (const QString& text : {u"line one\nline two"_s, QString()}) {
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    for (const QString& text : {QString(), u"alpha beta\ngamma"_s}) {  // no selection: all
       w->txbOutput->setPlainText(text);
-      QCOMPARE(w->cmdCopyToClipboard->text(), Program(185));
       QTest::mouseClick(w->cmdCopyToClipboard, Qt::LeftButton);
       QCOMPARE(ClipboardText(), text);
       QCOMPARE(w->cmdCopyToClipboard->text(), Program(185));
     }
-  }
-
-  void mouseSelectionCopiesOnlyIt() {
-    w->txbOutput->setPlainText(u"alpha beta\ngamma"_s);
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
     // Drag over "alpha" with the left button; the release sets the caption.
     QTextCursor at(w->txbOutput->document());
     const QPoint start = w->txbOutput->cursorRect(at).center();
