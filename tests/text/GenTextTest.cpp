@@ -52,22 +52,21 @@ TEST_F(GenTextTest, FixedTextsInEachLanguageSlot) {
   EXPECT_EQ(FixedText("Close"), "");
 }
 
-TEST_F(GenTextTest, MonthAndDayNames) {
+// The German names in plain ASCII and the slots without names; the English and German names
+// themselves show in the month window's and the output's tests.
+TEST_F(GenTextTest, MonthAndDayNameSlots) {
   auto month = [](int form, int language) {
     return Names(12, [=](int m) { return MonthName(form, m, language); });
   };
-  EXPECT_EQ(month(0, intEnglish), "January February March April May June July August September "
-                                  "October November December");
   EXPECT_EQ(month(0, intGerman), "Januar Februar Maerz April Mai Juni Juli August September "
                                  "Oktober November Dezember");
-  EXPECT_EQ(month(1, intEnglish), "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec");
   EXPECT_EQ(month(1, intGerman), "Jan Feb Mar Apr Mai Jun Jul Aug Sep Okt Nov Dez");
+  EXPECT_EQ(month(1, intEnglish), "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec");
   for (int language = 2; language <= 5; ++language) {
     EXPECT_EQ(month(0, language) + month(1, language), std::string(22, ' ')) << language;
   }
   // Seven days and a spare, empty slot.
   auto days = [](int language) { return Names(8, [=](int d) { return DayName(d, language); }); };
-  EXPECT_EQ(days(intEnglish), "Sunday Monday Tuesday Wednesday Thursday Friday Saturday ");
   EXPECT_EQ(days(intGerman), "Sonntag Montag Dienstag Mittwoch Donnerstag Freitag Samstag ");
   EXPECT_EQ(days(intSpanish), std::string(7, ' '));
 }
