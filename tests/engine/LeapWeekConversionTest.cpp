@@ -39,8 +39,7 @@ std::pair<std::int64_t, std::int64_t> RefMonthForm(const RefWeekDate& r) {
 void ExpectAgrees(Jdn jdn) {
   const RefWeekDate ref = RefJdnToLeapWeek(jdn);
   const auto [month, day] = RefMonthForm(ref);
-  LeapWeekDate date;
-  date.jdn = jdn;
+  LeapWeekDate date{.jdn = jdn};
   JdnToLeapWeek(date);
   ASSERT_EQ(date.status, 0);
   ASSERT_TRUE(LeapWeekToMonthForm(date)) << "jdn " << jdn;
@@ -49,10 +48,7 @@ void ExpectAgrees(Jdn jdn) {
             Fields({ref.year, ref.week, ref.weekday, month, day})) << "jdn " << jdn;
   if (std::abs(ref.year) > MaxAbsYear) return;
   ASSERT_EQ(RefLeapWeekToJdn(ref.year, ref.week, ref.weekday), jdn);
-  LeapWeekDate back;
-  back.year = date.year;
-  back.month = date.month;
-  back.dayOfMonth = date.dayOfMonth;
+  LeapWeekDate back{.year = date.year, .month = date.month, .dayOfMonth = date.dayOfMonth};
   ASSERT_TRUE(MonthFormToLeapWeek(back) && LeapWeekToJdn(back)) << "jdn " << jdn;
   ASSERT_EQ(back.jdn, jdn);
 }
@@ -76,38 +72,29 @@ TEST(LeapWeekConversion, AgreesWithReference) {
 
 TEST(LeapWeekConversion, LeapYears) {
   std::vector<std::int32_t> leap;
-  for (std::int32_t y = 2000; y <= 2040; ++y) {
-    if (IsLeapWeekYear(y)) leap.push_back(y);
-  }
+  for (std::int32_t y = 2000; y <= 2040; ++y) if (IsLeapWeekYear(y)) leap.push_back(y);
   EXPECT_EQ(leap, (std::vector<std::int32_t>{2003, 2009, 2015, 2020, 2026, 2031, 2037}));
   for (std::int32_t y = -800; y <= 800; ++y) ASSERT_EQ(IsLeapWeekYear(y), RefIsLeap(y)) << y;
   EXPECT_EQ(IsLeapWeekYear(INT32_MIN), RefIsLeap(INT32_MIN));
   EXPECT_EQ(IsLeapWeekYear(INT32_MAX), RefIsLeap(INT32_MAX));
 }
 
+// The status of an invalid date: -1 year beyond the limit, -2 month, -3 week or day.
 TEST(LeapWeekConversion, ValidationStatuses) {
-  struct Case { std::int32_t year; std::int16_t month, day; bool ok; std::int16_t status; };
-  for (const Case c :
-       {Case{2020, 12, 35, true, 0}, Case{2021, 12, 35, false, -3}, Case{2021, 11, 29, false, -3},
-        Case{2021, 13, 1, false, -2}, Case{2021, 0, 5, false, -2}, Case{2021, 1, 0, false, -3},
-        Case{2021, 1, 35, true, 0}, Case{2021, 2, 28, true, 0}, Case{2021, -1, 1, false, -2},
-        Case{2021, 1, -7, false, -3}}) {
-    LeapWeekDate date;
-    date.year = c.year;
-    date.month = c.month;
-    date.dayOfMonth = c.day;
-    EXPECT_EQ(MonthFormToLeapWeek(date), c.ok) << c.year << "-" << c.month << "-" << c.day;
+  struct Case { std::int32_t year; std::int16_t month, day, status; } months[] = {
+      {2020, 12, 35, 0}, {2021, 12, 35, -3}, {2021, 11, 29, -3}, {2021, 13, 1, -2},
+      {2021, 0, 5, -2}, {2021, 1, 0, -3}, {2021, 1, 35, 0}, {2021, 2, 28, 0}, {2021, -1, 1, -2},
+      {2021, 1, -7, -3}};
+  for (const Case& c : months) {
+    LeapWeekDate date{.year = c.year, .month = c.month, .dayOfMonth = c.day};
+    EXPECT_EQ(MonthFormToLeapWeek(date), c.status == 0) << c.year << "-" << c.month << "-" << c.day;
     EXPECT_EQ(date.status, c.status) << c.year << "-" << c.month << "-" << c.day;
   }
-  struct WeekCase { std::int32_t year; std::int16_t week, weekday, status; };
-  for (const WeekCase c :
-       {WeekCase{2021, 10, 0, -3}, WeekCase{2021, 10, 8, -3}, WeekCase{2021, 53, 1, -3},
-        WeekCase{2020, 53, 7, 0}, WeekCase{2020, 54, 1, -3}, WeekCase{2020, 0, 1, -3},
-        WeekCase{MaxAbsYear + 1, 1, 1, -1}, WeekCase{-MaxAbsYear, 1, 1, 0}}) {
-    LeapWeekDate date;
-    date.year = c.year;
-    date.week = c.week;
-    date.weekday = c.weekday;
+  struct WeekCase { std::int32_t year; std::int16_t week, weekday, status; } weeks[] = {
+      {2021, 10, 0, -3}, {2021, 10, 8, -3}, {2021, 53, 1, -3}, {2020, 53, 7, 0}, {2020, 54, 1, -3},
+      {2020, 0, 1, -3}, {MaxAbsYear + 1, 1, 1, -1}, {-MaxAbsYear, 1, 1, 0}};
+  for (const WeekCase& c : weeks) {
+    LeapWeekDate date{.year = c.year, .week = c.week, .weekday = c.weekday};
     EXPECT_EQ(LeapWeekToJdn(date), c.status == 0) << c.year << "-" << c.week << "-" << c.weekday;
     EXPECT_EQ(date.status, c.status) << c.year << "-" << c.week << "-" << c.weekday;
     date.status = 0;

@@ -4,8 +4,7 @@
 namespace valdora {
 
 LeapWeekDate LeapOf(Jdn jdn) {
-  LeapWeekDate date;
-  date.jdn = jdn;
+  LeapWeekDate date{.jdn = jdn};
   JdnToLeapWeek(date);
   LeapWeekToMonthForm(date);
   return date;
@@ -25,10 +24,7 @@ TEST(LeapWeekText, WritesBothForms) {
       {5, ",", "5-01-1"}};
   for (const Case& c : cases) {
     SetLocaleGroupingSeparator(c.sep);
-    LeapWeekDate d;
-    d.year = c.year;
-    d.week = d.weekday = 1;
-    EXPECT_EQ(FormatLeapWeekDate(d, false), c.week);
+    EXPECT_EQ(FormatLeapWeekDate({.year = c.year, .week = 1, .weekday = 1}, false), c.week);
   }
 }
 
@@ -56,8 +52,7 @@ TEST(LeapWeekText, ReadsTypedDates) {
       {"-2021-01", M, 0, 0}, {"2021-01-", M, 0, 0}, {"-2021--1", M, 0, 0}, {"abc", W, 0, 0},
       {"LPW", W, 0, 0}, {"2021/01/01", M, 0, 0}};
   for (const Case& c : cases) {
-    LeapWeekDate date;
-    date.jdn = 77;
+    LeapWeekDate date{.jdn = 77};
     const ParseStatus status =
         c.monthForm ? ParseLeapMonthDate(c.text, date) : ParseLeapWeekDate(c.text, date);
     EXPECT_EQ(status, c.status) << '"' << c.text << '"';
