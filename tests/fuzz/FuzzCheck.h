@@ -22,14 +22,10 @@ inline const char* const kThousandsSeparators[] = {",", ".", ""};
 // The input as printable text: bytes outside 0x20..0x7E as \xNN.
 inline std::string Printable(std::string_view text) {
   std::string out;
+  char hex[5];
   for (unsigned char c : text) {
-    if (c >= 0x20 && c < 0x7F && c != '\\') {
-      out.push_back(static_cast<char>(c));
-    } else {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\x%02X", c);
-      out += buf;
-    }
+    if (c >= 0x20 && c < 0x7F && c != '\\') out.push_back(static_cast<char>(c));
+    else out.append(hex, static_cast<std::size_t>(std::snprintf(hex, sizeof hex, "\\x%02X", c)));
   }
   return out;
 }
