@@ -122,20 +122,31 @@ class FieldsTest : public QObject, protected MainWindowTestBase {
     QVERIFY(recorder.boxes.empty());
   }
 
-  void spinMovesOneDayInEveryCalendar() {
-    for (int cal : {CE, JC, JDN, ORD, ISO, LPW, LPM}) {
+  // In every calendar: the second Today leaves the other fields alone, the first then fills
+  // its own field only; a step up in either field gives tomorrow, a step down today again.
+  void todayAndStepsInEveryCalendar() {
+    const std::pair<int, const char*> cases[] = {
+        {CE, "2008-07-12"}, {JC, "2008-06-29"}, {JDN, "2,454,660"}, {ORD, "2008-194"},
+        {ISO, "2008-W28-6"}, {LPW, "2008-29-6"}, {LPM, "2008-07-20"}};
+    for (const auto& [cal, text] : cases) {
+      SetFields({}, u"7"_s, {});
+      Click(CalOption(*w, 2, cal));
+      Click(w->cmdToday[1]);
+      QCOMPARE(Fields(), QStringList({"", "7", text}));
+      w->txbDateDiff->clear();
+      Click(CalOption(*w, 1, cal));
+      Click(w->cmdToday[0]);
+      QCOMPARE(Fields(), QStringList({text, "", text}));
+      QCOMPARE(Focused(), u"cmdCompute"_s);
       for (int which : {0, 1}) {
-        Click(CalOption(*w, which + 1, cal));
         QLineEdit* field = which == 0 ? w->txbFirstDate : w->txbSecondDate;
-        Click(w->cmdToday[which]);
-        const QString today = field->text();
         PressArrow(w->VScroll[which], true);
         Jdn jdn = 0;
         QCOMPARE(ReadDateInCalendar(field->text().toStdString(), CalendarCode(cal), YMD, true, jdn),
                  StatusValid);
         QCOMPARE(jdn, TodayJdn() + 1);
         PressArrow(w->VScroll[which], false);
-        QCOMPARE(field->text(), today);
+        QCOMPARE(field->text(), QLatin1StringView(text));
       }
     }
     QVERIFY(recorder.boxes.empty());

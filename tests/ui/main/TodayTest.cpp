@@ -1,6 +1,6 @@
 // Today's date on the real main window: the labels in English and German, the calendar ring
-// walked by mouse clicks, the Today buttons in every calendar, and the labels moving on to
-// the next day at the clock's tick.
+// walked by mouse clicks, the Today button and the date settings, and the labels moving on to
+// the next day at the clock's tick. The Today buttons in every calendar are in FieldsTest.
 #include "MainWindowFixture.h"
 #include "text/Language.h"
 
@@ -81,25 +81,6 @@ class TodayTest : public QObject, protected MainWindowTestBase {
     frmMain fresh;
     fresh.ShowTodaysDate();
     QVERIFY(fresh.lblTodaysDate[1]->text().isEmpty() && fresh.lblWeekFromToday[1]->text().isEmpty());
-  }
-
-  // The second Today leaves the other fields alone; the first then fills its own field only.
-  void todayButtonsInEveryCalendar() {
-    const std::pair<int, const char*> cases[] = {
-        {CE, "2008-07-12"}, {JC, "2008-06-29"}, {JDN, "2,454,660"}, {ORD, "2008-194"},
-        {ISO, "2008-W28-6"}, {LPW, "2008-29-6"}, {LPM, "2008-07-20"}};
-    for (const auto& [cal, text] : cases) {
-      SetFields({}, u"7"_s, {});
-      Click(CalOption(*w, 2, cal));
-      Click(w->cmdToday[1]);
-      QCOMPARE(Fields(), QStringList({"", "7", text}));
-      w->txbDateDiff->clear();
-      Click(CalOption(*w, 1, cal));
-      Click(w->cmdToday[0]);
-      QCOMPARE(Fields(), QStringList({text, "", text}));
-      QCOMPARE(Focused(), u"cmdCompute"_s);
-    }
-    QVERIFY(recorder.boxes.empty());
   }
 
   void todayButtonFollowsTheDateSettings() {
