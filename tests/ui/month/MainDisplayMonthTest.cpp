@@ -32,13 +32,6 @@ void WriteSettings(std::int16_t language, bool monday, bool julian) {
   WriteUserFile(QByteArray::fromStdString(FormatUserFile(settings)));
 }
 
-QString MonthCaption(const char* name) {
-  auto* control = frmDisplayMonth::instance().findChild<QWidget*>(QString::fromLatin1(name));
-  if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
-  if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
-  return u"<none>"_s;
-}
-
 }  // namespace
 
 class MainDisplayMonthTest : public QObject {
@@ -146,12 +139,11 @@ class MainDisplayMonthTest : public QObject {
       QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
       frmDisplayMonth& month = frmDisplayMonth::instance();
       QVERIFY(month.isVisible());
-      QCOMPARE(month.optMonday->isChecked(), monday);
-      QCOMPARE(month.optSunday->isChecked(), !monday);
-      QCOMPARE(month.optJulian->isChecked(), julian);
-      QCOMPARE(month.optCommonEra->isChecked(), !julian);
-      QCOMPARE(MonthCaption("lblMonth"), QString::fromLatin1(language ? "Monat:" : "Month:"));
-      QCOMPARE(MonthCaption("optSunday"), QString::fromLatin1(language ? "Sonntag" : "Sunday"));
+      QCOMPARE(QList<bool>({month.optMonday->isChecked(), month.optSunday->isChecked(),
+                            month.optJulian->isChecked(), month.optCommonEra->isChecked()}),
+               QList<bool>({monday, !monday, julian, !julian}));
+      QCOMPARE(month.lblMonth->text(), language ? u"Monat:"_s : u"Month:"_s);
+      QCOMPARE(month.optSunday->text(), language ? u"Sonntag"_s : u"Sunday"_s);
       QuitWindow(w);
       frmDisplayMonth::unload();
     }
@@ -167,12 +159,12 @@ class MainDisplayMonthTest : public QObject {
     intLanguage = intGerman;
     w->SetLanguageDependentText();
     QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
-    QCOMPARE(MonthCaption("lblFirstDayOfWeek"), u"Erster Tag der Woche:"_s);
+    QCOMPARE(frmDisplayMonth::instance().lblFirstDayOfWeek->text(), u"Erster Tag der Woche:"_s);
     QCOMPARE(frmClearOneTextBox::instance().lblClear->text(), u"Loeschen:"_s);
     // Once built, a change reaches them at once.
     intLanguage = intEnglish;
     w->SetLanguageDependentText();
-    QCOMPARE(MonthCaption("lblFirstDayOfWeek"), u"First day of week:"_s);
+    QCOMPARE(frmDisplayMonth::instance().lblFirstDayOfWeek->text(), u"First day of week:"_s);
     QCOMPARE(frmClearOneTextBox::instance().lblClear->text(), u"Clear:"_s);
   }
 

@@ -165,17 +165,16 @@ class LargeDisplayTest : public QObject {
     QCOMPARE(w->txbOutput->toPlainText(), u"one two"_s);
   }
 
-  void buttonWidthsByLanguage() {
-    for (auto [language, twips] : {std::pair{intEnglish, 2000}, std::pair{intGerman, 4000}}) {
+  void copyButtonWidthByLanguage() {
+    for (auto [language, twips] : {std::pair{intEnglish, 2000}, {intGerman, 4000}}) {
       intTextLanguage = language;
       frmLargeDisplay::unload();
-      frmLargeDisplay& fresh = frmLargeDisplay::instance();
-      fresh.show();
-      QCOMPARE(fresh.cmdCopyToClipboard->width(), TwipsToPixels(twips));
+      frmLargeDisplay::instance().show();
+      QCOMPARE(frmLargeDisplay::instance().cmdCopyToClipboard->width(), TwipsToPixels(twips));
     }
   }
 
-  void outputUpToTheLimit() {
+  void outputAndTheTextLimit() {
     w->Output(u"first"_s, 1, true);
     w->Output(u"second"_s, 2, false);
     QCOMPARE(w->txbOutput->toPlainText(), u"first\nsecond\n\n"_s);
@@ -185,9 +184,8 @@ class LargeDisplayTest : public QObject {
     w->Output(u"z"_s, 0, false);
     QCOMPARE(w->txbOutput->toPlainText().size(), 61441);
     QVERIFY(!w->blnBufferFullShown);
-  }
 
-  void outputBeyondLimitNoticeOnceUntilClear() {
+    // Beyond it the text is cut with a notice, given once until the next Clear.
     const QString big(61441, u'x');
     w->txbOutput->setPlainText(big);
     w->Output(u"more"_s, 1, true);
@@ -200,9 +198,7 @@ class LargeDisplayTest : public QObject {
     QVERIFY(w->txbOutput->toPlainText().isEmpty() && !w->blnReportBufferFull);
     w->Output(u"fresh"_s, 1, true);
     QCOMPARE(w->txbOutput->toPlainText(), u"fresh\n"_s);
-  }
-
-  void displayArraySeparatesFolders() {
+    w->Clear();  // a list puts a blank line between folders
     w->DisplayArray({u"skip"_s, u"a\\x"_s, u"a\\y"_s, u"b\\z"_s}, 1, 9, u"done"_s, true);
     QCOMPARE(w->txbOutput->toPlainText(), u"a\\x\na\\y\n\nb\\z\n\ndone\n"_s);
   }
