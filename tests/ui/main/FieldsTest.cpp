@@ -38,6 +38,7 @@ class FieldsTest : public QObject, protected MainWindowTestBase {
         {nullptr, 1, u"-1,000.5 "_s, u"-1,0005"_s},
         {"optThousSepIsDot", 1, u"1,000.5"_s, u"1000.5"_s},
         {"optThousSepNone", 1, u"1,000.5"_s, u"10005"_s},
+        {nullptr, 0, u"2000/01"_s, u"200001"_s},
         {"optSeparatorIsSlash", 0, u"2000/01/01"_s, u"2000/01/01"_s}};
     for (const auto& c : cases) {
       QLineEdit* field = std::array{w->txbFirstDate, w->txbDateDiff, w->txbSecondDate}[c.field];
@@ -216,7 +217,7 @@ class FieldsTest : public QObject, protected MainWindowTestBase {
     QCOMPARE(Fields(), QStringList({"2020W053", "", "2020032"}));
     Click(w->chkHyphen);
     QCOMPARE(Fields(), QStringList({"2020-W05-3", "", "2020-032"}));
-    SetFields(u"-0044-W10-1"_s, {}, u"2000-01-01"_s);
+    SetFields(u"-0044-W10-1"_s, {}, u"2000-01-01"_s);  // a CE date stays as it is
     w->chkHyphen->setChecked(false);
     QCOMPARE(Fields(), QStringList({"-0044W101", "", "2000-01-01"}));
   }
