@@ -132,12 +132,16 @@ class MonthWindowTest : public QObject {
     QVERIFY(boxes.empty());
   }
 
-  void isoColumnShowsAndHides() {
+  void isoColumnShowsHidesAndIsCopied() {
     frmDisplayMonth& window = Shown();
     QTest::mouseClick(window.optMonday, Qt::LeftButton);
     QVERIFY(window.optMonday->isChecked() && window.cmdShowHideISO->isEnabled() &&
             window.chkWithYear->isEnabled());
     Show("2005", 10);
+    MonthGridOptions options;
+    options.mondayFirst = true;
+    QTest::mouseClick(window.cmdCopyToClipboard, Qt::LeftButton);
+    QCOMPARE(ClipboardText(), Q(MonthCopyText(2005, 11, options)));
     QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
     QVERIFY(window.blnISOShown);
     QCOMPARE(window.cmdShowHideISO->text(), Q(ProgramText(15)));
@@ -145,6 +149,10 @@ class MonthWindowTest : public QObject {
     QCOMPARE(window.txbISODates->toPlainText(),
              Q(IsoColumnText(window.lngFirstCellJDN, window.intNumWeeks, true, intEnglish)));
     QVERIFY(window.txbISODates->toPlainText().contains(u"\n5-W44-1  5-W44-2"_s));
+    QTest::mouseClick(window.cmdCopyToClipboard, Qt::LeftButton);
+    options.withIso = true;
+    QCOMPARE(ClipboardText(), Q(MonthCopyText(2005, 11, options)));
+    QVERIFY(window.cmdClose->hasFocus());
     ClickIndicator(window.chkWithYear);
     QVERIFY(window.txbISODates->toPlainText().contains(u"\nW44-1  W44-2"_s));
     ClickIndicator(window.chkWithYear);
@@ -156,6 +164,12 @@ class MonthWindowTest : public QObject {
     QVERIFY(!window.blnISOShown);
     QCOMPARE(window.cmdShowHideISO->text(), Q(ProgramText(14)));
     QCOMPARE(window.height(), HeightBelow(window.cmdShowHideISO));
+    // The year text goes into the copied heading as it stands.
+    window.txbYear->setText(u"2005 AD"_s);
+    window.optJulian->setChecked(true);
+    QTest::mouseClick(window.cmdCopyToClipboard, Qt::LeftButton);
+    QVERIFY(ClipboardText().startsWith(u"December 2005 AD (Julian Calendar)\n\n Mon"_s));
+    QVERIFY(!ClipboardText().contains(u"ISO 8601"_s));
   }
 
   // A click on Sunday or Julian, or the window's activation, hides the column.
@@ -172,26 +186,6 @@ class MonthWindowTest : public QObject {
       QCOMPARE(window.cmdShowHideISO->isEnabled(), !option);
       QCOMPARE(window.chkWithYear->isEnabled(), !option);
     }
-  }
-
-  void copyTextWithAndWithoutTheColumn() {
-    frmDisplayMonth& window = Show("2005", 10, true);
-    MonthGridOptions options;
-    options.mondayFirst = true;
-    QTest::mouseClick(window.cmdCopyToClipboard, Qt::LeftButton);
-    QCOMPARE(ClipboardText(), Q(MonthCopyText(2005, 11, options)));
-    QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
-    QTest::mouseClick(window.cmdCopyToClipboard, Qt::LeftButton);
-    options.withIso = true;
-    QCOMPARE(ClipboardText(), Q(MonthCopyText(2005, 11, options)));
-    QVERIFY(window.cmdClose->hasFocus());
-
-    // The year text goes into the heading as it stands.
-    window.txbYear->setText(u"2005 AD"_s);
-    window.optJulian->setChecked(true);
-    QTest::mouseClick(window.cmdCopyToClipboard, Qt::LeftButton);
-    QVERIFY(ClipboardText().startsWith(u"November 2005 AD (Julian Calendar)\n\n Mon"_s));
-    QVERIFY(!ClipboardText().contains(u"ISO 8601"_s));
   }
 
   void germanNames() {
