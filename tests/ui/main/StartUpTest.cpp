@@ -118,53 +118,42 @@ class StartUpTest : public QObject {
     QVERIFY(ReadUserFile().split('\n').at(1).startsWith("0,45,44"));
   }
 
-  void damagedUserFiles_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("restored");  // false: every default
-    QTest::addColumn<bool>("months");    // the unit after start-up
-    UserSettings changed;
-    changed.dateFormat = 1;
-    changed.dateSeparator = 46;
-    changed.firstCal = 6;
-    changed.verbose = 0;
-    changed.firstDate = "01.01.2000";
-    changed.output = "a\r\nb \"c\"\r\n";
-    changed.unit = 1;
-    std::string full = FormatUserFile(changed);
-    QTest::newRow("whole") << QByteArray(full.c_str()) << true << true;
-    const std::size_t endOfLine14 = full.rfind("\r\n", full.size() - 3) + 2;  // output spans lines
-    for (int line = 1, pos = 0; line <= 14; ++line) {
-      pos = line == 14 ? int(endOfLine14) : int(full.find("\r\n", pos)) + 2;
-      QTest::addRow("cut after line %d", line) << QByteArray(full.c_str(), pos) << (line == 14) << false;
+  // Every default from a damaged file; a file complete up to line 14 keeps its settings
+  // (DMY, ".", an ISO first date, not verbose, the date kept as it was) but not the unit.
+  void damagedUserFiles() {
+    const std::string head = "0\r\n1,46,44\r\n0,6,0\r\n0\r\n1\r\n0\r\n1\r\n1\r\n\"Sun\"\r\n\"CE\"\r\n"
+                             "\"01.01.2000\"\r\n\"\"\r\n\"\"\r\n";  // lines 1 to 13
+    std::string full = head + "\"a\r\nb \"\"c\"\"\r\n\"\r\n1\r\n";  // the output spans lines
+    std::vector<std::tuple<QByteArray, bool, bool>> cases{{QByteArray(full.c_str()), true, true}};
+    for (std::size_t line = 1, pos = 0; line <= 14; ++line) {
+      pos = line == 14 ? full.size() - 3 : full.find("\r\n", pos) + 2;
+      cases.emplace_back(QByteArray(full.c_str(), qsizetype(pos)), line == 14, false);
     }
-    QTest::newRow("garbage") << QByteArray("Hello, world\r\n\"\"\"\r\n,,,,\r\n") << false << false;
+    cases.emplace_back("Hello, world\r\n\"\"\"\r\n,,,,\r\n", false, false);
     QByteArray binary(4096, '\0');
     for (std::mt19937 random(7); char& c : binary) c = static_cast<char>(random() % 256);
-    QTest::newRow("binary") << binary << false << false;
-    QByteArray big("0\r\n1,46,44\r\n0,6,0\r\n0\r\n1\r\n0\r\n1\r\n1\r\n\"Sun\"\r\n\"CE\"\r\n\"01.01.2000\"\r\n\"\"\r\n\"\"\r\n\"");
+    cases.emplace_back(binary, false, false);
+    QByteArray big = QByteArray::fromStdString(head + "\"");
     for (int i = 0; i < 5 * 1024 * 16; ++i) big += QByteArray(63, 'x') + "\n";
-    QTest::newRow("5 MB output") << big + "\"\r\n1\r\n" << true << true;
-    QTest::newRow("5 MB garbage") << QByteArray(5 * 1024 * 1024, 'q') << false << false;
-    full[0] = '7';
-    QTest::newRow("language 7") << QByteArray(full.c_str()) << true << true;
-  }
-  void damagedUserFiles() {
-    QFETCH(QByteArray, file);
-    QFETCH(bool, restored);
-    QFETCH(bool, months);
-    QuitWindow(w);
-    WriteUserFile(file);
-    w = StartWindow();
-    QVERIFY(w && w->blnStartUpCompleted);
-    QCOMPARE(intLanguage, std::int16_t{0});
-    QCOMPARE(w->optMonths->isChecked(), months);
-    const QStringList state = Take(*w);
-    if (restored) {  // DMY, ".", an ISO first date, not verbose; the date survives DMY and "."
-      QCOMPARE(state.mid(0, 2), QStringList({"0 1 6 0 0", ".|,"}));
-      QCOMPARE(state[2][2], u'0');
-      QCOMPARE(state[3], u"01.01.2000"_s);
-    } else {
-      QCOMPARE(state, kDefaults);
+    cases.emplace_back(big + "\"\r\n1\r\n", true, true);  // 5 MB of output
+    cases.emplace_back(QByteArray(5 * 1024 * 1024, 'q'), false, false);
+    full[0] = '7';  // an unknown language
+    cases.emplace_back(QByteArray(full.c_str()), true, true);
+    for (const auto& [file, restored, months] : cases) {
+      QuitWindow(w);
+      WriteUserFile(file);
+      w = StartWindow();
+      QVERIFY(w && w->blnStartUpCompleted);
+      QCOMPARE(intLanguage, std::int16_t{0});
+      QCOMPARE(w->optMonths->isChecked(), months);
+      const QStringList state = Take(*w);
+      if (restored) {
+        QCOMPARE(state.mid(0, 2), QStringList({"0 1 6 0 0", ".|,"}));
+        QCOMPARE(state[2][2], u'0');
+        QCOMPARE(state[3], u"01.01.2000"_s);
+      } else {
+        QCOMPARE(state, kDefaults);
+      }
     }
     QVERIFY(recorder.boxes.empty());
   }
