@@ -2,6 +2,7 @@
 // text comes, never for an emptied box, and at once for a box already in use.
 #include <QtTest>
 #include <functional>
+#include <memory>
 
 #include "tests/ui/UiTestSupport.h"
 #include "ui/common/FontOnFirstUse.h"
@@ -31,20 +32,21 @@ class FontOnFirstUseTest : public QObject {
         {"asked", [](QPlainTextEdit* b) { GiveKeptFont(b); }},
         {"emptied", [](QPlainTextEdit* b) { b->clear(); }},  // not a use
         {"shown", [](QPlainTextEdit*) {}}};                   // nor is being shown
+    QWidget window;
+    auto* other = new QPlainTextEdit(&window);
+    other->move(0, 200);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     for (const auto& [use, act] : uses) {
       const bool given = std::string(use) != "emptied" && std::string(use) != "shown";
-      QWidget window;
-      auto* other = new QPlainTextEdit(&window);
-      auto* box = new QPlainTextEdit(&window);
-      other->move(0, 200);
-      window.show();
-      window.activateWindow();
-      QVERIFY(QTest::qWaitForWindowActive(&window));
+      const std::unique_ptr<QPlainTextEdit> box = std::make_unique<QPlainTextEdit>(&window);
+      box->show();
       other->setFocus();
       const QFont before = box->font();
-      SetFontOnFirstUse(box, Kept());
+      SetFontOnFirstUse(box.get(), Kept());
       QCOMPARE(box->font(), before);
-      act(box);
+      act(box.get());
       QVERIFY2((box->font() == Kept()) == given, use);
       if (!given) continue;
       QCOMPARE(box->document()->defaultFont(), box->font());
@@ -56,7 +58,7 @@ class FontOnFirstUseTest : public QObject {
       other->setFocus();
       box->setFocus();
       box->setPlainText(u"more"_s);
-      GiveKeptFont(box);
+      GiveKeptFont(box.get());
       QCOMPARE(box->font(), later);
     }
   }

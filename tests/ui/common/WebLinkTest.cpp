@@ -57,12 +57,10 @@ class WebLinkTest : public QObject {
       OpenWebPage("https://host.example/Manual.HTM");
       result = 42;
       QCOMPARE(opened.size(), std::size_t{1});
-      if (code == 33) {
-        QVERIFY(boxes.empty());
-        continue;
-      }
-      QCOMPARE(boxes.size(), std::size_t{1});
-      QCOMPARE(boxes[0].text, u"Error launching web browser, error code = %1."_s.arg(code) + QString::fromLatin1(detail));
+      QCOMPARE(boxes.size(), std::size_t(code != 33));
+      if (code == 33) continue;
+      QCOMPARE(boxes[0].text,
+               u"Error launching web browser, error code = %1."_s.arg(code) + QString::fromLatin1(detail));
       QCOMPARE(boxes[0].title, u"Cannot launch web browser"_s);
       QCOMPARE(boxes[0].icon, MsgIcon::Warning);
       QCOMPARE(boxes[0].buttons, MsgButtons::Ok);

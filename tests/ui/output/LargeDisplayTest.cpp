@@ -150,9 +150,9 @@ class LargeDisplayTest : public QObject {
   }
 
   void enterCopiesOnlyWithSelection() {
+    w->show();
     w->txbOutput->setPlainText(u"one two"_s);
     w->txbOutput->setReadOnly(true);
-    w->show();
     w->txbOutput->setFocus();
     QTest::keyClick(w->txbOutput, Qt::Key_Return);
     QCOMPARE(ClipboardText(), u"untouched"_s);
