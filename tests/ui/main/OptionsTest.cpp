@@ -42,33 +42,29 @@ class OptionsTest : public QObject, protected MainWindowTestBase {
     QVERIFY(recorder.boxes.empty());
   }
 
-  void jdnBeforeTheFirstOrdinalDateIsRefusedSilently() {
-    Click(w->optFirstDateIsJDN);
-    Type(w->txbFirstDate, u"1000"_s);
-    Click(w->optFirstDateIsORD);
-    QVERIFY(w->optFirstDateIsJDN->isChecked());
-    QCOMPARE(w->GetCal(1), JDN);
-    QCOMPARE(w->intFirstDateOptCal, std::int16_t{JDN});
-    QCOMPARE(w->txbFirstDate->text(), u"1000"_s);
-    QVERIFY(recorder.boxes.empty());
-    QVERIFY(!w->blnRevertingCalOption);
-  }
-
-  void unreadableDateKeepsItsCalendarWithAMessage() {
+  // A date that cannot be carried over keeps its calendar and its text: silently for a JDN
+  // before the first ordinal date, with a message for a date that does not read.
+  void refusedCalendarChangeKeepsTheCalendar() {
     QVERIFY(!ProgramText(156).empty() && !ProgramText(157).empty());
-    for (int which : {1, 2}) {
+    const struct { int which; CalendarCode from, to; QString text; int message; } cases[] = {
+        {1, JDN, ORD, u"1000"_s, 0}, {1, CE, JC, u"2000-13-01"_s, 156}, {2, CE, JC, u"2000-13-01"_s, 157}};
+    for (const auto& c : cases) {
       recorder.boxes.clear();
-      QLineEdit* field = which == 1 ? w->txbFirstDate : w->txbSecondDate;
-      Type(field, u"2000-13-01"_s);
-      Click(which == 1 ? w->optFirstDateIsJC : w->optSecondDateIsJC);
-      QCOMPARE(w->GetCal(which), CE);
-      QCOMPARE(which == 1 ? w->intFirstDateOptCal : w->intSecondDateOptCal, std::int16_t{CE});
-      QCOMPARE(field->text(), u"2000-13-01"_s);
-      QCOMPARE(int(recorder.boxes.size()), 1);
-      QCOMPARE(recorder.boxes.front().text, Q(ProgramText(which == 1 ? 156 : 157)));
+      QLineEdit* field = c.which == 1 ? w->txbFirstDate : w->txbSecondDate;
+      Click(CalOption(*w, c.which, c.from));
+      field->clear();
+      Type(field, c.text);
+      Click(CalOption(*w, c.which, c.to));
+      QVERIFY(CalOption(*w, c.which, c.from)->isChecked());
+      QCOMPARE(w->GetCal(c.which), c.from);
+      QCOMPARE(c.which == 1 ? w->intFirstDateOptCal : w->intSecondDateOptCal, std::int16_t(c.from));
+      QCOMPARE(field->text(), c.text);
+      QVERIFY(!w->blnRevertingCalOption);
+      QCOMPARE(int(recorder.boxes.size()), c.message ? 1 : 0);
+      if (!c.message) continue;
+      QCOMPARE(recorder.boxes.front().text, Q(ProgramText(c.message)));
       QCOMPARE(recorder.boxes.front().title, Q(ProgramText(150)));
       QCOMPARE(recorder.boxes.front().buttons, MsgButtons::Ok);
-      QVERIFY(!w->blnRevertingCalOption);
     }
   }
 

@@ -70,17 +70,14 @@ class OutputTest : public QObject, protected MainWindowTestBase {
   }
 
   // Shown at the first tick: Copy enabled, Clear and Enlarge not while the output is empty.
-  void buttonsAppearAtTheFirstTick() {
+  // Blanks count as output; 140 characters keep Enlarge disabled, the 141st enables it at the
+  // next tick.
+  void enlargeThreshold() {
     QVERIFY(w->cmdEnlarge->isHidden() && w->cmdClearOutputWindow->isHidden());
     QTRY_VERIFY_WITH_TIMEOUT(!w->cmdEnlarge->isHidden(), 2500);
     QVERIFY(!w->cmdClearOutputWindow->isHidden() && !w->cmdCopyOutput->isHidden());
     QVERIFY(w->cmdCopyOutput->isEnabled());
     QVERIFY(!w->cmdClearOutputWindow->isEnabled() && !w->cmdEnlarge->isEnabled());
-  }
-
-  // Blanks count as output; 140 characters keep Enlarge disabled, the 141st enables it at the
-  // next tick.
-  void enlargeThreshold() {
     w->txbOutput->setPlainText(u"   "_s);
     w->Clock_Timer();
     QVERIFY(w->cmdClearOutputWindow->isEnabled());
