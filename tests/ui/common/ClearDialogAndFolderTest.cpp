@@ -37,9 +37,8 @@ class ClearDialogAndFolderTest : public QObject {
   void preselectionAcrossUses() {
     using D = frmClearOneTextBox;
     QVERIFY(!D::exists());
-    QVERIFY(D::instance().optClearDateDiff->isChecked());
-    QVERIFY(!D::instance().isVisible());
-    QVERIFY(D::instance().isModal());
+    const D& d = D::instance();  // built hidden and modal, the difference preselected
+    QVERIFY(d.optClearDateDiff->isChecked() && !d.isVisible() && d.isModal());
     QCOMPARE(ShowAndAnswer(&D::optClearSecondDate), u"optClearDateDiff"_s);
     QVERIFY(!D::instance().isVisible());
     QCOMPARE(ShowAndAnswer(&D::optCancel), u"optClearSecondDate"_s);

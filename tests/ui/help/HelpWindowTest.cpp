@@ -43,8 +43,7 @@ class HelpWindowTest : public QObject {
       QCOMPARE(int(parts.size()), c.paragraphs);
       std::string joined;
       for (std::size_t i = 0; i < parts.size(); ++i) {
-        QVERIFY(!parts[i].empty());
-        QVERIFY2(parts[i].find_first_of("\r\n") == std::string::npos, parts[i].c_str());
+        QVERIFY2(!parts[i].empty() && parts[i].find_first_of("\r\n") == std::string::npos, parts[i].c_str());
         joined += parts[i] + (i + 1 < parts.size() ? "\r\n\r\n" : "\r\n");
       }
       QCOMPARE(BuildHelpText(c.language, kManual), joined);
