@@ -77,7 +77,6 @@ class StartUpTest : public QObject {
     QVERIFY(w->optSeparatorIsDash->isChecked() && w->optThousSepIsComma->isChecked());
     QVERIFY(w->optDays->isChecked());
     QCOMPARE(w->optSeparatorIsDot->text(), u"2012.12.31"_s);
-    QCOMPARE(w->intMaxInputLength, 18);
     QVERIFY(Q(w->strUserFile).endsWith(u"/vdr.usr"_s));
     QVERIFY(recorder.boxes.empty());
     QuitWindow(w);
