@@ -91,7 +91,9 @@ void BM_BareLoopJdn(benchmark::State& state) {
 void BM_OursJdnToCe(benchmark::State& state) {
   RunOver(state, Jdns(), [](std::int32_t j) {
     const cm::CivilDate c = cm::JdnToGregorian(j);
-    Keep(static_cast<std::int32_t>(c.year), c.month, c.day);
+    auto y = static_cast<std::int32_t>(c.year);
+    std::int32_t m = c.month, d = c.day;
+    Keep(y, m, d);
   });
 }
 
@@ -99,15 +101,19 @@ void BM_StdJdnToCe(benchmark::State& state) {
   using namespace std::chrono;
   RunOver(state, Jdns(), [](std::int32_t j) {
     const year_month_day c{sys_days{days{j - UnixEpochJdn}}};
-    Keep(static_cast<std::int32_t>(int{c.year()}), static_cast<std::int32_t>(unsigned{c.month()}),
-         static_cast<std::int32_t>(unsigned{c.day()}));
+    auto y = static_cast<std::int32_t>(int{c.year()});
+    auto m = static_cast<std::int32_t>(unsigned{c.month()});
+    auto d = static_cast<std::int32_t>(unsigned{c.day()});
+    Keep(y, m, d);
   });
 }
 
 void BM_OursJdnToJc(benchmark::State& state) {
   RunOver(state, Jdns(), [](std::int32_t j) {
     const cm::CivilDate c = cm::JdnToJulian(j);
-    Keep(static_cast<std::int32_t>(c.year), c.month, c.day);
+    auto y = static_cast<std::int32_t>(c.year);
+    std::int32_t m = c.month, d = c.day;
+    Keep(y, m, d);
   });
 }
 
