@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Two entry points: `make run` builds and starts the program, `make test` builds and runs
 # every test. Both install missing build dependencies first (scripts/install-deps).
 BUILD ?= build

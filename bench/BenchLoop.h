@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The timed loop of the conversion benchmarks: `run` once for every input, each pass
 // counted as inputs.size() items.
 #pragma once

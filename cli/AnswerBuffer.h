@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The growing byte buffer valdora-cli collects its answers in: appends are a bounds check and
 // a copy, nothing else, since a batch run appends a dozen short pieces per line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/CliHost.h"
 
 #include "engine/CalendarText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Compute command's host for valdora-cli: the three fields, the options and the output
 // window as plain strings; a message box is recorded instead of shown.
 #pragma once

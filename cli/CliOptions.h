@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line of valdora-cli: what to do and with which options.
 #pragma once
 

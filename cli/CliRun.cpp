@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/CliRun.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Running the Compute command from valdora-cli: one computation from the command line, or
 // one per line of an input stream.
 #pragma once

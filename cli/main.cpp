@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // valdora-cli: the Compute command of Valdora (and the month calendar) from a shell.
 #include <unistd.h>
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Helpers shared by the module and test folders.
 
 # valdora_library(NAME DIR [DEPS ...]): a static library of every .cpp in DIR (searched again

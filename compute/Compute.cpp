@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Compute command: the order of its steps, the dispatch on the filled fields, and the
 // validation and normalisation of each field.
 #include "compute/Compute.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Module Compute: the Compute command. From the filled fields it decides what to compute
 // (convert a lone date, count the days between two dates, add or subtract days or months),
 // validates and normalises the inputs, runs the arithmetic on Julian day numbers and writes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Day and month arithmetic of the Compute command on Julian day numbers. Every intermediate
 // is 64-bit, so that no input can overflow; a result beyond the limits is reported as
 // "Out of Range". No loop runs longer as the numbers grow: whole weeks (or whole groups of

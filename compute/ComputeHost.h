@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one seam between the Compute command and the window that owns its inputs: the three
 // field texts, the options, the output text, message boxes, the clear-field question and the
 // Today action. The main window implements it with widgets, valdora-cli over plain strings,

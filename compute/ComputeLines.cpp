@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The result lines of the Compute command: the dates written in their calendars, the day
 // names, the verbose notes, the days-between line with its breakdown, and the unit words.
 #include <cstdlib>

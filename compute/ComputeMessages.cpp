@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message table of the Compute command and the state of the last computation.
 #include <stdexcept>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The joining words of the result lines in the current display language, looked up once per
 // language instead of once per line (the batch front end writes millions of lines).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The read/write pair for "a date in the calendar of a field": one switch over the calendar
 // codes, so that every caller shares the same readers and writers.
 #include "engine/CalendarText.h"

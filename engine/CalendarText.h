@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One place that reads and writes "a date in the calendar of a field": every window, the
 // Compute command and the command-line tool go through these two functions.
 #pragma once

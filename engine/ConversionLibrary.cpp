@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The six conversion-library functions, written over the closed-form day counts of
 // ConversionLibrary.h.
 #include "engine/ConversionLibrary.h"

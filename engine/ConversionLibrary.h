@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calendar-conversion library: the six functions the engine wraps (one engine operation
 // each), and the closed-form Gregorian and Julian day-count algorithms they rest on.
 //

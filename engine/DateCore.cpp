@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Date record operations over the conversion library, and the replaceable today.
 #include "engine/DateCore.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Operations on the date record and Julian day numbers: calendar letters, conversion
 // between EuroDate and JDN, weekdays, days of the year, leap years and today's date.
 #pragma once

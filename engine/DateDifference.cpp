@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Breakdowns of the span between two dates into calendar units. Each is anchored: whole
 // years (and months) are taken first from the fields, the first date is advanced by them,
 // clamped to the end of its month or year, and the rest is counted in days from there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Differences between two dates in calendar units: years, months and days (CE, JC), ISO
 // years, weeks and days, ordinal years and days. Never negative: each breakdown, added back
 // to the first date, gives the second.

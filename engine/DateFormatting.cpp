@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing CE and JC dates, JDNs and digit groups.
 #include "engine/DateFormatting.h"
 

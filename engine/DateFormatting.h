@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing CE and JC dates in the user's format and separators, JDNs and large numbers with
 // thousands separators, and the text of today (or of a day near today). Every date text
 // written here reads back through ParseEuroDate as the same date.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading CE, JC and JDN date texts and signed numbers; the keystroke filters.
 #include "engine/DateParse.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading CE, JC and JDN date texts and signed whole numbers, and the keystroke filters of
 // the input fields. Every reader answers a ParseStatus: 1 valid, 0 malformed, -1 out of range.
 #pragma once

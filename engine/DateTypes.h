@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The vocabulary of the calendar engine: calendar codes, date formats, statuses, limits,
 // the date records and the two program-wide separator settings.
 #pragma once

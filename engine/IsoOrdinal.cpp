@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ISO 8601 week dates and ordinal dates over the CE calendar.
 #include "engine/IsoOrdinal.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ISO 8601 week dates and ordinal dates (CE year and day of the year): conversion to and
 // from Julian day numbers, and their texts in the hyphenated and the plain form.
 #pragma once

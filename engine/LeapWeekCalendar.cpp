@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The leap-week calendar. Every conversion is closed-form: the leap years before a year are
 // counted by formula and whole 400-year cycles are split off by floor division, so the cost
 // does not grow with the distance from year 1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The leap-week calendar: years of 52 or 53 whole weeks, each beginning on a Monday, in a
 // week form (year, week, weekday; code LPW) and a month form (year, month, day; code LPM).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Character-level text operations; positions count from 1, characters compare by code.
 #include "engine/StringHelpers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Character-level text operations the date readers rest on. Characters are compared by
 // their byte codes (exact, case-sensitive); positions count from 1.
 #pragma once

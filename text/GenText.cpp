@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fixed texts, month names and day names in English and German.
 #include "text/GenText.h"
 

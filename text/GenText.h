@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fixed two-language texts, month names and day names (module GEN_TEXT).
 #pragma once
 

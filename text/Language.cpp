@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Language variables and the numbered program texts.
 #include "text/Language.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Language codes and variables, and the numbered program texts read from the program text
 // file at start-up.
 #pragma once

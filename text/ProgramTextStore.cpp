@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the program text file into the store of numbered texts.
 #include "text/ProgramTextStore.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The store of numbered program texts and the reader of the program text file.
 //
 // File format (UTF-8, one entry a line):

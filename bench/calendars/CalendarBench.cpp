@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Conversion costs per day over fixed-seed JDNs spread across the whole range. Every
 // calendar is measured beside the CE conversion of the same inputs (BM_JdnToCe forward,
 // BM_CeToJdn back) and the bare loop; results are kept alive with DoNotOptimize.

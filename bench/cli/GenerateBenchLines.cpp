@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the inputs of the valdora-cli batch benchmark: N seeded random CE dates of the years
 // 1700 to 2400 (the range the comparison tool reads), once as plain dates, once as lone-date
 // lines and once as days-between lines of the batch format.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # valdora-cli --batch against dateutils.dconv on the same CE dates, side by side in one run.
 # Usage: run_cli_bench.sh VALDORA_CLI GENERATOR [LINES]   (default 1,000,000 lines)
 # Each program runs three times on the same input; the best time counts.

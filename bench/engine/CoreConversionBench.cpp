@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CE and JC conversions between (year, month, day) and JDN, side by side with the standard
 // library's year_month_day <-> sys_days on the same seeded inputs, and a bare loop.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Screenshots for the README and the manual: the main window after a few computations, the
 // month window with its ISO week dates, and the help window, each grabbed as it is drawn
 // (QWidget::grab) and saved as PNG. Today is fixed so that the pictures do not change from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardsticks of start-up cost: the least Qt Widgets program that shows a window
 // (startup_bare_window), and the same window holding one line of text (startup_bare_label,
 // built with BARE_WINDOW_WITH_TEXT), which pays what any window that draws text pays: the

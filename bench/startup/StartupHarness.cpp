@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up cost of window programs: starts each program N times (fork/exec) under the
 // offscreen platform with a private, empty HOME and XDG_CONFIG_HOME, and measures the wall
 // time from fork until the program has shown its window and exited, and its peak resident

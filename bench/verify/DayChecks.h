@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Day-by-day checks of every calendar, shared by the exhaustive verifier and the sampled
 // test: each form of a day converts back to it, consecutive days advance by exactly one day
 // in every calendar, and written texts read back. The rollover rules are written here

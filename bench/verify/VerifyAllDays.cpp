@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Exhaustive verifier: every JDN of a range (default -2,000,000,000..2,000,000,000) is
 // converted into every calendar, each form converted back, each day compared with the day
 // before it, and the texts of a sample of days read back. All cores share the range in

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Black-box checks of valdora-cli. Usage: cli_check.sh VALDORA_CLI CASES_FILE
 # The cases file is sourced; it calls the check functions below. Every check runs the tool
 # with a fixed today (2008-07-12) unless the case gives --today itself.

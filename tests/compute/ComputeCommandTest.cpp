@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Compute command as the window sees it: which fields it reads and rewrites, which message
 // box each failure shows, and what only the window sees (today, the clear question, the unit
 // switch, the focus). The output lines themselves, and hostile input in every field and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The day arithmetic of the Compute command, driven through the command itself under all four
 // combinations of the day-count options: adding and counting undo each other, and the counts
 // agree with counting day by day. The deliberate asymmetries of the rules (a weekend first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A ComputeHost for the tests: fields, options and output in plain members, and a record of
 // every message box, focus request and caret move.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The read/write pair for a field's calendar: known texts in every calendar, refusals, round
 // trips under every date format, separator and hyphen option and at the range ends, hostile
 // input in every calendar.

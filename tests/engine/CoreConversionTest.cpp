@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Conversions between calendar dates and JDNs, checked against a day-by-day reference, and
 // the record operations built on them.
 #include <chrono>

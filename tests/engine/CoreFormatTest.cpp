@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing CE, JC and JDN texts, and the promise that every date text written reads back.
 // (JDN texts read back through both readers in the calendar-text round trip.)
 #include "EngineTestSupport.h"

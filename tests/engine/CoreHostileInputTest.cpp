@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every reader and filter answers a status, whatever text it is handed: random bytes, very
 // long texts, NUL bytes, multi-byte UTF-8, only separators or signs, digits beyond 32 bits.
 #include "EngineTestSupport.h"

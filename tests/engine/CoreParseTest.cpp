@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading CE, JC and JDN texts, signed numbers and keystrokes; the string helpers beneath.
 #include "EngineTestSupport.h"
 

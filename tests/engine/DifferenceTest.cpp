@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Breakdowns into years, months, weeks and days: the known cases, and every breakdown of
 // many seeded pairs added back onto the first date to give the second.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared by the engine tests: the engine headers, restoring the program-wide separators,
 // random text for hostile input, and short ways to make the date records.
 #pragma once

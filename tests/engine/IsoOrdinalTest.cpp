@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ISO week dates and ordinal dates: conversions, week-53 years, both text forms.
 #include "EngineTestSupport.h"
 

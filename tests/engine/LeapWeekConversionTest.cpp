@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Leap-week conversions against the plain step-by-step algorithm: whole 400-year cycles
 // taken off, then year by year from year 1 and month by month.
 #include "EngineTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Leap-week texts: writing, reading back, large years with digit groups.
 #include "EngineTestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exhaustive verifier's checks (bench/verify) over a stratified sample of the range:
 // the days around the year boundaries of a sample of years in every calendar, the range
 // ends, years 0 and +-1, and the ends of 400-year cycles; every text of these days too.

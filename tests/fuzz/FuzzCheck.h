@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Property checks of the fuzz targets: a failed check prints what was expected and the
 // input that broke it, then aborts, so that libFuzzer keeps the input as a crash. Also the
 // option tables the targets pick from with their leading bytes.

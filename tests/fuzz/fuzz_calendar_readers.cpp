@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fuzz-libs: valdora_engine
 // The engine's readers of each calendar taken one by one: CE and JC dates, ISO week dates,
 // ordinal dates, the two leap-week forms, and the form tests. Properties: statuses and forms

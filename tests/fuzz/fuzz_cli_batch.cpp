@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fuzz-libs: valdora_cli_core
 // Lines of `valdora-cli --batch` under options taken from the input's first bytes.
 // Properties: the batch run succeeds and answers exactly one line per line; no computation

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the seed corpora of the fuzz targets (tests/fuzz/corpus/<target>/).
 
 Each seed is the option bytes a target reads first, then the text. Run it again after

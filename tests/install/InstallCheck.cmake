@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake -DBUILD_DIR=... -DPREFIX=... -DWORK=... [-DPROBE=... -DWITH_UI=ON] -P InstallCheck.cmake
 # Installs BUILD_DIR into PREFIX and checks the installed programs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fixed texts, month names and day names: wording, language slots and bounds. The captions of
 // the windows are checked in both languages by the window tests.
 #include "text/GenText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LoadProgramText: where it looks, the message of every loader code; ProgramText lookups.
 // (Which content gives which code is checked in ProgramTextStoreTest.)
 #include "text/Language.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program text file reader: accepted layouts, each failure code with its line, and
 // hostile content (random content is fuzz_program_text's).
 #include "text/ProgramTextStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shipped program text file: it loads, from the source tree and from the copy beside the
 // executables, and holds every numbered text the program shows in English and German.
 #include <gtest/gtest.h>

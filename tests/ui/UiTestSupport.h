@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared by every window test: the program texts beside the test executable, a message
 // recorder that answers Ok, the user file's place and the main window at its design size.
 #pragma once

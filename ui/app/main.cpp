@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program: loads the program texts, then opens the main window.
 #include <QApplication>
 #include <QLocale>

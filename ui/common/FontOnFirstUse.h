@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A text box's font given only when the box first needs it: when it first takes the focus or
 // holds text. An empty box without the focus draws nothing that depends on its font, so a font
 // of its own (another font file to read) costs nothing while the box stays empty.

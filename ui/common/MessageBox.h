@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one seam through which every window shows a message box. Tests install a recorder
 // that captures each box and returns scripted answers instead of opening a real one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Screen measures and fonts shared by the windows: twips (1/1440 inch) to pixels at the
 // screen's logical DPI, and the fixed-pitch and interface fonts.
 #pragma once

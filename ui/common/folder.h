@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the user file lives: the user's configuration folder, a folder of the program's own
 // inside it, and the tests on folders that finding it needs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The small modal dialog that asks which of the three filled input fields to clear. Its only
 // output is which option is selected when it hides; it keeps that choice for the next time,
 // except that a cancel is not offered again as the preselection.

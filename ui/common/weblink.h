@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening web pages in the user's browser, with the one failure message, and the file
 // extension of a path or address.
 #pragma once

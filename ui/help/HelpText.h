@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help text of the help window, in English and German, built without any widget.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help window: the help text of the display language in one large text box with a
 // Close button under it. Resizable and modeless; one lazy instance per program run.
 #pragma once

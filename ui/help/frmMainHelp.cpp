@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's Help command: opens the help window, or restores it when minimised.
 #include <QWidget>
 

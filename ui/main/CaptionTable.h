@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The language-dependent captions of the main window, the month window and the clear-field
 // dialog: for each control (by objectName) which fixed texts form its caption and how.
 // Widget-free, so that the tables are checked without windows.

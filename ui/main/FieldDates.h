@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Date texts of the main window's input fields, free of any widget: a date stepped by days,
 // a date carried into another field's calendar, today in a field's calendar, and the rewrite
 // of ordinal and ISO week date texts between their hyphenated and plain forms. Every read

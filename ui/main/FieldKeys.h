@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keys typed into the main window's input fields: the key codes of the field handlers, and
 // the decision of each kind of field through the engine's key filters.
 #pragma once

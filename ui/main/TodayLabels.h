@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Texts of the today display of the main window: the two label pairs (today, a week from
 // today) in each calendar of the display's ring, and the order of that ring.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The user file vdr.usr: fifteen CR LF lines of settings, inputs and output, as plain text.
 // Reading and writing here work on the whole file text; the window does the file I/O.
 #pragma once

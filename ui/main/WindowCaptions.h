@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the language-dependent captions of one window (ui/main/CaptionTable) into its
 // controls: the main window's own, and those it gives the month window and the clear-field
 // dialog, which take them on their next load when they are not loaded.

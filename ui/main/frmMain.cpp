@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's option behaviour, its three public queries, the re-expression of a
 // typed date in another calendar, and its side of the Compute command (ComputeHost).
 #include "ui/main/frmMain.h"

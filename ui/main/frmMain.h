@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: the three input fields with their calendar options, the format and
 // separator options, the computation options, the output window, today's date and the links.
 // It owns the user's working state and is the ComputeHost of the Compute command.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's captions in the display language, those it writes into the month window
 // and the clear-field dialog, the first date's ordinal caption, and the colour scheme.
 #include <QApplication>

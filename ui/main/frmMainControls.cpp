@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Building the main window's controls, laying them out, and wiring their events to the
 // window's procedures (key presses and mouse releases through one event filter).
 #include <QButtonGroup>

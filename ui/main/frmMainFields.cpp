@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The input fields of the main window: their key handlers, the clear buttons, the spin
 // buttons that step a date by one day, "Second -> First" and the hyphen option's rewrite.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The output window of the main window: its copy button, whose caption and width follow the
 // selection, copying to the clipboard, and clearing.
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up, reset and quit of the main window, and the user file that keeps the settings
 // (and, if asked, the inputs and the output) between runs.
 #include <QApplication>

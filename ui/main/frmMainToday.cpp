@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Today's date on the main window: the two label pairs and their calendar ring, the two
 // Today buttons, and the one-second clock that keeps the output buttons in step.
 #include <QCheckBox>

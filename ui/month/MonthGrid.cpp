@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The month grid and its ISO week dates column as plain text.
 #include "ui/month/MonthGrid.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text calendar of one month (day-name header and up to six week rows) and the column of
 // ISO 8601 week dates beside it, as the month window shows them and its copy button copies
 // them. Widget-free: the month window and valdora-cli --month both build on these.

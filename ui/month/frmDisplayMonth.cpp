@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The month window: controls, load and activation, the month and year steps, the ISO column
 // and the clipboard. The texts themselves come from MonthGrid.
 #include "ui/month/frmDisplayMonth.h"

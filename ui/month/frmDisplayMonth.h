@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The month window: one month of the Common Era or Julian calendar as a text calendar, with
 // stepping through months and years, the first day of the week, an optional column of ISO
 // 8601 week dates, and copying the whole display. Modeless; one instance, built on first use:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's "Display month" button: opens the month window on the month of the first
 // date, or on today's month.
 #include <QComboBox>

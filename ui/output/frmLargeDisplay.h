@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The enlarged output window: a resizable window that shows a copy of the output text and
 // copies all of it, or the selection, to the clipboard. One lazy instance per program run.
 #pragma once

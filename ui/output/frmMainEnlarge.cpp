@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's Enlarge command: a read-only copy of the output in the enlarged window.
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The clear-field dialog on its own (its preselection across uses, cancel by Escape, its
 // place over the main window) and the folder helpers that place the user file.
 #include <QTimer>

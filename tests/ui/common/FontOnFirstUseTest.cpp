@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A box's font kept until its first use: given at the first focus or text, whichever way the
 // text comes, never for an emptied box, and at once for a box already in use.
 #include <QtTest>

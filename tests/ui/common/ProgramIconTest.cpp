@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window icon read on demand draws what the icon file itself draws, at every size and
 // pixel ratio a window system asks for, and is never null, so that windows take it over.
 #include <QIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The web links: extensions of paths and addresses, the one failure message per launcher
 // result, the two link labels of the main window, and the shipped manual they open.
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help window and its text: paragraph structure per language, caption and Close button
 // in the display language, the minimum size, and the main window's Help command (one window
 // placed over the main window, restored when minimised, Close focusing the first date).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every language-dependent caption of the main window, the month window and the clear-field
 // dialog in English and German, the ordinal caption that follows the hyphen option, the
 // placement of chkSaveOutput and the colour scheme.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Compute command through the real window: keys typed into the fields, Enter or the
 // Compute button, and the output line compared with what valdora-cli writes for the same
 // inputs; the clear-field dialog's four answers; the messages with their texts and titles.

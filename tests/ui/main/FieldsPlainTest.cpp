@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The field helpers without a window: the per-field key decision, the hyphen
 // rewrite of ordinal and ISO texts, stepping and carrying a date between calendars.
 #include <QTest>

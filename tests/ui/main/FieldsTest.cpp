@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The input fields of the real main window: typed keys through the field filters, Enter,
 // the clear buttons, the spin buttons, "Second -> First" and the hyphen option.
 #include "MainWindowFixture.h"

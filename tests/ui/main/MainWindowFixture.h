@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared by the main-window tests: the program texts, a fixed today, a message recorder with
 // scripted answers, starting and quitting the real window, the user file, real clicks and keys.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The options of the real main window: a typed date re-expressed when its calendar changes
 // (and put back when it cannot be), the separator captions and the emptied fields of a format
 // change, the day-count boxes, the focus rules and the calendar queries.

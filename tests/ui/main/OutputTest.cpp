@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The output window of the real main window: the enabling of its buttons at the clock's
 // tick, the copy button following a mouse selection, the clipboard's contents, Enter with a
 // selection, and clearing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up, quit, restart and reset of the real main window with its user file: the
 // defaults of a first run, every setting kept across a restart, the inputs and the output
 // kept only when asked, damaged user files, and the program texts missing.

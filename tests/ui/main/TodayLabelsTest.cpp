@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The today display's texts without a window: both label pairs in every calendar of the
 // ring, in English and German (the ring's order is walked by clicks in TodayTest).
 #include <QTest>

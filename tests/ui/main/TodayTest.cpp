@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Today's date on the real main window: the labels in English and German, the calendar ring
 // walked by mouse clicks, the Today button and the date settings, and the labels moving on to
 // the next day at the clock's tick. The Today buttons in every calendar are in FieldsTest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The user file text: what is written reads back, and damaged or hostile text falls back as
 // the program promises (never a crash, a short file gives the defaults, a missing last line
 // only the unit).

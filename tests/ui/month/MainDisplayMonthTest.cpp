@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Display month" on the real main window: which month opens for each kind of first date, the
 // first placement beside the main window, Close back to the first date. The month window (and
 // the clear-field dialog) are built on first use; what the main window gives them before then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The month grid and its ISO column against a slow day-by-day month printer written here
 // from the calendar rules alone, and the exact texts of the cases users see most.
 #include <QtTest>

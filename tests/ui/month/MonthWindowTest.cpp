@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The month window on its own: stepping through months and years, the year check, the ISO
 // column and the window's height, activation, the clipboard text, German names, unloading.
 #include "tests/ui/UiTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The enlarged output window: the main window's Enlarge command (refused for an empty output,
 // otherwise a read-only copy placed inside the main window, refreshed only by the next press)
 // and the window itself: copying, the copy button's caption, Enter, the text limit, the
