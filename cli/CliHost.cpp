@@ -3,13 +3,23 @@
 
 #include "engine/CalendarText.h"
 #include "engine/DateCore.h"
+#include "text/Language.h"
 
 namespace valdora {
 
 CliHost::CliHost(const CliSettings& settings, AnswerBuffer* sink)
     : settings_(settings), out_(sink ? sink : &output_), days_(!settings.months) {}
 
-void CliHost::Begin(std::string_view first, std::string_view diff, std::string_view second) {
+
+std::string CliMonthsTwoDatesMessage(std::int16_t language) {
+  const char* hint = language == intGerman
+                         ? "Ohne --months zaehlt valdora-cli die Tage zwischen den beiden Daten."
+                         : "Leave out --months to count the days between the two dates.";
+  return ProgramText(21) + "\r\n" + hint;
+}
+
+void CliHost::Begin(std::string_view first, std::string_view diff, std::string_view second,
+                    bool months) {
   fields_[0].assign(first);
   fields_[1].assign(diff);
   fields_[2].assign(second);
@@ -17,7 +27,8 @@ void CliHost::Begin(std::string_view first, std::string_view diff, std::string_v
   start_ = out_->Size();
   messageShown_ = false;
   message_.clear();
-  days_ = !settings_.months;
+  days_ = !months;
+  cleared_ = ClearChoice::Cancel;
 }
 
 std::string_view CliHost::ResultLine() const noexcept {
@@ -54,11 +65,14 @@ void CliHost::MoveOutputCaretToEnd(bool) {}
 
 void CliHost::ShowComputeMessage(const std::string& text, const std::string&, ComputeBox box) {
   messageShown_ = true;
-  message_ = text;
+  message_ = box == BoxMonthsTwoDates ? CliMonthsTwoDatesMessage(intLanguage) : text;
   box_ = box;
 }
 
-ClearChoice CliHost::AskFieldToClear() { return settings_.clear; }
+ClearChoice CliHost::AskFieldToClear() {
+  cleared_ = settings_.clear;
+  return settings_.clear;
+}
 
 void CliHost::PutTodayIntoFirstDate() {
   std::string text;

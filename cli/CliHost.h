@@ -35,9 +35,10 @@ class CliHost final : public ComputeHost {
   CliHost(const CliHost&) = delete;
   CliHost& operator=(const CliHost&) = delete;
 
-  // Starts a computation: the three field texts, the unit of the settings, an empty output
-  // and no message.
-  void Begin(std::string_view first, std::string_view diff, std::string_view second);
+  // Starts a computation: the three field texts, the unit (months when `months`, else days),
+  // an empty output and no message.
+  void Begin(std::string_view first, std::string_view diff, std::string_view second,
+             bool months);
 
   // The output line: what the output window received up to its first line break.
   std::string_view ResultLine() const noexcept;
@@ -51,6 +52,9 @@ class CliHost final : public ComputeHost {
   std::string_view Output() const noexcept { return out_->View().substr(start_); }
   const std::string& Field(ComputeField field) const noexcept { return fields_[Index(field)]; }
   bool UnitIsDays() const noexcept { return days_; }
+  // The field the clear-field question emptied in this computation (Cancel: none asked or
+  // none emptied).
+  ClearChoice Cleared() const noexcept { return cleared_; }
 
   std::string FieldText(ComputeField field) const override;
   void SetFieldText(ComputeField field, std::string_view text) override;
@@ -84,6 +88,11 @@ class CliHost final : public ComputeHost {
   ComputeBox box_ = BoxResultOutOfRange;
   bool messageShown_ = false;
   bool days_ = true;
+  ClearChoice cleared_ = ClearChoice::Cancel;
 };
+
+// The months refusal for two dates as valdora-cli words it: the window's first sentence, then
+// how to count the days between them here (the window's second sentence speaks of its button).
+std::string CliMonthsTwoDatesMessage(std::int16_t language);
 
 }  // namespace valdora

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CliOptions.h"
 
+#include <getopt.h>
+
 #include <charconv>
 #include <string_view>
 
+#include "cli/StrictFields.h"
 #include "engine/DateParse.h"
+#include "valdora/Version.h"
 
 namespace valdora {
 namespace {
@@ -30,143 +34,244 @@ bool ReadInteger(std::string_view text, std::int64_t& value) {
 
 }  // namespace
 
-bool ParseCommandLine(int argc, const char* const* argv, CliCommand& cmd, std::string& error) {
-  bool fieldGiven = false, monthFlag = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    // The value of an option that takes one.
-    auto value = [&](std::string_view& out) {
-      if (i + 1 >= argc) {
-        error = std::string(arg) + " needs a value";
-        return false;
-      }
-      out = argv[++i];
+namespace {
+
+// Codes of the long options (getopt_long returns them).
+enum OptionCode : int {
+  kFirst = 256, kDiff, kSecond, kFirstCal, kSecondCal, kMonths, kIncludeFirst, kExcludeWeekends,
+  kNoVerbose, kNoHyphen, kFormat, kSeparator, kThousands, kLanguage, kToday, kClear, kFields,
+  kBatch, kJson, kMonth, kJulian, kMonday, kIso, kNoYearDigit, kVersionOption, kHelp = 'h'
+};
+
+constexpr option kOptions[] = {
+    {"first", required_argument, nullptr, kFirst},
+    {"diff", required_argument, nullptr, kDiff},
+    {"second", required_argument, nullptr, kSecond},
+    {"first-cal", required_argument, nullptr, kFirstCal},
+    {"second-cal", required_argument, nullptr, kSecondCal},
+    {"months", no_argument, nullptr, kMonths},
+    {"include-first-date", no_argument, nullptr, kIncludeFirst},
+    {"exclude-weekends", no_argument, nullptr, kExcludeWeekends},
+    {"no-verbose", no_argument, nullptr, kNoVerbose},
+    {"no-hyphen", no_argument, nullptr, kNoHyphen},
+    {"format", required_argument, nullptr, kFormat},
+    {"separator", required_argument, nullptr, kSeparator},
+    {"thousands", required_argument, nullptr, kThousands},
+    {"language", required_argument, nullptr, kLanguage},
+    {"today", required_argument, nullptr, kToday},
+    {"clear", required_argument, nullptr, kClear},
+    {"fields", no_argument, nullptr, kFields},
+    {"batch", no_argument, nullptr, kBatch},
+    {"json", no_argument, nullptr, kJson},
+    {"month", required_argument, nullptr, kMonth},
+    {"julian", no_argument, nullptr, kJulian},
+    {"monday", no_argument, nullptr, kMonday},
+    {"iso", no_argument, nullptr, kIso},
+    {"no-year-digit", no_argument, nullptr, kNoYearDigit},
+    {"version", no_argument, nullptr, kVersionOption},
+    {"help", no_argument, nullptr, kHelp},
+    {nullptr, 0, nullptr, 0},
+};
+
+// The long name of option `code`, with its dashes.
+std::string OptionName(int code) {
+  for (const option& o : kOptions)
+    if (o.name != nullptr && o.val == code) return std::string("--") + o.name;
+  return "--?";
+}
+
+// Reads the value of option `code`; false with `error` when it is not one it takes.
+bool ApplyOption(int code, std::string_view v, CliCommand& cmd, std::string& error) {
+  const std::string name = OptionName(code);
+  switch (code) {
+    case kFirst:
+    case kDiff:
+    case kSecond:
+      (code == kFirst ? cmd.first : code == kDiff ? cmd.diff : cmd.second) = std::string(v);
+      cmd.fieldGiven = true;
       return true;
-    };
-    std::string_view v;
-    if (arg == "--help" || arg == "-h") {
-      cmd.mode = CliMode::Help;
-      return true;
-    } else if (arg == "--first" || arg == "--diff" || arg == "--second") {
-      if (!value(v)) return false;
-      (arg == "--first" ? cmd.first : arg == "--diff" ? cmd.diff : cmd.second) = std::string(v);
-      fieldGiven = true;
-    } else if (arg == "--first-cal" || arg == "--second-cal") {
-      if (!value(v)) return false;
-      CalendarCode& cal = arg == "--first-cal" ? cmd.settings.firstCal : cmd.settings.secondCal;
-      if (!ReadCalendar(v, cal)) {
-        error = std::string(arg) + ": unknown calendar \"" + std::string(v) +
-                "\" (CE, JC, JDN, ORD, ISO, LPW or LPM)";
-        return false;
+    case kFirstCal:
+    case kSecondCal:
+      if (ReadCalendar(v, code == kFirstCal ? cmd.settings.firstCal : cmd.settings.secondCal))
+        return true;
+      error = name + ": unknown calendar \"" + std::string(v) +
+              "\" (CE, JC, JDN, ORD, ISO, LPW or LPM)";
+      return false;
+    case kFormat:
+      if (v == "YMD" || v == "DMY" || v == "MDY") {
+        cmd.settings.format = v == "YMD" ? YMD : v == "DMY" ? DMY : MDY;
+        return true;
       }
-    } else if (arg == "--months") {
-      cmd.settings.months = true;
-    } else if (arg == "--include-first-date") {
-      cmd.settings.includeFirstDate = 1;
-    } else if (arg == "--exclude-weekends") {
-      cmd.settings.includeWeekends = 0;
-    } else if (arg == "--no-verbose") {
-      cmd.settings.verbose = 0;
-    } else if (arg == "--no-hyphen") {
-      cmd.settings.hyphen = 0;
-    } else if (arg == "--format") {
-      if (!value(v)) return false;
-      if (v == "YMD") cmd.settings.format = YMD;
-      else if (v == "DMY") cmd.settings.format = DMY;
-      else if (v == "MDY") cmd.settings.format = MDY;
-      else {
-        error = "--format: YMD, DMY or MDY";
-        return false;
+      error = name + ": YMD, DMY or MDY";
+      return false;
+    case kSeparator:
+      if (v == "-" || v == "/" || v == ".") {
+        cmd.dateSeparator = std::string(v);
+        return true;
       }
-    } else if (arg == "--separator") {
-      if (!value(v)) return false;
-      if (v != "-" && v != "/" && v != ".") {
-        error = "--separator: -, / or .";
-        return false;
+      error = name + ": -, / or .";
+      return false;
+    case kThousands:
+      if (v == "," || v == "." || v == "none") {
+        cmd.thousandsSeparator = v == "none" ? std::string() : std::string(v);
+        return true;
       }
-      cmd.dateSeparator = std::string(v);
-    } else if (arg == "--thousands") {
-      if (!value(v)) return false;
-      if (v != "," && v != "." && v != "none") {
-        error = "--thousands: , . or none";
-        return false;
+      error = name + ": , . or none";
+      return false;
+    case kLanguage:
+      if (v == "en" || v == "de") {
+        cmd.language = v == "de" ? 1 : 0;
+        return true;
       }
-      cmd.thousandsSeparator = v == "none" ? std::string() : std::string(v);
-    } else if (arg == "--language") {
-      if (!value(v)) return false;
-      if (v != "en" && v != "de") {
-        error = "--language: en or de";
-        return false;
-      }
-      cmd.language = v == "de" ? 1 : 0;
-    } else if (arg == "--today") {
-      if (!value(v)) return false;
+      error = name + ": en or de";
+      return false;
+    case kToday: {
       EuroDate date;
       if (v.size() > 16 || ParseEuroDate(v, "-", CE, YMD, date) != StatusValid ||
           date.jdn > MaxJdn - 7 || date.jdn < MinJdn) {
-        error = "--today: a CE date YYYY-MM-DD";
+        error = name + ": a CE date YYYY-MM-DD";
         return false;
       }
       cmd.fixedToday = true;
       cmd.todayYear = date.year;
       cmd.todayMonth = date.month;
       cmd.todayDay = date.day;
-    } else if (arg == "--clear") {
-      if (!value(v)) return false;
+      return true;
+    }
+    case kClear:
       if (v == "first") cmd.settings.clear = ClearChoice::FirstDate;
       else if (v == "diff") cmd.settings.clear = ClearChoice::DateDiff;
       else if (v == "second") cmd.settings.clear = ClearChoice::SecondDate;
       else if (v == "cancel") cmd.settings.clear = ClearChoice::Cancel;
       else {
-        error = "--clear: first, diff, second or cancel";
+        error = name + ": first, diff, second or cancel";
         return false;
       }
-    } else if (arg == "--fields") {
-      cmd.printFields = true;
-    } else if (arg == "--batch") {
-      cmd.mode = CliMode::Batch;
-    } else if (arg == "--month") {
-      std::int64_t year = 0, month = 0;
-      if (i + 2 >= argc || !ReadInteger(argv[i + 1], year) || !ReadInteger(argv[i + 2], month) ||
-          year > MaxAbsYear || year < -MaxAbsYear || month < 1 || month > 12) {
-        error = "--month needs a YEAR (within +-5800000) and a MONTH (1 to 12)";
+      return true;
+    default:
+      return true;
+  }
+}
+
+}  // namespace
+
+bool ParseCommandLine(int argc, const char* const* argv, CliCommand& cmd, std::string& error) {
+  bool monthFlag = false;
+  // getopt_long keeps its place in globals: start afresh, stop at the first non-option (so
+  // that nothing is reordered and --month can take its second value) and report nothing
+  // itself.
+  optind = 0;
+  opterr = 0;
+  char* const* args = const_cast<char* const*>(argv);
+  for (;;) {
+    const int code = getopt_long(argc, args, "+:h", kOptions, nullptr);
+    if (code == -1) break;
+    // The argument getopt_long has just read.
+    const std::string_view arg = optind > 0 && optind <= argc ? argv[optind - 1] : "";
+    switch (code) {
+      case '?':
+        error = optopt >= kFirst ? OptionName(optopt) + " takes no value"
+                : optopt != 0 && optopt < 256
+                    ? "unknown option \"-" + std::string(1, static_cast<char>(optopt)) + "\""
+                    : "unknown option \"" + std::string(arg.substr(0, arg.find('='))) + "\"";
         return false;
+      case ':':
+        error = std::string(arg.substr(0, arg.find('='))) + " needs a value";
+        return false;
+      case kHelp:
+        cmd.mode = CliMode::Help;
+        return true;
+      case kVersionOption:
+        cmd.mode = CliMode::Version;
+        return true;
+      case kMonths:
+        cmd.settings.months = true;
+        break;
+      case kIncludeFirst:
+        cmd.settings.includeFirstDate = 1;
+        break;
+      case kExcludeWeekends:
+        cmd.settings.includeWeekends = 0;
+        break;
+      case kNoVerbose:
+        cmd.settings.verbose = 0;
+        break;
+      case kNoHyphen:
+        cmd.settings.hyphen = 0;
+        break;
+      case kFields:
+        cmd.printFields = true;
+        break;
+      case kBatch:
+        cmd.mode = CliMode::Batch;
+        break;
+      case kJson:
+        cmd.json = true;
+        break;
+      case kMonth: {
+        // YEAR is the option's value, MONTH the argument after it.
+        std::int64_t year = 0, month = 0;
+        if (optind >= argc || !ReadInteger(optarg, year) || !ReadInteger(argv[optind], month) ||
+            year > MaxAbsYear || year < -MaxAbsYear || month < 1 || month > 12) {
+          error = "--month needs a YEAR (within +-5800000) and a MONTH (1 to 12)";
+          return false;
+        }
+        ++optind;
+        cmd.mode = CliMode::Month;
+        cmd.monthYear = static_cast<std::int32_t>(year);
+        cmd.monthMonth = static_cast<std::int32_t>(month);
+        break;
       }
-      i += 2;
-      cmd.mode = CliMode::Month;
-      cmd.monthYear = static_cast<std::int32_t>(year);
-      cmd.monthMonth = static_cast<std::int32_t>(month);
-    } else if (arg == "--julian") {
-      cmd.julian = monthFlag = true;
-    } else if (arg == "--monday") {
-      cmd.mondayFirst = monthFlag = true;
-    } else if (arg == "--iso") {
-      cmd.withIso = monthFlag = true;
-    } else if (arg == "--no-year-digit") {
-      cmd.withYearDigit = false;
-      monthFlag = true;
-    } else {
-      error = "unknown option \"" + std::string(arg) + "\"";
-      return false;
+      case kJulian:
+        cmd.julian = monthFlag = true;
+        break;
+      case kMonday:
+        cmd.mondayFirst = monthFlag = true;
+        break;
+      case kIso:
+        cmd.withIso = monthFlag = true;
+        break;
+      case kNoYearDigit:
+        cmd.withYearDigit = false;
+        monthFlag = true;
+        break;
+      default:
+        if (!ApplyOption(code, optarg != nullptr ? optarg : "", cmd, error)) return false;
+        break;
     }
+  }
+  if (optind < argc) {
+    error = "unexpected argument \"" + std::string(argv[optind]) + "\"";
+    return false;
   }
   if (monthFlag && cmd.mode != CliMode::Month) {
     error = "--julian, --monday, --iso and --no-year-digit go with --month";
     return false;
   }
-  if (fieldGiven && cmd.mode != CliMode::Compute) {
+  if (cmd.fieldGiven && cmd.mode != CliMode::Compute) {
     error = "--first, --diff and --second do not go with --batch or --month";
+    return false;
+  }
+  if (cmd.json && cmd.mode == CliMode::Month) {
+    error = "--json does not go with --month";
+    return false;
+  }
+  const DiffUnit unit = DiffUnitOf(cmd.diff);
+  if (cmd.settings.months && unit != DiffUnit::None && !UnitCountsMonths(unit)) {
+    error = "--diff \"" + PrintableField(cmd.diff) + "\" counts days, which contradicts --months";
     return false;
   }
   return true;
 }
 
+std::string VersionText() { return std::string("valdora-cli ") + kVersion + "\n"; }
+
 std::string UsageText() {
   return "usage: valdora-cli [--first TEXT] [--diff TEXT] [--second TEXT] [options]\n"
-         "       valdora-cli --batch [options] < lines of FIRST<TAB>DIFF<TAB>SECOND\n"
+         "       valdora-cli [--batch] [options] < lines of FIRST<TAB>DIFF<TAB>SECOND\n"
          "       valdora-cli --month YEAR MONTH [--julian] [--monday] [--iso] "
          "[--no-year-digit] [--language en|de]\n"
-         "       valdora-cli --help\n";
+         "       valdora-cli --help | --version\n";
 }
 
 std::string HelpText() {
@@ -174,11 +279,14 @@ std::string HelpText() {
          "The filled fields decide what is computed: one date is converted into the other\n"
          "calendar, two dates give the days between them, a date and a difference give the\n"
          "other date. The result line goes to standard output (exit status 0); a message\n"
-         "goes to standard error (exit status 1); a usage error gives status 2.\n"
+         "goes to standard error (exit status 1); a usage error gives status 2. Without\n"
+         "--first, --diff and --second, lines are read from standard input as with --batch\n"
+         "unless it is a terminal (then today's date is converted).\n"
          "\n" +
          UsageText() +
          "\n"
          "  --first TEXT, --diff TEXT, --second TEXT   the three input fields (default empty)\n"
+         "                         --diff takes a unit: d days, w weeks, m months, y years\n"
          "  --first-cal CAL, --second-cal CAL  calendar of each date: CE JC JDN ORD ISO LPW LPM\n"
          "                                     (default CE)\n"
          "  --months               the difference is in months (default days)\n"
@@ -195,13 +303,15 @@ std::string HelpText() {
          "                         (default diff)\n"
          "  --fields               also print the three fields after the computation,\n"
          "                         separated by tabs\n"
+         "  --json                 one JSON object per computation (JSON Lines with --batch)\n"
          "  --batch                one computation per line of standard input; each gives\n"
          "                         one line: the result, or \"error: \" and the message\n"
          "  --month YEAR MONTH     print the month's calendar as the month window copies it;\n"
          "                         --julian Julian calendar, --monday weeks from Monday,\n"
          "                         --iso with ISO week dates (CE, Monday first),\n"
          "                         --no-year-digit ISO cells without the year digit\n"
-         "  --help                 this text\n";
+         "  -h, --help             this text\n"
+         "  --version              the version\n";
 }
 
 }  // namespace valdora

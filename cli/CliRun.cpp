@@ -2,55 +2,39 @@
 #include "cli/CliRun.h"
 
 #include <cstring>
-#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "compute/Compute.h"
+#include "cli/CliComputation.h"
+#include "cli/JsonAnswer.h"
 
 namespace valdora {
 namespace {
 
-// Runs the command on the host; an unexpected failure becomes a message, never a crash.
-void Compute(CliHost& host) {
-  try {
-    cmdCompute_Click(host);
-  } catch (const std::exception& e) {
-    host.ShowComputeMessage(std::string("internal error: ") + e.what(), "", BoxResultOutOfRange);
-  }
-}
-
-// Appends `text` with every line break ("\r\n", "\r" or "\n") replaced by `blank`.
-template <class Buffer>
-void AppendFlattened(Buffer& out, std::string_view text, char blank) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      out.push_back(blank);
-    } else {
-      out.push_back(c);
-    }
-  }
-}
-
 // The three fields, separated by tabs.
-std::string FieldsText(const CliHost& host) {
-  return host.Field(ComputeField::FirstDate) + '\t' + host.Field(ComputeField::DateDiff) + '\t' +
-         host.Field(ComputeField::SecondDate);
+void AppendFields(const CliHost& host, std::string& out) {
+  out += host.Field(ComputeField::FirstDate);
+  out += '\t';
+  out += host.Field(ComputeField::DateDiff);
+  out += '\t';
+  out += host.Field(ComputeField::SecondDate);
 }
 
 bool WriteAll(std::FILE* out, std::string_view text) {
   return text.empty() || std::fwrite(text.data(), 1, text.size(), out) == text.size();
 }
 
+bool IsBlank(std::string_view text) noexcept {
+  return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 // The batch loop: lines in, one answer line each, written in large blocks.
 class BatchRunner {
  public:
   BatchRunner(const CliCommand& command, std::FILE* out)
-      : buffer_(kFlushAt + 4096), host_(command.settings, &buffer_),
-        printFields_(command.printFields), out_(out) {}
+      : buffer_(kFlushAt + 4096), host_(command.settings, &buffer_), command_(command),
+        out_(out) {}
 
   void Line(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -63,28 +47,25 @@ class BatchRunner {
       diff = rest.substr(0, tab2);
       if (tab2 != std::string_view::npos) second = rest.substr(tab2 + 1);
     }
-    host_.Begin(first, diff, second);  // the output window's text goes into buffer_
-    Compute(host_);
-    if (host_.MessageShown()) {
-      host_.DiscardOutput();
-      buffer_.Append("error: ");
-      BufferAppender appender{buffer_};
-      AppendFlattened(appender, host_.Message(), ' ');
+    if (IsBlank(line)) {
+      Refuse(first, diff, second, "blank-line", "a blank line: nothing to compute");
+    } else if (second.find('\t') != std::string_view::npos) {
+      Refuse(first, diff, second, "too-many-fields",
+             "more than three tab-separated fields (FIRST, DIFF, SECOND)");
     } else {
-      host_.KeepResultLine();
+      // The output window's text goes into buffer_, after the answers before it.
+      RunComputation(host_, command_.settings, first, diff, second, run_);
+      Answer();
     }
-    if (printFields_) {
-      buffer_.Append('\t');
-      buffer_.Append(FieldsText(host_));
-    }
-    buffer_.Append('\n');
     if (buffer_.Size() >= kFlushAt) Flush();
   }
 
   void TooLong() {
-    buffer_.Append("error: input line longer than ");
-    buffer_.Append(std::to_string(MaxBatchLine));
-    buffer_.Append(" bytes\n");
+    run_ = CliComputation{};
+    run_.errorKind = "line-too-long";
+    run_.error = "input line longer than " + std::to_string(MaxBatchLine) + " bytes";
+    host_.Begin("", "", "", command_.settings.months);
+    Answer();
     if (buffer_.Size() >= kFlushAt) Flush();
   }
 
@@ -95,40 +76,78 @@ class BatchRunner {
     return ok_;
   }
 
+  bool EveryLineComputed() const noexcept { return failures_ == 0; }
+
  private:
   static constexpr std::size_t kFlushAt = 256 * 1024;
-  // AppendFlattened's view of the buffer.
-  struct BufferAppender {
-    AnswerBuffer& buffer;
-    void push_back(char c) { buffer.Append(c); }
-  };
+
+  void Refuse(std::string_view first, std::string_view diff, std::string_view second,
+              const char* kind, std::string error) {
+    run_ = CliComputation{};
+    run_.errorKind = kind;
+    run_.error = std::move(error);
+    host_.Begin(first, diff, second, command_.settings.months);
+    Answer();
+  }
+
+  // Replaces this computation's output window text by its answer line.
+  void Answer() {
+    const bool ok = run_.outcome == CliOutcome::Result;
+    if (!ok) ++failures_;
+    line_.clear();
+    if (command_.json) {
+      AppendJsonAnswer(host_, run_, line_);
+      host_.DiscardOutput();
+    } else if (ok) {
+      host_.KeepResultLine();
+    } else {
+      host_.DiscardOutput();
+      line_ = "error: ";
+      AppendFailureMessage(host_, run_, line_);
+    }
+    if (command_.printFields && !command_.json) {
+      line_ += '\t';
+      AppendFields(host_, line_);
+    }
+    line_ += '\n';
+    buffer_.Append(line_);
+  }
 
   AnswerBuffer buffer_;  // answers not yet written; also the host's output window
   CliHost host_;
-  bool printFields_;
+  const CliCommand& command_;
+  CliComputation run_;
+  std::string line_;  // the answer being built
   std::FILE* out_;
   bool ok_ = true;
+  std::size_t failures_ = 0;
 };
 
 }  // namespace
 
 int RunOneComputation(const CliCommand& command, std::FILE* out, std::FILE* err) {
   CliHost host(command.settings);
-  host.Begin(command.first, command.diff, command.second);
-  Compute(host);
-  std::string text(host.ResultLine());
-  text.push_back('\n');
-  if (command.printFields) {
-    text += FieldsText(host);
+  CliComputation run;
+  RunComputation(host, command.settings, command.first, command.diff, command.second, run);
+  const bool ok = run.outcome == CliOutcome::Result;
+  std::string text;
+  if (command.json) {
+    AppendJsonAnswer(host, run, text);
     text.push_back('\n');
+  } else if (ok) {
+    text.assign(host.ResultLine());
+    text.push_back('\n');
+    if (command.printFields) {
+      AppendFields(host, text);
+      text.push_back('\n');
+    }
   }
-  WriteAll(out, text);
-  if (!host.MessageShown()) return std::fflush(out) == 0 ? 0 : 1;
-  std::string message;
-  AppendFlattened(message, host.Message(), '\n');
+  const bool written = WriteAll(out, text) && std::fflush(out) == 0;
+  if (ok) return written ? 0 : 1;
+  std::string message = "valdora-cli: ";
+  AppendFailureMessage(host, run, message);
   message.push_back('\n');
   WriteAll(err, message);
-  std::fflush(out);
   return 1;
 }
 
@@ -178,7 +197,7 @@ int RunBatch(const CliCommand& command, std::FILE* in, std::FILE* out, std::FILE
   const bool written = runner.Flush() && std::fflush(out) == 0;
   if (readError) std::fputs("valdora-cli: error reading standard input\n", err);
   if (!written) std::fputs("valdora-cli: error writing standard output\n", err);
-  return readError || !written ? 1 : 0;
+  return readError || !written || !runner.EveryLineComputed() ? 1 : 0;
 }
 
 }  // namespace valdora

@@ -9,15 +9,17 @@
 
 namespace valdora {
 
-// One computation with the fields of the command line. The result line (and, with
-// --fields, the fields) go to `out`, a message to `err`. Returns the exit status: 0, or 1
-// when a message was shown.
+// One computation with the fields of the command line. On success the result line (and,
+// with --fields, the fields) goes to `out`, status 0. On failure nothing goes to `out` but
+// the JSON object under --json; the message goes to `err` as "valdora-cli: <message>",
+// status 1.
 int RunOneComputation(const CliCommand& command, std::FILE* out, std::FILE* err);
 
-// One computation per line "FIRST<TAB>DIFF<TAB>SECOND" of `in`, one output line each: the
-// result line or "error: " and the message. Streams with fixed-size buffers; a line longer
-// than MaxBatchLine answers an error. Returns 0 when all input was read and written, else 1
-// (after a message on `err`).
+// One computation per line "FIRST<TAB>DIFF<TAB>SECOND" of `in` (CRLF and a last line without
+// a line break are read), exactly one output line each: the result line or "error: " and the
+// message (a blank line, a fourth column and a line longer than MaxBatchLine are errors), or
+// one JSON object under --json. Streams with fixed-size buffers. Returns 0 when every line
+// computed, 1 when a line failed or the input or output failed (after a message on `err`).
 int RunBatch(const CliCommand& command, std::FILE* in, std::FILE* out, std::FILE* err);
 
 // Longest input line of --batch, in bytes (without its line break).

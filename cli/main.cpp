@@ -31,19 +31,24 @@ int Run(int argc, char** argv) {
   CliCommand command;
   std::string error;
   if (!ParseCommandLine(argc, argv, command, error)) {
-    std::fprintf(stderr, "valdora-cli: %s\n%s", error.c_str(), UsageText().c_str());
+    std::fprintf(stderr, "valdora-cli: %s\n%sTry 'valdora-cli --help' for more information.\n",
+                 error.c_str(), UsageText().c_str());
     return 2;
   }
-  if (command.mode == CliMode::Help) {
-    std::fputs(HelpText().c_str(), stdout);
-    return 0;
+  if (command.mode == CliMode::Help || command.mode == CliMode::Version) {
+    std::fputs(command.mode == CliMode::Help ? HelpText().c_str() : VersionText().c_str(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
   }
+  // No field given: lines piped in are computed as with --batch; at a terminal, today's
+  // date is converted.
+  if (command.mode == CliMode::Compute && !command.fieldGiven && ::isatty(STDIN_FILENO) == 0)
+    command.mode = CliMode::Batch;
 
   SetProgramFolder(ExecutableFolder());
   GenerateText();
   std::string message;
   if (LoadProgramText("vdr.dat", message) < 1) {
-    std::fprintf(stderr, "%s\n", message.c_str());
+    std::fprintf(stderr, "valdora-cli: %s\n", message.c_str());
     return 1;
   }
   DateSeparator = command.dateSeparator;

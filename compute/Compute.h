@@ -121,6 +121,17 @@ void AppendVerboseNotes(ComputeHost& host);
 // Appends the days-between line ("... to ... = 60 days (2 months)") and writes the count
 // into the difference field.
 void DisplayDateDiff(ComputeHost& host);
+// The breakdown of a days-between count into years, months, weeks and days; months and
+// weeks are never both above 0.
+struct DateDiffBreakdown {
+  std::int32_t years = 0;
+  std::int32_t months = 0;
+  std::int32_t weeks = 0;
+  std::int32_t days = 0;
+};
+// The breakdown DisplayDateDiff writes in parentheses for the count `d` between FirstDateRec
+// and SecondDateRec under the current computation inputs; false when the line has none.
+bool BreakDownDateDiff(std::int32_t d, DateDiffBreakdown& breakdown);
 // "day" when |n| is 1, otherwise "days"; lower case unless intLanguage is German.
 std::string DayOrDays(std::int64_t n);
 // "month" when |n| is 1, otherwise "months"; lower case unless intLanguage is German.

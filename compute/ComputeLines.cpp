@@ -64,36 +64,17 @@ void AppendUnit(ComputeHost& host, bool comma, std::int64_t n, const std::string
 
 // The parenthesised breakdown of a positive days-between count, or nothing.
 void AppendBreakdown(ComputeHost& host, std::int32_t d) {
-  if (intIncludeWeekends != 1 || d <= 0 || intFirstCal != intSecondCal) return;
-  const std::int16_t cal = intFirstCal;
-  if (cal != CE && cal != JC && cal != ISO && cal != ORD) return;
-  // With the first date included the count starts a day earlier; only the ISO rule reads
-  // the JDN, the other two read the dates as given.
-  const Jdn jdn1 = intIncludeFirstDate == 1 ? FirstDateRec.jdn - 1 : FirstDateRec.jdn;
-  std::int32_t years = 0, status = -1;
-  std::int16_t months = 0, weeks = 0, days = 0;
-  if (cal == ORD && d >= 365) {
-    OrdinalYearsDaysBetween(FirstDateRec, SecondDateRec, years, days, status);
-  } else if (cal == ISO && d >= 7) {
-    IsoWeekDate a, b;
-    a.jdn = jdn1;
-    b.jdn = SecondDateRec.jdn;
-    JdnToIsoWeekDate(a);
-    JdnToIsoWeekDate(b);
-    IsoYearsWeeksDaysBetween(a, b, years, weeks, days, status);
-  } else if (d >= 31) {
-    YearsMonthsDaysBetween(FirstDateRec, SecondDateRec, years, months, days, status);
-  }
-  if (status != 0 || (years <= 0 && months <= 0 && weeks <= 0)) return;
+  DateDiffBreakdown b;
+  if (!BreakDownDateDiff(d, b)) return;
   const ComputeWords& w = CurrentComputeWords();
   host.AppendOutput(" (");
-  if (years > 0) AppendUnit(host, false, years, w.year, w.years);
-  if (months > 0) {
-    AppendUnit(host, years > 0, months, w.month, w.months);
-  } else if (weeks > 0) {
-    AppendUnit(host, years > 0, weeks, w.week, w.weeks);
+  if (b.years > 0) AppendUnit(host, false, b.years, w.year, w.years);
+  if (b.months > 0) {
+    AppendUnit(host, b.years > 0, b.months, w.month, w.months);
+  } else if (b.weeks > 0) {
+    AppendUnit(host, b.years > 0, b.weeks, w.week, w.weeks);
   }
-  if (days > 0) AppendUnit(host, true, days, w.day, w.days);
+  if (b.days > 0) AppendUnit(host, true, b.days, w.day, w.days);
   host.AppendOutput(")");
 }
 
@@ -165,6 +146,36 @@ void DisplayDateDiff(ComputeHost& host) {
   host.AppendOutput(std::abs(d) == 1 ? w.day : w.days);
   if (intVerbose == 1) AppendVerboseNotes(host);
   AppendBreakdown(host, d);
+}
+
+bool BreakDownDateDiff(std::int32_t d, DateDiffBreakdown& b) {
+  b = DateDiffBreakdown{};
+  if (intIncludeWeekends != 1 || d <= 0 || intFirstCal != intSecondCal) return false;
+  const std::int16_t cal = intFirstCal;
+  if (cal != CE && cal != JC && cal != ISO && cal != ORD) return false;
+  // With the first date included the count starts a day earlier; only the ISO rule reads
+  // the JDN, the other two read the dates as given.
+  const Jdn jdn1 = intIncludeFirstDate == 1 ? FirstDateRec.jdn - 1 : FirstDateRec.jdn;
+  std::int32_t years = 0, status = -1;
+  std::int16_t months = 0, weeks = 0, days = 0;
+  if (cal == ORD && d >= 365) {
+    OrdinalYearsDaysBetween(FirstDateRec, SecondDateRec, years, days, status);
+  } else if (cal == ISO && d >= 7) {
+    IsoWeekDate a, b1;
+    a.jdn = jdn1;
+    b1.jdn = SecondDateRec.jdn;
+    JdnToIsoWeekDate(a);
+    JdnToIsoWeekDate(b1);
+    IsoYearsWeeksDaysBetween(a, b1, years, weeks, days, status);
+  } else if (d >= 31) {
+    YearsMonthsDaysBetween(FirstDateRec, SecondDateRec, years, months, days, status);
+  }
+  if (status != 0 || (years <= 0 && months <= 0 && weeks <= 0)) return false;
+  b.years = years;
+  b.months = months;
+  b.weeks = weeks;
+  b.days = days;
+  return true;
 }
 
 std::string DayOrDays(std::int64_t n) {

@@ -20,42 +20,47 @@ std::int16_t HyphenOption(bool hyphen) noexcept { return hyphen ? HyphenatedForm
 ParseStatus ReadDateInCalendar(std::string_view text, CalendarCode cal, DateFormat format,
                                bool hyphen, Jdn& jdn) noexcept {
   ParseStatus status = StatusMalformed;
+  Jdn day = 0;
   switch (cal) {
     case CE:
     case JC: {
       EuroDate date;
       status = ParseEuroDate(text, DateSeparator, cal, format, date);
-      if (status == StatusValid) jdn = date.jdn;
+      if (status == StatusValid) day = date.jdn;
       break;
     }
     case JDN: {
       std::int32_t value = 0;
       status = ParseJdnInput(text, value);
-      if (status == StatusValid) jdn = value;
+      if (status == StatusValid) day = value;
       break;
     }
     case ORD: {
       EuroDate date;
       status = ParseOrdinalDate(text, HyphenOption(hyphen), date);
-      if (status == StatusValid) jdn = date.jdn;
+      if (status == StatusValid) day = date.jdn;
       break;
     }
     case ISO: {
       IsoWeekDate date;
       status = ParseIsoWeekDate(text, date);
-      if (status == StatusValid) jdn = date.jdn;
+      if (status == StatusValid) day = date.jdn;
       break;
     }
     case LPW:
     case LPM: {
       LeapWeekDate date;
       status = cal == LPW ? ParseLeapWeekDate(text, date) : ParseLeapMonthDate(text, date);
-      if (status == StatusValid) jdn = date.jdn;
+      if (status == StatusValid) day = date.jdn;
       break;
     }
     default:
       break;
   }
+  // A typed day beyond the range every computation works in is refused as it is read, so
+  // that no operation accepts a date it could not write back.
+  if (status == StatusValid && (day > MaxJdn || day < MinJdn)) status = StatusOutOfRange;
+  if (status == StatusValid) jdn = day;
   return status;
 }
 

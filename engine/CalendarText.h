@@ -15,7 +15,8 @@ inline constexpr Jdn LargestJdnText = 2099999999;
 
 // Reads `text` as a date in calendar `cal` (CE, JC, JDN, ORD, ISO, LPW or LPM) with the
 // given date format (CE, JC) and hyphen option (ORD); on status 1 `jdn` holds the day.
-// Uses the current DateSeparator and ThousandsSeparator.
+// Uses the current DateSeparator and ThousandsSeparator. A well-formed date whose day lies
+// beyond MinJdn..MaxJdn answers -1 (out of range).
 ParseStatus ReadDateInCalendar(std::string_view text, CalendarCode cal, DateFormat format,
                                bool hyphen, Jdn& jdn) noexcept;
 

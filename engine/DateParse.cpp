@@ -27,21 +27,6 @@ bool DotsAtGroupPositions(std::string_view t, std::int32_t dots) noexcept {
   return true;
 }
 
-// True when `body` is digit groups joined by `separator`: 1..3 digits, then groups of three.
-bool IsGroupedNumber(std::string_view body, std::string_view separator) noexcept {
-  std::size_t i = 0, groups = 0;
-  while (true) {
-    const std::size_t first = i;
-    while (i < body.size() && IsDigit(body[i])) ++i;
-    const std::size_t run = i - first;
-    if (groups == 0 ? (run < 1 || run > 3) : run != 3) return false;
-    ++groups;
-    if (i == body.size()) return true;
-    if (body.substr(i, separator.size()) != separator) return false;
-    i += separator.size();
-  }
-}
-
 }  // namespace
 
 ParseStatus ParseEuroDate(std::string_view text, std::string_view separator, CalendarCode cal,
@@ -95,6 +80,21 @@ ParseStatus ParseEuroDate(std::string_view text, std::string_view separator, Cal
   if (date.year > MaxAbsYear || date.year < -MaxAbsYear) return StatusOutOfRange;
   EuroDateToJdn(date);
   return StatusValid;
+}
+
+bool IsGroupedNumber(std::string_view body, std::string_view separator) noexcept {
+  if (separator.empty()) return false;
+  std::size_t i = 0, groups = 0;
+  while (true) {
+    const std::size_t first = i;
+    while (i < body.size() && IsDigit(body[i])) ++i;
+    const std::size_t run = i - first;
+    if (groups == 0 ? (run < 1 || run > 3) : run != 3) return false;
+    ++groups;
+    if (i == body.size()) return true;
+    if (body.substr(i, separator.size()) != separator) return false;
+    i += separator.size();
+  }
 }
 
 std::int32_t ParseJdnText(std::string_view text, ParseStatus& status) noexcept {

@@ -23,6 +23,10 @@ ParseStatus ParseEuroDate(std::string_view text, std::string_view separator, Cal
 // and sets `status`: 1, 0 no number, -1 beyond MinJdn..MaxJdn.
 std::int32_t ParseJdnText(std::string_view text, ParseStatus& status) noexcept;
 
+// True when `body` is digit groups joined by `separator`: 1..3 digits, then groups of three
+// ("12,345,678"). False for an empty separator.
+bool IsGroupedNumber(std::string_view body, std::string_view separator) noexcept;
+
 // Reads the text of a JDN input field: blanks around, one leading sign, digits with ","
 // anywhere between them, or with the current ThousandsSeparator between groups of three.
 // On 1 `value` holds the number; -1 beyond 2099999999 in magnitude.

@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: MIT
+#include "cli/StrictFields.h"
+
+#include <cstdio>
+
+#include "engine/DateParse.h"
+#include "ui/main/FieldKeys.h"
+
+namespace valdora {
+namespace {
+
+constexpr bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+
+std::string_view TrimBlanks(std::string_view s) noexcept {
+  const std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// Characters below the blank are keys (backspace, copy, paste, ...) or nothing a user types.
+constexpr int FirstTypedCode = 32;
+
+// The window's length limit does not apply: a pasted text may be longer.
+constexpr int NoLengthLimit = 1;
+
+// The shape a date of `cal` is written in, for the refusal message.
+std::string DateShape(CalendarCode cal, DateFormat format, bool hyphen) {
+  const std::string& s = DateSeparator;
+  switch (cal) {
+    case CE:
+    case JC:
+      return format == YMD   ? "YYYY" + s + "MM" + s + "DD"
+             : format == DMY ? "DD" + s + "MM" + s + "YYYY"
+                             : "MM" + s + "DD" + s + "YYYY";
+    case JDN:
+      return "a day number such as 2451545";
+    case ORD:
+      return hyphen ? "YYYY-DDD" : "YYYYDDD";
+    case ISO:
+      return hyphen ? "YYYY-Www-D" : "YYYYWwwD";
+    case LPW:
+      return "YYYY-WW-D";
+    default:
+      return "YYYY-MM-DD";
+  }
+}
+
+// Nothing after the date: past its last digit only a bracket closing the year, and no digits
+// apart by blanks alone (the readers drop blanks, which would join them into one number).
+bool EndsWithTheDate(std::string_view t) noexcept {
+  const std::size_t last = t.find_last_of("0123456789");
+  if (last == std::string_view::npos) return false;
+  const std::string_view tail = TrimBlanks(t.substr(last + 1));
+  if (!tail.empty()) {
+    const std::string_view head = t.substr(0, last);
+    const bool closesYear = tail == ")" && head.find('(') != std::string_view::npos &&
+                            head.find(')', head.rfind('(')) == std::string_view::npos;
+    if (!closesYear) return false;
+  }
+  for (std::size_t i = 1; i < t.size(); ++i) {
+    if (t[i] != ' ' || !IsDigit(t[i - 1])) continue;
+    std::size_t j = i;
+    while (j < t.size() && t[j] == ' ') ++j;
+    if (j < t.size() && IsDigit(t[j])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+DiffUnit DiffUnitOf(std::string_view text) noexcept {
+  const std::string_view t = TrimBlanks(text);
+  if (t.empty()) return DiffUnit::None;
+  switch (t.back()) {
+    case 'd':
+      return DiffUnit::Days;
+    case 'w':
+      return DiffUnit::Weeks;
+    case 'm':
+      return DiffUnit::Months;
+    case 'y':
+      return DiffUnit::Years;
+    default:
+      return DiffUnit::None;
+  }
+}
+
+std::string PrintableField(std::string_view text) {
+  constexpr std::size_t kShown = 40;
+  std::string out;
+  for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 32 || c > 126) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", c);
+      out += hex;
+    } else {
+      out.push_back(static_cast<char>(c));
+    }
+  }
+  if (text.size() > kShown) out += "...";
+  return out;
+}
+
+bool CheckDateField(std::string_view text, CalendarCode cal, DateFormat format, bool hyphen,
+                    std::string_view fieldName, std::string& typed, std::string& error) {
+  const std::string_view t = TrimBlanks(text);
+  if (t.empty()) {
+    typed.assign(text);
+    return true;
+  }
+  std::string result;
+  result.reserve(text.size());
+  bool ok = true;
+  for (const char c : text) {
+    const int code = static_cast<unsigned char>(c);
+    const int insert = code < FirstTypedCode
+                           ? 0
+                           : FilterDateFieldKey(code, 0, NoLengthLimit, DateSeparator, cal == ISO);
+    if (insert == 0) {
+      ok = false;
+      break;
+    }
+    result.push_back(static_cast<char>(insert));
+  }
+  if (!ok || !EndsWithTheDate(t)) {
+    error = std::string(fieldName) + " \"" + PrintableField(text) + "\": not a date of calendar " +
+            std::string(CalendarCodeText[static_cast<std::size_t>(cal)]) + " (" +
+            DateShape(cal, format, hyphen) + ")";
+    return false;
+  }
+  typed = std::move(result);
+  return true;
+}
+
+bool CheckDiffField(std::string_view text, std::string& number, DiffUnit& unit,
+                    std::string& error) {
+  std::string_view t = TrimBlanks(text);
+  unit = DiffUnitOf(t);
+  if (t.empty()) {
+    number.clear();
+    return true;
+  }
+  if (unit != DiffUnit::None) t.remove_suffix(1);
+  const std::string_view body = !t.empty() && t[0] == '-' ? t.substr(1) : t;
+  bool ok = !body.empty() && IsDigit(body.back());
+  for (const char c : t) {
+    const int code = static_cast<unsigned char>(c);
+    ok = ok && code >= FirstTypedCode &&
+         FilterNumberFieldKey(code, 0, NoLengthLimit, ThousandsSeparator) != 0;
+  }
+  // The group separator only between groups of three ("1,000"), never as a decimal point.
+  const bool grouped = !ThousandsSeparator.empty() &&
+                       body.find(ThousandsSeparator) != std::string_view::npos;
+  ok = ok && (grouped ? IsGroupedNumber(body, ThousandsSeparator)
+                      : body.find_first_not_of("0123456789") == std::string_view::npos);
+  if (!ok) {
+    const std::string example = "-1" + ThousandsSeparator + "000";
+    error = "date difference \"" + PrintableField(text) +
+            "\": not a whole number with an optional unit d, w, m or y (such as 10, " +
+            example + " or 2w)";
+    return false;
+  }
+  if (unit != DiffUnit::Weeks && unit != DiffUnit::Years) {
+    number.assign(t);
+    return true;
+  }
+  // Weeks and years in days and months; a product beyond 15 digits stays too large for the
+  // difference reader, which then reports the difference out of range.
+  std::string digits;
+  for (const char c : body)
+    if (IsDigit(c)) digits.push_back(c);
+  const std::size_t nonZero = digits.find_first_not_of('0');
+  digits = nonZero == std::string::npos ? "0" : digits.substr(nonZero);
+  number.assign(t[0] == '-' ? "-" : "");
+  if (digits.size() > 15) {
+    number += digits;
+    return true;
+  }
+  const std::int64_t factor = unit == DiffUnit::Weeks ? 7 : 12;
+  number += std::to_string(std::stoll(digits) * factor);  // < 1.2e16
+  return true;
+}
+
+}  // namespace valdora
