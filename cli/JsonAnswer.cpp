@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/JsonAnswer.h"
 
+#include <charconv>
+#include <cstring>
 #include <nlohmann/json.hpp>
 
 #include "compute/Compute.h"
@@ -12,105 +14,170 @@
 namespace valdora {
 namespace {
 
-using Json = nlohmann::ordered_json;
+// Writes one JSON object into a string. The members' names and numbers are this file's own
+// ASCII; every string value is escaped by the JSON library, except that a value of printable
+// ASCII without a quote or a backslash (almost every date text), which escaping leaves as
+// it is, is copied straight in. A batch writes a million of these a second: each name goes
+// in with its quotes, colon and comma as one piece.
+class JsonWriter {
+ public:
+  explicit JsonWriter(std::string& out) : out_(out) {}
+
+  // Opens an object; its members follow.
+  void Open() {
+    out_ += '{';
+    first_ = true;
+  }
+  void Close() {
+    out_ += '}';
+    first_ = false;
+  }
+  // The member `Name` (a literal of this file, which needs no escaping).
+  template <std::size_t N>
+  JsonWriter& Key(const char (&name)[N]) {
+    char piece[N + 3];  // ,"name":
+    piece[0] = ',';
+    piece[1] = '"';
+    for (std::size_t i = 0; i + 1 < N; ++i) piece[2 + i] = name[i];
+    piece[N + 1] = '"';
+    piece[N + 2] = ':';
+    out_.append(first_ ? piece + 1 : piece, first_ ? N + 2 : N + 3);
+    first_ = false;
+    return *this;
+  }
+  void Null() { out_.append("null", 4); }
+  void Bool(bool value) { value ? out_.append("true", 4) : out_.append("false", 5); }
+  void Int(std::int64_t value) {
+    char digits[24];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+    out_.append(digits, end);
+  }
+  void String(std::string_view value) {
+    if (PlainAscii(value)) {
+      const std::size_t at = out_.size();
+      out_.resize(at + value.size() + 2, '"');
+      if (!value.empty()) std::memcpy(out_.data() + at + 1, value.data(), value.size());
+      return;
+    }
+    out_ += nlohmann::json(std::string(value))
+                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  }
+
+ private:
+  static bool PlainAscii(std::string_view value) noexcept {
+    for (const char c : value) {
+      if (c < 0x20 || c > 0x7e || c == '"' || c == '\\') return false;  // char may be signed
+    }
+    return true;
+  }
+
+  std::string& out_;
+  bool first_ = true;
+};
 
 std::string_view CalendarName(CalendarCode cal) noexcept {
   return CalendarCodeText[static_cast<std::size_t>(cal)];
 }
 
-// {"calendar", "text", "jdn"} of one date field after the computation.
-Json DateValue(CalendarCode cal, const std::string& text, Jdn jdn) {
-  Json date = Json::object();
-  date["calendar"] = CalendarName(cal);
-  date["text"] = text;
-  date["jdn"] = jdn;
-  return date;
+// {"calendar", "text", "jdn"} of a date, and with `weekday` its weekday (ISO number,
+// 1 = Monday, and name in the output language).
+void DateValue(JsonWriter& w, CalendarCode cal, std::string_view text, Jdn jdn, bool weekday) {
+  w.Open();
+  w.Key("calendar").String(CalendarName(cal));
+  w.Key("text").String(text);
+  w.Key("jdn").Int(jdn);
+  if (weekday) {
+    const std::int16_t day = DayOfWeek(jdn);  // 0 = Sunday
+    w.Key("weekday").Open();
+    w.Key("iso").Int(day == 0 ? 7 : day);
+    w.Key("name").String(DayName(day, intLanguage));
+    w.Close();
+  }
+  w.Close();
 }
 
-// The result date with its weekday (ISO number, 1 = Monday, and name in the output language).
-Json ResultValue(CalendarCode cal, const std::string& text, Jdn jdn) {
-  Json result = DateValue(cal, text, jdn);
-  const std::int16_t day = DayOfWeek(jdn);  // 0 = Sunday
-  Json weekday = Json::object();
-  weekday["iso"] = day == 0 ? 7 : day;
-  weekday["name"] = DayName(day, intLanguage);
-  result["weekday"] = std::move(weekday);
-  return result;
-}
-
-void SetSuccessValues(const CliHost& host, const CliComputation& run, Json& answer) {
+void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run) {
   const std::string& first = host.Field(ComputeField::FirstDate);
   const std::string& second = host.Field(ComputeField::SecondDate);
   const CalendarCode firstCal = host.GetCal(1), secondCal = host.GetCal(2);
-  if (!first.empty()) answer["first"] = DateValue(firstCal, first, FirstDateRec.jdn);
-  if (!second.empty()) answer["second"] = DateValue(secondCal, second, SecondDateRec.jdn);
-  // The computed side: the second date for a conversion of the first date and an addition,
-  // the first date otherwise. A conversion within one calendar writes no second field: the
-  // result is the given date.
+  w.Key("first");
+  first.empty() ? w.Null() : DateValue(w, firstCal, first, FirstDateRec.jdn, false);
+  w.Key("second");
+  second.empty() ? w.Null() : DateValue(w, secondCal, second, SecondDateRec.jdn, false);
+  // A conversion within one calendar writes no second field: the result is the given date.
+  w.Key("result");
   const bool toSecond = run.resultIsSecond;
-  switch (run.operation) {
-    case CliOperation::Conversion:
-    case CliOperation::Add:
-    case CliOperation::Subtract: {
-      const std::string& written = toSecond ? second : first;
-      const std::string& text = written.empty() ? (toSecond ? first : second) : written;
-      answer["result"] = ResultValue(toSecond ? secondCal : firstCal, text,
-                                     toSecond ? SecondDateRec.jdn : FirstDateRec.jdn);
-      break;
-    }
-    default:
-      break;
+  if (run.operation == CliOperation::DaysBetween) {
+    w.Null();
+  } else {
+    const std::string& written = toSecond ? second : first;
+    DateValue(w, toSecond ? secondCal : firstCal,
+              written.empty() ? (toSecond ? first : second) : written,
+              toSecond ? SecondDateRec.jdn : FirstDateRec.jdn, true);
   }
-  if (run.operation == CliOperation::DaysBetween ||
-      ((run.operation == CliOperation::Add || run.operation == CliOperation::Subtract) &&
-       !run.months)) {
-    answer["days"] = lngDateDiffDays;
+  const bool moves = run.operation == CliOperation::Add || run.operation == CliOperation::Subtract;
+  w.Key("days");
+  if (run.operation == CliOperation::DaysBetween || (moves && !run.months)) {
+    w.Int(lngDateDiffDays);
+  } else {
+    w.Null();
   }
-  if (run.months && run.operation != CliOperation::DaysBetween &&
-      run.operation != CliOperation::Conversion) {
+  w.Key("months");
+  if (moves && run.months) {
     ParseStatus status = StatusMalformed;
-    answer["months"] = ParseJdnText(host.Field(ComputeField::DateDiff), status);
+    w.Int(ParseJdnText(host.Field(ComputeField::DateDiff), status));
+  } else {
+    w.Null();
   }
+  w.Key("breakdown");
   DateDiffBreakdown b;
   if (run.operation == CliOperation::DaysBetween && BreakDownDateDiff(lngDateDiffDays, b)) {
-    Json breakdown = Json::object();
-    breakdown["years"] = b.years;
-    breakdown["months"] = b.months;
-    breakdown["weeks"] = b.weeks;
-    breakdown["days"] = b.days;
-    answer["breakdown"] = std::move(breakdown);
+    w.Open();
+    w.Key("years").Int(b.years);
+    w.Key("months").Int(b.months);
+    w.Key("weeks").Int(b.weeks);
+    w.Key("days").Int(b.days);
+    w.Close();
+  } else {
+    w.Null();
   }
+  w.Key("error").Null();
 }
 
 }  // namespace
 
 void AppendJsonAnswer(const CliHost& host, const CliComputation& run, std::string& out) {
   const bool ok = run.outcome == CliOutcome::Result;
-  Json answer = Json::object();
-  answer["ok"] = ok;
-  answer["operation"] = nullptr;
-  if (run.operation != CliOperation::None) answer["operation"] = OperationName(run.operation);
-  answer["unit"] = run.months ? "months" : "days";
-  Json fields = Json::object();
-  fields["first"] = host.Field(ComputeField::FirstDate);
-  fields["diff"] = host.Field(ComputeField::DateDiff);
-  fields["second"] = host.Field(ComputeField::SecondDate);
-  answer["fields"] = std::move(fields);
-  answer["line"] = nullptr;
-  if (ok) answer["line"] = host.ResultLine();
-  for (const char* key : {"first", "second", "result", "days", "months", "breakdown", "error"})
-    answer[key] = nullptr;
+  JsonWriter w(out);
+  w.Open();
+  w.Key("ok").Bool(ok);
+  w.Key("operation");
+  run.operation == CliOperation::None ? w.Null() : w.String(OperationName(run.operation));
+  w.Key("unit").String(run.months ? "months" : "days");
+  w.Key("fields").Open();
+  w.Key("first").String(host.Field(ComputeField::FirstDate));
+  w.Key("diff").String(host.Field(ComputeField::DateDiff));
+  w.Key("second").String(host.Field(ComputeField::SecondDate));
+  w.Close();
+  w.Key("line");
+  ok ? w.String(host.ResultLine()) : w.Null();
   if (ok) {
-    SetSuccessValues(host, run, answer);
+    SuccessValues(w, host, run);
   } else {
+    w.Key("first").Null();
+    w.Key("second").Null();
+    w.Key("result").Null();
+    w.Key("days").Null();
+    w.Key("months").Null();
+    w.Key("breakdown").Null();
     std::string message;
     AppendFailureMessage(host, run, message);
-    Json error = Json::object();
-    error["kind"] = FailureKind(host, run);
-    error["message"] = std::move(message);
-    answer["error"] = std::move(error);
+    w.Key("error").Open();
+    w.Key("kind").String(FailureKind(host, run));
+    w.Key("message").String(message);
+    w.Close();
   }
-  out += answer.dump(-1, ' ', false, Json::error_handler_t::replace);
+  w.Close();
 }
 
 }  // namespace valdora

@@ -88,6 +88,70 @@ TEST_F(ComputeCommand, EachFailureShowsItsBoxAndGivesTheFocusBack) {
   intLanguage = intEnglish;
 }
 
+// A typed date whose day lies beyond the day-number range is refused as it is read, with its
+// field's out-of-range message, whatever the operation; the last day inside still computes.
+TEST_F(ComputeCommand, TypedDatesBeyondTheDayRangeAreRefusedInEveryOperation) {
+  struct Row {
+    const char* name;
+    CalendarCode cal;
+    const char* inside;   // the outermost day of the range in this calendar
+    const char* outside;  // the day beyond it
+  };
+  const Row rows[] = {
+      {"CE upper", CE, "5,744,892-08-11", "5,744,892-08-12"},
+      {"CE lower", CE, "-5,754,317-03-08", "-5,754,317-03-07"},
+      {"JC upper", JC, "5,744,774-08-27", "5,744,774-08-28"},
+      {"JC lower", JC, "-5,754,199-05-07", "-5,754,199-05-06"},
+      {"ISO upper", ISO, "5744892-W33-1", "5744892-W33-2"},
+      {"ISO lower", ISO, "-5754317-W10-1", "-5754317-W09-7"},
+      {"LPW upper", LPW, "5744892-34-1", "5744892-34-2"},
+      {"LPW lower", LPW, "-5754317-11-1", "-5754317-10-7"},
+      {"LPM upper", LPM, "5744892-08-15", "5744892-08-16"},
+      {"LPM lower", LPM, "-5754317-03-08", "-5754317-03-07"},
+  };
+  struct Operation {
+    const char* name;
+    std::string diff, other;  // the difference and the other date (CE), either may be empty
+  };
+  const Operation operations[] = {
+      {"conversion", "", ""}, {"days between", "", "2024-01-01"}, {"add days", "1", ""},
+      {"add months", "1", ""}};
+  host.secondCal = CE;
+  for (const Row& row : rows) {
+    for (const Operation& op : operations) {
+      SCOPED_TRACE(std::string(row.name) + ", " + op.name);
+      const bool months = std::string(op.name) == "add months";
+      if (months && row.cal != CE && row.cal != LPM) continue;  // no months in that calendar
+      host.days = !months;
+      host.firstCal = row.cal;
+      host.secondCal = months ? row.cal : CE;
+      // First date outside: refused with "First date is out of range.", nothing written.
+      host.messages.clear();
+      EXPECT_EQ(host.Compute(row.outside, op.diff, op.other), "");
+      ASSERT_EQ(host.messages.size(), 1u);
+      EXPECT_EQ(host.messages[0].box, BoxFirstDateOutOfRange);
+      EXPECT_EQ(host.messages[0].text, "First date is out of range.");
+      EXPECT_EQ(host.First(), row.outside);
+      // Second date outside, the first date filled in CE: "Second date is out of range.".
+      if (!months && op.diff.empty()) {
+        host.firstCal = CE;
+        host.secondCal = row.cal;
+        host.messages.clear();
+        EXPECT_EQ(host.Compute(op.other.empty() ? "" : "2024-01-01", "", row.outside), "");
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].box, BoxSecondDateOutOfRange);
+        host.firstCal = row.cal;
+        host.secondCal = CE;
+      }
+      // The outermost day itself is read (a result may still leave the range).
+      host.messages.clear();
+      host.Compute(row.inside, op.diff, op.other);
+      EXPECT_TRUE(host.messages.empty() || host.messages[0].box == BoxResultOutOfRange);
+    }
+  }
+  host.days = true;
+}
+
 TEST(MonthArithmetic, MatchesCountingOneMonthAtATime) {
   std::mt19937 rng(7);
   for (int i = 0; i < 2000; ++i) {

@@ -48,6 +48,42 @@ TEST(CalendarText, DaysWithoutTextAreRefused) {
   }
 }
 
+// Every calendar reads its dates up to the day numbers +-MaxJdn and refuses a well-formed date
+// one day beyond with -1, leaving the day unchanged.
+TEST(CalendarText, TypedDatesBeyondTheDayRangeAreOutOfRange) {
+  struct Row { const char* name; CalendarCode cal; const char* text; ParseStatus status; Jdn jdn; };
+  const Row rows[] = {
+      {"CE last day", CE, "5,744,892-08-11", 1, MaxJdn},
+      {"CE day after", CE, "5,744,892-08-12", -1, 0},
+      {"CE year after", CE, "5,744,893-01-01", -1, 0},
+      {"CE first day", CE, "-5,754,317-03-08", 1, MinJdn},
+      {"CE day before", CE, "-5,754,317-03-07", -1, 0},
+      {"JC last day", JC, "5,744,774-08-27", 1, MaxJdn},
+      {"JC day after", JC, "5,744,774-08-28", -1, 0},
+      {"JC first day", JC, "-5,754,199-05-07", 1, MinJdn},
+      {"JC day before", JC, "-5,754,199-05-06", -1, 0},
+      {"ISO last day", ISO, "5744892-W33-1", 1, MaxJdn},
+      {"ISO day after", ISO, "5744892-W33-2", -1, 0},
+      {"ISO first day", ISO, "-5754317-W10-1", 1, MinJdn},
+      {"ISO day before", ISO, "-5754317-W09-7", -1, 0},
+      {"LPW last day", LPW, "5744892-34-1", 1, MaxJdn},
+      {"LPW day after", LPW, "5744892-34-2", -1, 0},
+      {"LPW first day", LPW, "-5754317-11-1", 1, MinJdn},
+      {"LPW day before", LPW, "-5754317-10-7", -1, 0},
+      {"LPM last day", LPM, "5744892-08-15", 1, MaxJdn},
+      {"LPM day after", LPM, "5744892-08-16", -1, 0},
+      {"LPM first day", LPM, "-5754317-03-08", 1, MinJdn},
+      {"LPM day before", LPM, "-5754317-03-07", -1, 0},
+      {"JDN largest text", JDN, "2,099,999,999", 1, LargestJdnText},
+      {"JDN beyond its text", JDN, "2,100,000,000", -1, 0},
+  };
+  for (const Row& r : rows) {
+    Jdn jdn = 0;
+    EXPECT_EQ(ReadDateInCalendar(r.text, r.cal, YMD, true, jdn), r.status) << r.name;
+    EXPECT_EQ(jdn, r.jdn) << r.name;
+  }
+}
+
 TEST(CalendarText, WrittenTextsReadBackUnderEverySetting) {
   SeparatorGuard guard;
   std::mt19937 rng(31337);
