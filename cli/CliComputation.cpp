@@ -43,16 +43,17 @@ void Compute(CliHost& host) {
 
 void RunComputation(CliHost& host, const CliSettings& settings, std::string_view first,
                     std::string_view diff, std::string_view second, CliComputation& run) {
-  // The checked texts, kept between calls so that a batch reuses their storage.
-  static thread_local std::string typedFirst, typedDiff, typedSecond;
+  // Storage of the checked texts, kept between calls so that a batch reuses it.
+  static thread_local std::string firstStorage, typedDiff, secondStorage;
   run = CliComputation{};
   const bool hyphen = settings.hyphen == 1;
   DiffUnit unit = DiffUnit::None;
+  std::string_view typedFirst, typedSecond;
   if (!CheckDateField(second, settings.secondCal, settings.format, hyphen, "second date",
-                      typedSecond, run.error) ||
+                      secondStorage, typedSecond, run.error) ||
       !CheckDiffField(diff, typedDiff, unit, run.error) ||
       !CheckDateField(first, settings.firstCal, settings.format, hyphen, "first date",
-                      typedFirst, run.error)) {
+                      firstStorage, typedFirst, run.error)) {
     run.outcome = CliOutcome::Refused;
     run.errorKind = "field-refused";
     host.Begin(first, diff, second, settings.months);

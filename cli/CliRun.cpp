@@ -94,6 +94,11 @@ class BatchRunner {
   void Answer() {
     const bool ok = run_.outcome == CliOutcome::Result;
     if (!ok) ++failures_;
+    if (ok && !command_.json && !command_.printFields) {  // the common case: no copy
+      host_.KeepResultLine();
+      buffer_.Append('\n');
+      return;
+    }
     line_.clear();
     if (command_.json) {
       AppendJsonAnswer(host_, run_, line_);

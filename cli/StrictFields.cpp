@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/StrictFields.h"
 
+#include <array>
 #include <cstdio>
 
 #include "engine/DateParse.h"
@@ -23,6 +24,48 @@ constexpr int FirstTypedCode = 32;
 // The window's length limit does not apply: a pasted text may be longer.
 constexpr int NoLengthLimit = 1;
 
+// What the window's key filter makes of each byte typed into a field: the character it
+// inserts, or 0 when it drops the key. Asked of the filter once per setting, since a batch
+// checks millions of characters.
+using KeyInserts = std::array<char, 256>;
+
+const KeyInserts& DateFieldInserts(bool iso) {
+  struct Cached {
+    std::string separator;
+    bool filled = false;
+    KeyInserts inserts{};
+  };
+  static thread_local Cached cached[2];
+  Cached& c = cached[iso ? 1 : 0];
+  if (!c.filled || c.separator != DateSeparator) {
+    for (int code = 0; code < 256; ++code) {
+      c.inserts[static_cast<std::size_t>(code)] = static_cast<char>(
+          code < FirstTypedCode ? 0
+                                : FilterDateFieldKey(code, 0, NoLengthLimit, DateSeparator, iso));
+    }
+    c.separator = DateSeparator;
+    c.filled = true;
+  }
+  return c.inserts;
+}
+
+const KeyInserts& NumberFieldInserts() {
+  static thread_local std::string separator;
+  static thread_local bool filled = false;
+  static thread_local KeyInserts inserts{};
+  if (!filled || separator != ThousandsSeparator) {
+    for (int code = 0; code < 256; ++code) {
+      inserts[static_cast<std::size_t>(code)] = static_cast<char>(
+          code < FirstTypedCode
+              ? 0
+              : FilterNumberFieldKey(code, 0, NoLengthLimit, ThousandsSeparator));
+    }
+    separator = ThousandsSeparator;
+    filled = true;
+  }
+  return inserts;
+}
+
 // The shape a date of `cal` is written in, for the refusal message.
 std::string DateShape(CalendarCode cal, DateFormat format, bool hyphen) {
   const std::string& s = DateSeparator;
@@ -43,27 +86,6 @@ std::string DateShape(CalendarCode cal, DateFormat format, bool hyphen) {
     default:
       return "YYYY-MM-DD";
   }
-}
-
-// Nothing after the date: past its last digit only a bracket closing the year, and no digits
-// apart by blanks alone (the readers drop blanks, which would join them into one number).
-bool EndsWithTheDate(std::string_view t) noexcept {
-  const std::size_t last = t.find_last_of("0123456789");
-  if (last == std::string_view::npos) return false;
-  const std::string_view tail = TrimBlanks(t.substr(last + 1));
-  if (!tail.empty()) {
-    const std::string_view head = t.substr(0, last);
-    const bool closesYear = tail == ")" && head.find('(') != std::string_view::npos &&
-                            head.find(')', head.rfind('(')) == std::string_view::npos;
-    if (!closesYear) return false;
-  }
-  for (std::size_t i = 1; i < t.size(); ++i) {
-    if (t[i] != ' ' || !IsDigit(t[i - 1])) continue;
-    std::size_t j = i;
-    while (j < t.size() && t[j] == ' ') ++j;
-    if (j < t.size() && IsDigit(t[j])) return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -103,33 +125,55 @@ std::string PrintableField(std::string_view text) {
 }
 
 bool CheckDateField(std::string_view text, CalendarCode cal, DateFormat format, bool hyphen,
-                    std::string_view fieldName, std::string& typed, std::string& error) {
-  const std::string_view t = TrimBlanks(text);
-  if (t.empty()) {
-    typed.assign(text);
-    return true;
-  }
-  std::string result;
-  result.reserve(text.size());
+                    std::string_view fieldName, std::string& storage, std::string_view& typed,
+                    std::string& error) {
+  // One pass: every byte one the filter takes, and nothing after the date: past its last
+  // digit only blanks and a bracket closing the year, and no digits apart by blanks alone
+  // (the readers drop blanks, which would join them into one number).
+  const KeyInserts& inserts = DateFieldInserts(cal == ISO);
   bool ok = true;
+  bool changed = false;  // a key inserts another character ("w" -> "W")
+  bool digits = false;
+  bool afterDigit = false, blankSinceDigit = false;  // the last non-blank is a digit
+  char lastBracket = 0, bracketAtLastDigit = 0;
+  std::size_t tail = 0;  // non-blank characters after the last digit
   for (const char c : text) {
-    const int code = static_cast<unsigned char>(c);
-    const int insert = code < FirstTypedCode
-                           ? 0
-                           : FilterDateFieldKey(code, 0, NoLengthLimit, DateSeparator, cal == ISO);
-    if (insert == 0) {
-      ok = false;
-      break;
+    const char insert = inserts[static_cast<unsigned char>(c)];
+    ok = ok && insert != 0;
+    changed = changed || insert != c;
+    if (c >= '0' && c <= '9') {
+      ok = ok && !(afterDigit && blankSinceDigit);
+      digits = afterDigit = true;
+      blankSinceDigit = false;
+      bracketAtLastDigit = lastBracket;
+      tail = 0;
+    } else if (c == ' ') {
+      blankSinceDigit = true;
+    } else {
+      afterDigit = blankSinceDigit = false;
+      if (c == '(' || c == ')') lastBracket = c;
+      ++tail;
     }
-    result.push_back(static_cast<char>(insert));
   }
-  if (!ok || !EndsWithTheDate(t)) {
+  if (!digits) {
+    typed = text;
+    if (text.find_first_not_of(' ') == std::string_view::npos) return true;  // empty field
+    ok = false;
+  }
+  // After the date: nothing, or the bracket that closes a bracketed year.
+  ok = ok && (tail == 0 || (tail == 1 && lastBracket == ')' && bracketAtLastDigit == '('));
+  if (!ok) {
     error = std::string(fieldName) + " \"" + PrintableField(text) + "\": not a date of calendar " +
             std::string(CalendarCodeText[static_cast<std::size_t>(cal)]) + " (" +
             DateShape(cal, format, hyphen) + ")";
     return false;
   }
-  typed = std::move(result);
+  typed = text;
+  if (changed) {
+    storage.assign(text);
+    for (char& c : storage) c = inserts[static_cast<unsigned char>(c)];
+    typed = storage;
+  }
   return true;
 }
 
@@ -144,11 +188,8 @@ bool CheckDiffField(std::string_view text, std::string& number, DiffUnit& unit,
   if (unit != DiffUnit::None) t.remove_suffix(1);
   const std::string_view body = !t.empty() && t[0] == '-' ? t.substr(1) : t;
   bool ok = !body.empty() && IsDigit(body.back());
-  for (const char c : t) {
-    const int code = static_cast<unsigned char>(c);
-    ok = ok && code >= FirstTypedCode &&
-         FilterNumberFieldKey(code, 0, NoLengthLimit, ThousandsSeparator) != 0;
-  }
+  const KeyInserts& inserts = NumberFieldInserts();
+  for (const char c : t) ok = ok && inserts[static_cast<unsigned char>(c)] != 0;
   // The group separator only between groups of three ("1,000"), never as a decimal point.
   const bool grouped = !ThousandsSeparator.empty() &&
                        body.find(ThousandsSeparator) != std::string_view::npos;
@@ -172,7 +213,8 @@ bool CheckDiffField(std::string_view text, std::string& number, DiffUnit& unit,
     if (IsDigit(c)) digits.push_back(c);
   const std::size_t nonZero = digits.find_first_not_of('0');
   digits = nonZero == std::string::npos ? "0" : digits.substr(nonZero);
-  number.assign(t[0] == '-' ? "-" : "");
+  number.clear();
+  if (t[0] == '-') number.push_back('-');
   if (digits.size() > 15) {
     number += digits;
     return true;

@@ -26,12 +26,14 @@ constexpr bool UnitCountsMonths(DiffUnit unit) noexcept {
 
 // Checks a date field's text for calendar `cal`: every character one the window's key filter
 // lets the user type into that field (separators and brackets included), and nothing after
-// the date but blanks and a bracket that closes the year. On success `typed` is the text the
-// window would hold (a "w" typed into an ISO week date becomes "W"). On failure `error`
-// names the field (`fieldName`, such as "first date") and the accepted shape; `typed` is
-// left as it was. Uses the current DateSeparator. An empty text passes.
+// the date but blanks and a bracket that closes the year. On success `typed` views the text
+// the window would hold: `text` itself, or `storage` when a key inserts another character (a
+// "w" typed into an ISO week date becomes "W"). On failure `error` names the field
+// (`fieldName`, such as "first date") and the accepted shape. Uses the current DateSeparator.
+// An empty text passes.
 bool CheckDateField(std::string_view text, CalendarCode cal, DateFormat format, bool hyphen,
-                    std::string_view fieldName, std::string& typed, std::string& error);
+                    std::string_view fieldName, std::string& storage, std::string_view& typed,
+                    std::string& error);
 
 // Checks the difference: blanks around, an optional "-", digits (with the current
 // ThousandsSeparator only between groups of three) and an optional unit letter right after

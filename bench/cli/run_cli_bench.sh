@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# valdora-cli --batch against dateutils.dconv on the same CE dates, side by side in one run.
+# valdora-cli --batch against dateutils.dconv on the same CE dates, side by side in one run,
+# and the JSON Lines answer (--batch --json) of the same conversions in lines per second.
 # Usage: run_cli_bench.sh VALDORA_CLI GENERATOR [LINES]   (default 1,000,000 lines)
 # Each program runs three times on the same input; the best time counts.
 set -eu
@@ -38,6 +39,8 @@ report() {  # LABEL WALL CPU
 
 best_of_three "$WORK/convert.txt" "$WORK/valdora_iso.txt" "$CLI" --batch --second-cal ISO --no-verbose
 conv_wall=$best_wall conv_cpu=$best_cpu
+best_of_three "$WORK/convert.txt" "$WORK/valdora_json.txt" "$CLI" --batch --json --second-cal ISO --no-verbose
+json_wall=$best_wall json_cpu=$best_cpu
 best_of_three "$WORK/between.txt" "$WORK/valdora_days.txt" "$CLI" --batch --no-verbose
 days_wall=$best_wall days_cpu=$best_cpu
 have_dconv=0
@@ -49,7 +52,10 @@ fi
 
 printf 'lines: %d (best of three runs each)\n' "$N"
 report "valdora-cli --batch, CE -> ISO week date:" "$conv_wall" "$conv_cpu"
+report "valdora-cli --batch --json, CE -> ISO:" "$json_wall" "$json_cpu"
 report "valdora-cli --batch, days between:" "$days_wall" "$days_cpu"
+printf 'JSON Lines against the goal of 1,000,000 lines/s: wall %s, cpu %s (above 1: goal met)\n' \
+  "$(ratio "$(rate "$json_wall")" 1000000)" "$(ratio "$(rate "$json_cpu")" 1000000)"
 if [[ $have_dconv -eq 1 ]]; then
   report "dateutils.dconv -f '%G-W%V-%u %A':" "$dconv_wall" "$dconv_cpu"
   printf 'speed ratio valdora/dconv (CE -> ISO): wall %s, cpu %s (above 1: valdora faster)\n' \
