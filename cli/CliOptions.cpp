@@ -32,10 +32,6 @@ bool ReadInteger(std::string_view text, std::int64_t& value) {
   return ec == std::errc() && end == text.data() + text.size();
 }
 
-}  // namespace
-
-namespace {
-
 // Codes of the long options (getopt_long returns them).
 enum OptionCode : int {
   kFirst = 256, kDiff, kSecond, kFirstCal, kSecondCal, kMonths, kIncludeFirst, kExcludeWeekends,
