@@ -103,7 +103,8 @@ class ComputeTest : public QObject, protected MainWindowTestBase {
         {{}, u"1-2"_s, u"2000-02-30"_s, 6},           // second checked before the difference
         {u"2000-01-01"_s, u"x"_s, {}, 4},             // difference not valid
         {u"2000-01-01"_s, u"99999999999"_s, {}, 5},   // difference out of range
-        {u"5800000-12-31"_s, u"1000000000"_s, {}, 9}};  // result out of range
+        {u"5800000-12-31"_s, u"1000000000"_s, {}, 3},  // beyond the day range: refused as read
+        {u"5000000-12-31"_s, u"1000000000"_s, {}, 9}};  // result out of range
     for (const auto& c : cases) {
       recorder.boxes.clear();
       w->txbOutput->clear();
