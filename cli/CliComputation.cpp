@@ -62,8 +62,7 @@ void RunComputation(CliHost& host, const CliSettings& settings, std::string_view
   if (settings.months && unit != DiffUnit::None && !UnitCountsMonths(unit)) {
     run.outcome = CliOutcome::Refused;
     run.errorKind = "unit-conflict";
-    run.error = "date difference \"" + PrintableField(diff) +
-                "\" counts days, which contradicts --months";
+    run.error = UnitConflictMessage(diff);
     host.Begin(first, diff, second, settings.months);
     return;
   }

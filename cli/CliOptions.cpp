@@ -254,7 +254,7 @@ bool ParseCommandLine(int argc, const char* const* argv, CliCommand& cmd, std::s
   }
   const DiffUnit unit = DiffUnitOf(cmd.diff);
   if (cmd.settings.months && unit != DiffUnit::None && !UnitCountsMonths(unit)) {
-    error = "--diff \"" + PrintableField(cmd.diff) + "\" counts days, which contradicts --months";
+    error = UnitConflictMessage(cmd.diff);
     return false;
   }
   return true;

@@ -29,41 +29,38 @@ constexpr int NoLengthLimit = 1;
 // checks millions of characters.
 using KeyInserts = std::array<char, 256>;
 
-const KeyInserts& DateFieldInserts(bool iso) {
-  struct Cached {
-    std::string separator;
-    bool filled = false;
-    KeyInserts inserts{};
-  };
-  static thread_local Cached cached[2];
-  Cached& c = cached[iso ? 1 : 0];
-  if (!c.filled || c.separator != DateSeparator) {
+struct CachedInserts {
+  std::string separator;  // the setting the table was asked for
+  bool filled = false;
+  KeyInserts inserts{};
+};
+
+// The table of `filter` (key code -> inserted code, 0 dropped) under `separator`.
+template <class Filter>
+const KeyInserts& InsertsFor(CachedInserts& c, const std::string& separator, Filter filter) {
+  if (!c.filled || c.separator != separator) {
     for (int code = 0; code < 256; ++code) {
-      c.inserts[static_cast<std::size_t>(code)] = static_cast<char>(
-          code < FirstTypedCode ? 0
-                                : FilterDateFieldKey(code, 0, NoLengthLimit, DateSeparator, iso));
+      c.inserts[static_cast<std::size_t>(code)] =
+          static_cast<char>(code < FirstTypedCode ? 0 : filter(code));
     }
-    c.separator = DateSeparator;
+    c.separator = separator;
     c.filled = true;
   }
   return c.inserts;
 }
 
+const KeyInserts& DateFieldInserts(bool iso) {
+  static thread_local CachedInserts cached[2];
+  return InsertsFor(cached[iso ? 1 : 0], DateSeparator, [iso](int code) {
+    return FilterDateFieldKey(code, 0, NoLengthLimit, DateSeparator, iso);
+  });
+}
+
 const KeyInserts& NumberFieldInserts() {
-  static thread_local std::string separator;
-  static thread_local bool filled = false;
-  static thread_local KeyInserts inserts{};
-  if (!filled || separator != ThousandsSeparator) {
-    for (int code = 0; code < 256; ++code) {
-      inserts[static_cast<std::size_t>(code)] = static_cast<char>(
-          code < FirstTypedCode
-              ? 0
-              : FilterNumberFieldKey(code, 0, NoLengthLimit, ThousandsSeparator));
-    }
-    separator = ThousandsSeparator;
-    filled = true;
-  }
-  return inserts;
+  static thread_local CachedInserts cached;
+  return InsertsFor(cached, ThousandsSeparator, [](int code) {
+    return FilterNumberFieldKey(code, 0, NoLengthLimit, ThousandsSeparator);
+  });
 }
 
 // The shape a date of `cal` is written in, for the refusal message.
@@ -105,6 +102,10 @@ DiffUnit DiffUnitOf(std::string_view text) noexcept {
     default:
       return DiffUnit::None;
   }
+}
+
+std::string UnitConflictMessage(std::string_view text) {
+  return "date difference \"" + PrintableField(text) + "\" counts days, which contradicts --months";
 }
 
 std::string PrintableField(std::string_view text) {

@@ -43,6 +43,9 @@ bool CheckDateField(std::string_view text, CalendarCode cal, DateFormat format, 
 bool CheckDiffField(std::string_view text, std::string& number, DiffUnit& unit,
                     std::string& error);
 
+// The refusal of a difference `text` whose day unit (d, w) contradicts --months.
+std::string UnitConflictMessage(std::string_view text);
+
 // `text` for a message: control and non-ASCII bytes as \xNN, cut after 40 characters.
 std::string PrintableField(std::string_view text);
 
