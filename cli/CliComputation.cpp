@@ -43,8 +43,9 @@ void Compute(CliHost& host) {
 
 void RunComputation(CliHost& host, const CliSettings& settings, std::string_view first,
                     std::string_view diff, std::string_view second, CliComputation& run) {
-  // Storage of the checked texts, kept between calls so that a batch reuses it.
-  static thread_local std::string firstStorage, typedDiff, secondStorage;
+  // Storage of the checked texts, kept between calls so that a batch reuses it (valdora-cli
+  // runs on one thread).
+  static std::string firstStorage, typedDiff, secondStorage;
   run = CliComputation{};
   const bool hyphen = settings.hyphen == 1;
   DiffUnit unit = DiffUnit::None;

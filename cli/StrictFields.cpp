@@ -50,14 +50,14 @@ const KeyInserts& InsertsFor(CachedInserts& c, const std::string& separator, Fil
 }
 
 const KeyInserts& DateFieldInserts(bool iso) {
-  static thread_local CachedInserts cached[2];
+  static CachedInserts cached[2];
   return InsertsFor(cached[iso ? 1 : 0], DateSeparator, [iso](int code) {
     return FilterDateFieldKey(code, 0, NoLengthLimit, DateSeparator, iso);
   });
 }
 
 const KeyInserts& NumberFieldInserts() {
-  static thread_local CachedInserts cached;
+  static CachedInserts cached;
   return InsertsFor(cached, ThousandsSeparator, [](int code) {
     return FilterNumberFieldKey(code, 0, NoLengthLimit, ThousandsSeparator);
   });
