@@ -10,7 +10,6 @@ namespace valdora {
 CliHost::CliHost(const CliSettings& settings, AnswerBuffer* sink)
     : settings_(settings), out_(sink ? sink : &output_), days_(!settings.months) {}
 
-
 std::string CliMonthsTwoDatesMessage(std::int16_t language) {
   const char* hint = language == intGerman
                          ? "Ohne --months zaehlt valdora-cli die Tage zwischen den beiden Daten."

@@ -161,12 +161,12 @@ bool BreakDownDateDiff(std::int32_t d, DateDiffBreakdown& b) {
   if (cal == ORD && d >= 365) {
     OrdinalYearsDaysBetween(FirstDateRec, SecondDateRec, years, days, status);
   } else if (cal == ISO && d >= 7) {
-    IsoWeekDate a, b1;
-    a.jdn = jdn1;
-    b1.jdn = SecondDateRec.jdn;
-    JdnToIsoWeekDate(a);
-    JdnToIsoWeekDate(b1);
-    IsoYearsWeeksDaysBetween(a, b1, years, weeks, days, status);
+    IsoWeekDate first, second;
+    first.jdn = jdn1;
+    second.jdn = SecondDateRec.jdn;
+    JdnToIsoWeekDate(first);
+    JdnToIsoWeekDate(second);
+    IsoYearsWeeksDaysBetween(first, second, years, weeks, days, status);
   } else if (d >= 31) {
     YearsMonthsDaysBetween(FirstDateRec, SecondDateRec, years, months, days, status);
   }
