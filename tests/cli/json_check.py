@@ -16,7 +16,7 @@ failures = []
 
 
 def run(args, stdin=None):
-    proc = subprocess.run([CLI, "--today", "2008-07-12", "--json", *args], input=stdin,
+    proc = subprocess.run([CLI, "--today", "2008-07-12", "--json", *args], input=stdin or "",
                           capture_output=True, text=True, check=False)
     return proc.returncode, proc.stdout, proc.stderr
 
