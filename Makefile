@@ -1,32 +1,21 @@
 # SPDX-License-Identifier: MIT
-# Two entry points: `make run` builds and starts the program, `make test` builds and runs
-# every test. Both install missing build dependencies first (scripts/install-deps).
+# Shortcuts for those who have make; scripts/dev does the work (and needs no make):
+# `make run` builds and starts the program, `make test` builds and runs every test,
+# `make package` builds the Debian package. Each installs the packages it needs first.
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
+export BUILD JOBS CMAKE_FLAGS
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps build run test package clean
 
 all: build
 
 deps:
-	@bash scripts/install-deps
+	@bash scripts/install-deps build run
 
-configure: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
-
-build: configure
-	@cmake --build $(BUILD) -j $(JOBS)
-
-run: build
-	@if [ ! -x $(BUILD)/bin/valdora ]; then \
-	  echo "valdora: the main window is not built yet"; exit 1; fi
-	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
-	  echo "valdora: no display available (set DISPLAY, or QT_QPA_PLATFORM=offscreen)"; exit 1; fi
-	@$(BUILD)/bin/valdora
-
-test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+build run test package:
+	@bash scripts/dev $@
 
 clean:
 	@rm -rf $(BUILD)

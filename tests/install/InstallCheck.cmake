@@ -16,12 +16,18 @@ if(NOT rc EQUAL 0)
   fail("cmake --install failed (${rc}):\n${out}\n${err}")
 endif()
 
+set(app_id org.valdora.Valdora)
 set(expected
   bin/valdora-cli
   share/valdora/vdr.dat
-  share/applications/valdora.desktop
-  share/icons/hicolor/scalable/apps/valdora.svg
-  share/man/man1/valdora-cli.1
+  share/valdora/manual.html
+  share/applications/${app_id}.desktop
+  share/icons/hicolor/scalable/apps/${app_id}.svg
+  share/metainfo/${app_id}.metainfo.xml
+  share/man/man1/valdora.1.gz
+  share/man/man1/valdora-cli.1.gz
+  share/doc/valdora/copyright
+  share/doc/valdora/changelog.gz
   share/doc/valdora/manual.html
   share/bash-completion/completions/valdora-cli
   share/zsh/vendor-completions/_valdora-cli
@@ -39,12 +45,20 @@ if(EXISTS ${PREFIX}/bin/vdr.dat)
 endif()
 
 # The desktop entry starts the installed program and names the installed icon.
-file(READ ${PREFIX}/share/applications/valdora.desktop desktop)
-foreach(line "Type=Application" "Exec=valdora" "Icon=valdora")
+file(READ ${PREFIX}/share/applications/${app_id}.desktop desktop)
+foreach(line "Type=Application" "Exec=valdora" "Icon=${app_id}")
   if(NOT desktop MATCHES "(^|\n)${line}(\n|$| )")
-    fail("valdora.desktop lacks ${line}")
+    fail("${app_id}.desktop lacks ${line}")
   endif()
 endforeach()
+# The manual in the doc folder is a link to the one the program opens.
+file(READ_SYMLINK ${PREFIX}/share/doc/valdora/manual.html doc_link)
+if(NOT doc_link STREQUAL "../../valdora/manual.html")
+  fail("share/doc/valdora/manual.html links to '${doc_link}'")
+endif()
+
+# Minimal systems drop share/doc: the programs must run without it.
+file(REMOVE_RECURSE ${PREFIX}/share/doc)
 
 # valdora-cli from its installed place, started from an unrelated folder.
 set(env ${CMAKE_COMMAND} -E env HOME=${WORK}/home XDG_CONFIG_HOME=${WORK}/home/.config)

@@ -15,6 +15,8 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Valdora"));
+  // The desktop entry's name, which Wayland desktops match the window against.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.valdora.Valdora"));
   Q_INIT_RESOURCE(valdora);  // the icon lives in the static library valdora_ui
   QApplication::setWindowIcon(valdora::ProgramIcon());
   valdora::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());

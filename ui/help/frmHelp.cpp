@@ -13,6 +13,7 @@
 #include "text/Language.h"
 #include "ui/common/Metrics.h"
 #include "ui/common/weblink.h"
+#include "ui/help/AboutText.h"
 #include "ui/help/HelpText.h"
 
 namespace valdora {
@@ -71,8 +72,10 @@ frmHelp::~frmHelp() {
 void frmHelp::BuildHelpText() {
   for (std::size_t slot = 0; slot < strHelpText.size(); ++slot) {
     const auto language = static_cast<std::int16_t>(slot);
+    // The help, an empty line, then the About section.
     QString text = QString::fromStdString(
-        valdora::BuildHelpText(language, UserManualAddress(language)));
+        valdora::BuildHelpText(language, UserManualAddress(language)) + "\r\n" +
+        AboutText(language));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     strHelpText[slot] = text;
   }

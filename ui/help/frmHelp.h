@@ -26,7 +26,7 @@ class frmHelp : public QWidget {
 
   QPlainTextEdit* txbMsg = nullptr;
   QPushButton* cmdClose = nullptr;
-  // Help text per language slot: 0 English, 1 German, 2 none.
+  // Help text and About section per language slot: 0 English, 1 German, 2 no help text.
   std::array<QString, 3> strHelpText;
 
   // Fills strHelpText.

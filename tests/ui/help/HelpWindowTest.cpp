@@ -4,6 +4,7 @@
 // placed over the main window, restored when minimised, Close focusing the first date).
 #include "tests/ui/UiTestSupport.h"
 #include "ui/common/weblink.h"
+#include "ui/help/AboutText.h"
 #include "ui/help/HelpText.h"
 #include "ui/help/frmHelp.h"
 
@@ -78,7 +79,8 @@ class HelpWindowTest : public QObject {
       QCOMPARE(help.windowTitle(), QString::fromLatin1(caption));
       QCOMPARE(help.cmdClose->text(), QString::fromLatin1(close));
       QCOMPARE(help.txbMsg->toPlainText(),
-               Q(BuildHelpText(language, UserManualAddress(language))).replace(u"\r\n"_s, u"\n"_s));
+               Q(BuildHelpText(language, UserManualAddress(language)) + "\r\n" + AboutText(language))
+                   .replace(u"\r\n"_s, u"\n"_s));
       help.cmdClose_Click();
       QVERIFY(!help.isVisible());
       QCOMPARE(&frmHelp::instance(), &help);
