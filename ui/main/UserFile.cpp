@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -272,10 +273,14 @@ bool ReadRegularFile(const std::string& path, std::string& text) {
   Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
   // At most one byte beyond the limit, whatever size the file claims: that byte tells that
-  // it is too large.
-  text.assign(MaxUserFileSize + 1, '\0');
+  // it is too large. The room starts at the claimed size (and a byte for a file that grew).
+  text.resize(std::min(static_cast<std::size_t>(info.st_size), MaxUserFileSize) + 1);
   std::size_t got = 0;
-  while (got < text.size()) {
+  for (;;) {
+    if (got == text.size()) {
+      if (got > MaxUserFileSize) break;
+      text.resize(std::min(2 * got, MaxUserFileSize + 1));
+    }
     const ssize_t n = ::read(file.fd, text.data() + got, text.size() - got);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return false;

@@ -170,6 +170,43 @@ class UserFileSafetyTest : public QObject, MainWindowTestBase {
     QCOMPARE(back.unit, std::int16_t{1});
   }
 
+  // A regular file is read whole up to the reader's limit, whatever its size, and not beyond.
+  void fileSizesAroundTheLimit_data() {
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<UserFileStatus>("status");
+    QTest::newRow("empty") << qint64(0) << UserFileStatus::Damaged;
+    QTest::newRow("small") << qint64(1000) << UserFileStatus::Complete;
+    QTest::newRow("exactly the limit") << qint64(MaxUserFileSize) << UserFileStatus::Complete;
+    QTest::newRow("one byte beyond") << qint64(MaxUserFileSize + 1) << UserFileStatus::Damaged;
+    QTest::newRow("twice the limit") << qint64(2 * MaxUserFileSize) << UserFileStatus::Damaged;
+  }
+  void fileSizesAroundTheLimit() {
+    QFETCH(qint64, size);
+    QFETCH(UserFileStatus, status);
+    // A valid file whose output fills it to `size` bytes (the reader takes any text length).
+    UserSettings s;
+    s.language = 1;
+    const std::size_t fixed = FormatUserFile(s).size();
+    QByteArray content;
+    if (size > 0) {
+      const std::string head = FormatUserFile(s);
+      const std::size_t outputAt = head.rfind("\"\"");  // the empty output's quotes
+      content = QByteArray::fromStdString(head.substr(0, outputAt + 1)) +
+                QByteArray(qsizetype(size) - qsizetype(fixed), 'x') +
+                QByteArray::fromStdString(head.substr(outputAt + 1));
+    }
+    QCOMPARE(content.size(), size);
+    const QString path = temp.filePath(u"vdr.usr"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(content), size);
+    file.close();
+    UserSettings read;
+    QCOMPARE(LoadUserFile(S(path), read), status);
+    QCOMPARE(read.language, std::int16_t(status == UserFileStatus::Complete ? 1 : 0));
+    if (status == UserFileStatus::Complete) QCOMPARE(read.output.size(), std::size_t(size) - fixed);
+  }
+
   // An output larger than the file may hold: the settings survive, the newest output stays.
   void oversizeOutputKeepsEverySetting() {
     ChangeSettings(*w);
