@@ -351,10 +351,12 @@ bool SaveUserFile(const std::string& path, const UserSettings& settings) {
     if (fd < 0 && errno != EEXIST) return false;
   }
   if (fd < 0) return false;
-  // Every write, the sync (where a delayed full disk shows) and the close must succeed before
-  // the new file may take the old one's place.
-  bool written = WriteAll(fd, text) && (mode < 0 || ::fchmod(fd, static_cast<mode_t>(mode)) == 0) &&
-                 ::fsync(fd) == 0;
+  // The old file's permissions, where the file system keeps any.
+  if (mode >= 0) static_cast<void>(::fchmod(fd, static_cast<mode_t>(mode)));
+  // Every write, the sync (where a delayed full disk shows; a file system without syncing
+  // says so with EINVAL) and the close must succeed before the new file may take the old
+  // one's place.
+  bool written = WriteAll(fd, text) && (::fsync(fd) == 0 || errno == EINVAL);
   written = ::close(fd) == 0 && written;
   if (!written || ::rename(temporary.c_str(), target->c_str()) != 0) {
     ::unlink(temporary.c_str());
