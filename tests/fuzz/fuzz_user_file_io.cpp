@@ -16,7 +16,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
@@ -30,20 +29,26 @@ namespace fs = std::filesystem;
 
 enum Kind { Regular, LinkToRegular, Pipe, LinkToPipe, Directory, DanglingLink, kKinds };
 
-// The target's own folder, made once and removed at exit (TMPDIR=/dev/shm spares the disk
-// the syncs of the saves).
-const fs::path& Folder() {
-  static const fs::path folder = [] {
+// A folder of its own for one run, removed with all in it when the run ends (kept when a
+// property fails, to look at). TMPDIR=/dev/shm spares the disk the syncs of the saves.
+class RunFolder {
+ public:
+  RunFolder() {
     std::string name = (fs::temp_directory_path() / "valdora-fuzz-XXXXXX").string();
     if (::mkdtemp(name.data()) == nullptr) std::abort();
-    std::atexit([] {
-      std::error_code ec;
-      fs::remove_all(Folder(), ec);
-    });
-    return fs::path(name);
-  }();
-  return folder;
-}
+    path_ = name;
+  }
+  ~RunFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  RunFolder(const RunFolder&) = delete;
+  RunFolder& operator=(const RunFolder&) = delete;
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
 
 void Put(const fs::path& path, std::string_view content) {
   std::ofstream(path, std::ios::binary).write(content.data(), static_cast<std::streamsize>(content.size()));
@@ -51,12 +56,14 @@ void Put(const fs::path& path, std::string_view content) {
 
 std::string Get(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  std::string text(fs::file_size(path), '\0');
+  file.read(text.data(), static_cast<std::streamsize>(text.size()));
+  return text;
 }
 
-std::set<std::string> Names() {
+std::set<std::string> Names(const fs::path& folder) {
   std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(Folder())) names.insert(entry.path().filename());
+  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
   return names;
 }
 
@@ -75,7 +82,7 @@ void CheckSaved(const fs::path& path, const fs::path& written, UserSettings sett
   const std::string text = Get(written);
   FUZZ_CHECK(text == FormatUserFile(settings), "saved text is not the writer's");
   FUZZ_CHECK(text.size() <= MaxUserFileSize, "saved file beyond the reader's limit");
-  FUZZ_CHECK(Names() == names, "a save left a file behind or took one away");
+  FUZZ_CHECK(Names(path.parent_path()) == names, "a save left a file behind or took one away");
   UserSettings back;
   FUZZ_CHECK(LoadUserFile(path.string(), back) == UserFileStatus::Complete,
              "saved file does not load: " + fuzz::Printable(origin));
@@ -103,9 +110,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool grow = (choice & 0xF8) == 8;
   const std::string_view content = in.Rest();
 
-  for (const auto& entry : fs::directory_iterator(Folder())) fs::remove_all(entry.path());
-  const fs::path path = Folder() / "vdr.usr";
-  const fs::path other = Folder() / "other";
+  const RunFolder folder;
+  const fs::path path = folder.path() / "vdr.usr";
+  const fs::path other = folder.path() / "other";
   switch (kind) {
     case Regular: Put(path, content); break;
     case LinkToRegular: Put(other, content); fs::create_symlink("other", path); break;
@@ -118,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case DanglingLink: fs::create_symlink("missing", path); break;
     case kKinds: break;
   }
-  const std::set<std::string> names = Names();
+  const std::set<std::string> names = Names(folder.path());
 
   UserSettings loaded;
   loaded.language = 77;  // the loader must overwrite whatever the caller had
@@ -128,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(status == UserFileStatus::Damaged && loaded == UserSettings{},
                "something not a regular file was read");
     FUZZ_CHECK(!SaveUserFile(path.string(), loaded), "saved over something not a regular file");
-    FUZZ_CHECK(Describe(path) + " " + Describe(other) == before && Names() == names,
+    FUZZ_CHECK(Describe(path) + " " + Describe(other) == before && Names(folder.path()) == names,
                "a refused save changed the folder");
     return 0;
   }

@@ -77,7 +77,7 @@ SEEDS = {
         bytes([0]) + b"0\r\n2,45,44\r\n0,0,0\r\n0\r\n1\r\n1\r\n1\r\n1\r\n\"Sun\"\r\n\"CE\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n0\r\n",
         bytes([1]) + b"1\r\n1,46,0\r\n6,7,8\r\n1\r\n0\r\n0\r\n0\r\n0\r\n\"Mon\"\r\n\"JC\"\r\n\"01.02.2020\"\r\n\"30\"\r\n\"\"\r\n\"line \"\"one\"\"\r\nline two\"\r\n1\r\n",
         bytes([8]) + b"0\r\n2,45,44\r\n0,0,0\r\n0\r\n1\r\n1\r\n1\r\n1\r\n\"Sun\"\r\n\"CE\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"2020-01-01 CE \xc3\xa4\"\r\n0\r\n",
-        bytes([9]) + "\u00e4\u00f6\u00fc \u20ac".encode() * 40,
+        bytes([1]) + "\u00e4\u00f6\u00fc \u20ac".encode() * 40,
         bytes([0]) + b"0\n2,45,44\n0,0,0\n0\n1\n1\n1\n1\n\"Sun\"\n\"CE\"\n\"\"\n\"\"\n\"\"\n\"\"\n",
         bytes([2]) + b"0\r\n",
         bytes([3]),

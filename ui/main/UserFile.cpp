@@ -31,17 +31,15 @@ class ItemReader {
     std::string item;
     if (text_[pos_] == '"') {
       ++pos_;
+      // Whole runs up to the next quote at a time: the output may be megabytes long.
       for (;;) {
-        if (pos_ >= text_.size()) return std::nullopt;  // unclosed quote
-        const char c = text_[pos_++];
-        if (c != '"') {
-          item.push_back(c);
-        } else if (pos_ < text_.size() && text_[pos_] == '"') {
-          item.push_back('"');
-          ++pos_;
-        } else {
-          break;
-        }
+        const std::size_t quote = text_.find('"', pos_);
+        if (quote == std::string_view::npos) return std::nullopt;  // unclosed quote
+        item.append(text_.substr(pos_, quote - pos_));
+        pos_ = quote + 1;
+        if (pos_ >= text_.size() || text_[pos_] != '"') break;
+        item.push_back('"');  // a doubled quote
+        ++pos_;
       }
       // Anything between the closing quote and the delimiter is ignored.
       while (pos_ < text_.size() && !IsDelimiter(text_[pos_])) ++pos_;
@@ -140,10 +138,15 @@ std::string_view Beginning(std::string_view text, std::size_t limit) {
 }
 
 std::string Quoted(std::string_view text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += "\"\"";
-    else out.push_back(c);
+  std::string out;
+  out.reserve(text.size() + 2);
+  out += '"';
+  for (std::size_t at = 0;;) {  // whole runs up to and with the next quote at a time
+    const std::size_t quote = text.find('"', at);
+    out.append(text.substr(at, quote == std::string_view::npos ? quote : quote + 1 - at));
+    if (quote == std::string_view::npos) break;
+    out += '"';  // doubled
+    at = quote + 1;
   }
   out += '"';
   return out;
@@ -210,18 +213,16 @@ UserFileStatus ParseUserFile(std::string_view text, UserSettings& settings) {
 
 std::string_view SavedOutput(std::string_view output) {
   if (output.size() <= MaxSavedOutputSize) return output;
-  std::size_t start = output.size() - MaxSavedOutputSize;
-  const auto isLineStart = [output](std::size_t at) {
-    const char before = output[at - 1];  // at >= 1
-    return before == '\n' || (before == '\r' && output[at] != '\n');
-  };
-  std::size_t lineStart = start;
-  while (lineStart < output.size() && !isLineStart(lineStart)) ++lineStart;
-  if (lineStart < output.size()) {
-    start = lineStart;
-  } else {  // the last line alone is longer than the limit
-    while (start < output.size() && IsUtf8Continuation(output[start])) ++start;
+  std::size_t start = output.size() - MaxSavedOutputSize;  // >= 1
+  // The first line start from `start` on: after an LF, or after a CR not followed by an LF.
+  for (std::size_t at = start - 1;; ++at) {
+    at = output.find_first_of("\r\n", at);
+    if (at == std::string_view::npos || at + 1 >= output.size()) break;
+    if (output[at] == '\r' && output[at + 1] == '\n') continue;  // the line ends at the LF
+    return output.substr(at + 1);
   }
+  // No line starts there: the last line alone is longer than the limit.
+  while (start < output.size() && IsUtf8Continuation(output[start])) ++start;
   return output.substr(start);
 }
 
