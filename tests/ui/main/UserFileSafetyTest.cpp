@@ -157,6 +157,7 @@ class UserFileSafetyTest : public QObject, MainWindowTestBase {
   void everythingWrittenIsReadBack() {
     UserSettings s;
     s.firstDate = s.dateDiff = s.secondDate = std::string(2 * MaxSavedInputSize + 1, '"');
+    s.dateDiff = ("x" + QByteArray("\xC3\xA4").repeated(int(MaxSavedInputSize))).toStdString();
     s.output = QByteArray("\"\"\"\"\n").repeated(int(MaxSavedOutputSize)).toStdString();
     s.language = 1;
     s.unit = 1;
@@ -165,6 +166,9 @@ class UserFileSafetyTest : public QObject, MainWindowTestBase {
     UserSettings back;
     QCOMPARE(ParseUserFile(file, back), UserFileStatus::Complete);
     QCOMPARE(back.firstDate, std::string(MaxSavedInputSize, '"'));
+    // An input is cut before a character that would not fit whole.
+    QCOMPARE(back.dateDiff,
+             ("x" + QByteArray("\xC3\xA4").repeated(int(MaxSavedInputSize / 2 - 1))).toStdString());
     QCOMPARE(back.output, std::string(SavedOutput(s.output)));
     QCOMPARE(back.language, std::int16_t{1});
     QCOMPARE(back.unit, std::int16_t{1});
