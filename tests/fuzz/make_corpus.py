@@ -71,6 +71,20 @@ SEEDS = {
         b"0\n2,45,44\n0,0,0\n0\n1\n1\n1\n1\n\"Sun\"\n\"CE\"\n\"\"\n\"\"\n\"\"\n\"\"\n",
         b"9\r\n7,99,3\r\n5,9,3\r\n2\r\n-1\r\n1.5\r\n1\r\n1\r\n\"Tue\"\r\n\"AN\"\r\n\"a\",\"b\"\r\n\"c\"\r\n\"d\r\n",
     ],
+    # What stands at the path (0 file, 1 link to a file, 2 pipe, 3 link to a pipe, 4 folder,
+    # 5 dangling link), then the file's content.
+    "fuzz_user_file_io": [
+        bytes([0]) + b"0\r\n2,45,44\r\n0,0,0\r\n0\r\n1\r\n1\r\n1\r\n1\r\n\"Sun\"\r\n\"CE\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n0\r\n",
+        bytes([1]) + b"1\r\n1,46,0\r\n6,7,8\r\n1\r\n0\r\n0\r\n0\r\n0\r\n\"Mon\"\r\n\"JC\"\r\n\"01.02.2020\"\r\n\"30\"\r\n\"\"\r\n\"line \"\"one\"\"\r\nline two\"\r\n1\r\n",
+        bytes([0]) + b"0\r\n2,45,44\r\n0,0,0\r\n0\r\n1\r\n1\r\n1\r\n1\r\n\"Sun\"\r\n\"CE\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"2020-01-01 CE \xc3\xa4\"\r\n0\r\n",
+        bytes([1]) + "\u00e4\u00f6\u00fc \u20ac".encode() * 40,
+        bytes([0]) + b"0\n2,45,44\n0,0,0\n0\n1\n1\n1\n1\n\"Sun\"\n\"CE\"\n\"\"\n\"\"\n\"\"\n\"\"\n",
+        bytes([2]) + b"0\r\n",
+        bytes([3]),
+        bytes([4]),
+        bytes([5]),
+        bytes([0]),
+    ],
     "fuzz_program_text": [
         b"1 en One\n1 de Eins\n2 en ~\n",
         b"\xef\xbb\xbf# texts\r\n13 en ISO 8601 Week dates\r\n13 de ISO-8601-Wochendaten\r\n",

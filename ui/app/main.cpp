@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The program: loads the program texts, then opens the main window.
 #include <QApplication>
+#include <QByteArray>
+#include <QList>
 #include <QLocale>
+#include <QString>
+#include <cstdio>
+#include <cstdlib>
 #ifdef VALDORA_STARTUP_PROBE
 #include <QTimer>
-#include <cstdlib>
 #endif
 
 #include "engine/LeapWeekCalendar.h"
@@ -12,8 +16,45 @@
 #include "ui/common/ProgramIcon.h"
 #include "ui/main/frmMain.h"
 
+namespace {
+
+// Qt's messages while the application object connects to the display, held back: when no
+// display can be used Qt ends the program with a fatal message (and a core dump), which is
+// replaced by one clear line and exit status 1.
+struct HeldMessage {
+  QtMsgType type;
+  QByteArray category;
+  QString text;
+};
+QList<HeldMessage> heldMessages;
+
+void HoldStartUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) {
+    std::fputs("valdora: no display available (DISPLAY and WAYLAND_DISPLAY are unset or cannot "
+               "be used; for headless use set QT_QPA_PLATFORM=offscreen)\n",
+               stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+  }
+  heldMessages.append({type, QByteArray(context.category), text});
+}
+
+// Passes the held messages on to `handler`, as if they had just been logged.
+void ReleaseStartUpMessages(QtMessageHandler handler) {
+  for (const HeldMessage& message : heldMessages) {
+    const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+    handler(message.type, context, message.text);
+  }
+  heldMessages.clear();
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  const QtMessageHandler qtHandler = qInstallMessageHandler(HoldStartUpMessage);
   QApplication app(argc, argv);
+  qInstallMessageHandler(qtHandler);
+  ReleaseStartUpMessages(qtHandler);
   QApplication::setApplicationName(QStringLiteral("Valdora"));
   // The desktop entry's name, which Wayland desktops match the window against.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.valdora.Valdora"));

@@ -1,8 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/UserFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <memory>
 #include <optional>
 
 namespace valdora {
@@ -23,17 +31,15 @@ class ItemReader {
     std::string item;
     if (text_[pos_] == '"') {
       ++pos_;
+      // Whole runs up to the next quote at a time: the output may be megabytes long.
       for (;;) {
-        if (pos_ >= text_.size()) return std::nullopt;  // unclosed quote
-        const char c = text_[pos_++];
-        if (c != '"') {
-          item.push_back(c);
-        } else if (pos_ < text_.size() && text_[pos_] == '"') {
-          item.push_back('"');
-          ++pos_;
-        } else {
-          break;
-        }
+        const std::size_t quote = text_.find('"', pos_);
+        if (quote == std::string_view::npos) return std::nullopt;  // unclosed quote
+        item.append(text_.substr(pos_, quote - pos_));
+        pos_ = quote + 1;
+        if (pos_ >= text_.size() || text_[pos_] != '"') break;
+        item.push_back('"');  // a doubled quote
+        ++pos_;
       }
       // Anything between the closing quote and the delimiter is ignored.
       while (pos_ < text_.size() && !IsDelimiter(text_[pos_])) ++pos_;
@@ -121,11 +127,26 @@ bool IsCalendarCode(std::int16_t code) {
   return code == 0 || code == 1 || code == 2 || code == 4 || code == 6 || code == 7 || code == 8;
 }
 
-std::string Quoted(const std::string& text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += "\"\"";
-    else out.push_back(c);
+bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The first `limit` bytes of `text` at most, never ending inside a UTF-8 character.
+std::string_view Beginning(std::string_view text, std::size_t limit) {
+  if (text.size() <= limit) return text;
+  std::size_t end = limit;
+  while (end > 0 && IsUtf8Continuation(text[end])) --end;
+  return text.substr(0, end);
+}
+
+std::string Quoted(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  out += '"';
+  for (std::size_t at = 0;;) {  // whole runs up to and with the next quote at a time
+    const std::size_t quote = text.find('"', at);
+    out.append(text.substr(at, quote == std::string_view::npos ? quote : quote + 1 - at));
+    if (quote == std::string_view::npos) break;
+    out += '"';  // doubled
+    at = quote + 1;
   }
   out += '"';
   return out;
@@ -190,6 +211,21 @@ UserFileStatus ParseUserFile(std::string_view text, UserSettings& settings) {
   return UserFileStatus::Complete;
 }
 
+std::string_view SavedOutput(std::string_view output) {
+  if (output.size() <= MaxSavedOutputSize) return output;
+  std::size_t start = output.size() - MaxSavedOutputSize;  // >= 1
+  // The first line start from `start` on: after an LF, or after a CR not followed by an LF.
+  for (std::size_t at = start - 1;; ++at) {
+    at = output.find_first_of("\r\n", at);
+    if (at == std::string_view::npos || at + 1 >= output.size()) break;
+    if (output[at] == '\r' && output[at + 1] == '\n') continue;  // the line ends at the LF
+    return output.substr(at + 1);
+  }
+  // No line starts there: the last line alone is longer than the limit.
+  while (start < output.size() && IsUtf8Continuation(output[start])) ++start;
+  return output.substr(start);
+}
+
 std::string FormatUserFile(const UserSettings& s) {
   const auto n = [](std::int16_t value) { return std::to_string(value); };
   std::string out;
@@ -199,13 +235,135 @@ std::string FormatUserFile(const UserSettings& s) {
   for (std::int16_t check : {s.includeFirstDate, s.includeWeekends, s.verbose, s.hyphen, s.saveOutput}) {
     out += n(check) + "\r\n";
   }
-  out += Quoted(s.firstDayOfWeek) + "\r\n";
-  out += Quoted(s.monthCalendar) + "\r\n";
-  for (const std::string* text : {&s.firstDate, &s.dateDiff, &s.secondDate, &s.output}) {
-    out += Quoted(*text) + "\r\n";
+  out += s.firstDayOfWeek == "Mon" ? "\"Mon\"\r\n" : "\"Sun\"\r\n";
+  out += s.monthCalendar == "JC" ? "\"JC\"\r\n" : "\"CE\"\r\n";
+  for (const std::string* text : {&s.firstDate, &s.dateDiff, &s.secondDate}) {
+    out += Quoted(Beginning(*text, MaxSavedInputSize)) + "\r\n";
   }
+  out += Quoted(SavedOutput(s.output)) + "\r\n";
   out += n(s.unit) + "\r\n";
   return out;
+}
+
+// The largest file FormatUserFile can make: fifteen lines of at most three six-character
+// numbers (or a short fixed text) with commas and CR LF, and the four texts with every byte a
+// doubled quote, between quotes and followed by CR LF.
+static_assert(15 * (3 * 7 + 2) + 2 * (3 * MaxSavedInputSize + MaxSavedOutputSize) + 4 * 4 <=
+              MaxUserFileSize);
+
+namespace {
+
+// A descriptor closed when it goes out of scope.
+struct Descriptor {
+  int fd = -1;
+  explicit Descriptor(int f) : fd(f) {}
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+};
+
+// The whole of the regular file at `path` into `text`; false for anything else (missing,
+// not a regular file, more than MaxUserFileSize bytes, a read error).
+bool ReadRegularFile(const std::string& path, std::string& text) {
+  struct stat info {};
+  // Devices and pipes are never opened: opening or reading them could block or never end.
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  // Without blocking, and checked again once open: the path may have changed in between.
+  Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  // At most one byte beyond the limit, whatever size the file claims: that byte tells that
+  // it is too large. The room starts at the claimed size (and a byte for a file that grew).
+  text.resize(std::min(static_cast<std::size_t>(info.st_size), MaxUserFileSize) + 1);
+  std::size_t got = 0;
+  for (;;) {
+    if (got == text.size()) {
+      if (got > MaxUserFileSize) break;
+      text.resize(std::min(2 * got, MaxUserFileSize + 1));
+    }
+    const ssize_t n = ::read(file.fd, text.data() + got, text.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  if (got > MaxUserFileSize) return false;
+  text.resize(got);
+  return true;
+}
+
+// Writes all of `text` to `fd`; false on any failed or short write.
+bool WriteAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t n = ::write(fd, text.data(), text.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    text.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+// The file the save replaces: `path` itself when missing or a regular file, the final target
+// when `path` is a symbolic link to a regular file; nothing otherwise. `mode` gets the
+// permissions of the file replaced, -1 when there is none.
+std::optional<std::string> SaveTarget(const std::string& path, int& mode) {
+  mode = -1;
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0) {
+    if (errno == ENOENT) return path;
+    return std::nullopt;
+  }
+  std::string target = path;
+  if (S_ISLNK(info.st_mode)) {
+    const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
+                                                               &std::free);
+    if (!resolved || ::stat(resolved.get(), &info) != 0) return std::nullopt;  // dangling link
+    target = resolved.get();
+  }
+  if (!S_ISREG(info.st_mode)) return std::nullopt;
+  mode = static_cast<int>(info.st_mode & 07777);
+  return target;
+}
+
+}  // namespace
+
+UserFileStatus LoadUserFile(const std::string& path, UserSettings& settings) {
+  std::string text;
+  if (!ReadRegularFile(path, text)) {
+    settings = UserSettings{};
+    return UserFileStatus::Damaged;
+  }
+  return ParseUserFile(text, settings);
+}
+
+bool SaveUserFile(const std::string& path, const UserSettings& settings) {
+  int mode = -1;
+  const std::optional<std::string> target = SaveTarget(path, mode);
+  if (!target) return false;
+  const std::string text = FormatUserFile(settings);
+
+  // A new file of its own in the target's folder (the rename below cannot cross file systems).
+  std::string temporary;
+  int fd = -1;
+  for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+    temporary = *target + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0 && errno != EEXIST) return false;
+  }
+  if (fd < 0) return false;
+  // The old file's permissions, where the file system keeps any.
+  if (mode >= 0) static_cast<void>(::fchmod(fd, static_cast<mode_t>(mode)));
+  // Every write, the sync (where a delayed full disk shows; a file system without syncing
+  // says so with EINVAL) and the close must succeed before the new file may take the old
+  // one's place.
+  bool written = WriteAll(fd, text) && (::fsync(fd) == 0 || errno == EINVAL);
+  written = ::close(fd) == 0 && written;
+  if (!written || ::rename(temporary.c_str(), target->c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  return true;
 }
 
 }  // namespace valdora

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The user file vdr.usr: fifteen CR LF lines of settings, inputs and output, as plain text.
-// Reading and writing here work on the whole file text; the window does the file I/O.
+// The text functions work on the whole file text; LoadUserFile and SaveUserFile are the
+// window's reading and saving of the file on disk.
 #pragma once
 
 #include <cstddef>
@@ -44,6 +45,10 @@ enum class UserFileStatus {
 
 // Files larger than this are treated as damaged without being parsed.
 inline constexpr std::size_t MaxUserFileSize = 16u * 1024u * 1024u;
+// What the writer keeps of the texts: the newest part of the output, the beginning of each
+// input. Chosen so that every file the writer makes stays within MaxUserFileSize.
+inline constexpr std::size_t MaxSavedOutputSize = 6u * 1024u * 1024u;
+inline constexpr std::size_t MaxSavedInputSize = 64u * 1024u;
 
 // Reads the user file text into `settings`. Unknown codes (a language other than 0 and 1, a
 // check box value other than 0 and 1, an unknown calendar) take their default; a value that
@@ -51,8 +56,27 @@ inline constexpr std::size_t MaxUserFileSize = 16u * 1024u * 1024u;
 // holds the defaults; on LastLineDamaged lines 1..14 and the default unit.
 UserFileStatus ParseUserFile(std::string_view text, UserSettings& settings);
 
+// The newest part of `output` that is saved: all of it when it has at most MaxSavedOutputSize
+// bytes, otherwise the newest whole lines that fit; when even the last line does not fit, its
+// newest bytes that fit, starting at a UTF-8 character.
+std::string_view SavedOutput(std::string_view output);
+
 // The user file text for `settings`: fifteen lines ended by CR LF; a double quote inside a
-// text is written doubled.
+// text is written doubled. The output is cut by SavedOutput, each input to its first
+// MaxSavedInputSize bytes (at a UTF-8 character), a week start other than "Mon" is written
+// "Sun" and a month calendar other than "JC" "CE": the text never exceeds MaxUserFileSize.
 std::string FormatUserFile(const UserSettings& settings);
+
+// Reads the user file at `path` into `settings` as ParseUserFile does. Only a regular file
+// (also through a symbolic link) is read, and at most MaxUserFileSize + 1 bytes of it, without
+// waiting on pipes or devices; anything else, a missing file or a larger one is Damaged.
+UserFileStatus LoadUserFile(const std::string& path, UserSettings& settings);
+
+// Writes the user file for `settings` at `path`: into a new file beside it, checked write by
+// write and synced to disk, then renamed over it, so that a failed save (full disk, no
+// permission) leaves the previous file byte for byte. A symbolic link to a regular file is
+// kept and its target replaced; a link to anything else, or a path that is neither a regular
+// file nor missing, is never written over. True when the new file is in place.
+bool SaveUserFile(const std::string& path, const UserSettings& settings);
 
 }  // namespace valdora

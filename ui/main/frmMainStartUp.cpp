@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QThread>
@@ -124,16 +123,7 @@ void frmMain::SetDefaultOptions() {
 
 void frmMain::RestoreSettings() {
   UserSettings settings;
-  UserFileStatus status = UserFileStatus::Damaged;
-  QFile file(Q(strUserFile));
-  if (file.open(QIODevice::ReadOnly)) {
-    if (file.size() <= static_cast<qint64>(MaxUserFileSize)) {
-      const QByteArray content = file.readAll();
-      status = ParseUserFile(std::string_view(content.constData(), content.size()), settings);
-    }
-    file.close();
-  }
-
+  const UserFileStatus status = LoadUserFile(strUserFile, settings);
   if (status == UserFileStatus::Damaged) {
     SetDefaultOptions();
   } else {
@@ -202,17 +192,9 @@ bool frmMain::SaveSettings() {
   }
   s.unit = optDays->isChecked() ? 0 : 1;
 
-  // Written beside the old file and renamed over it: a failed save keeps the old file whole.
   // The folder is made again should it have gone while the program ran.
   QDir().mkpath(QFileInfo(Q(strUserFile)).absolutePath());
-  QSaveFile file(Q(strUserFile));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const std::string text = FormatUserFile(s);
-  if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return SaveUserFile(strUserFile, s);
 }
 
 void frmMain::cmdReset_Click() {
