@@ -17,8 +17,7 @@ class SeededRng : public std::mt19937 {
  public:
   explicit SeededRng(std::uint32_t seed, const char* file = __builtin_FILE(),
                      int line = __builtin_LINE())
-      : std::mt19937(seed),
-        trace_(file, line, "random inputs from seed " + std::to_string(seed)) {}
+      : std::mt19937(seed), trace_(file, line, "random inputs from seed " + std::to_string(seed)) {}
   SeededRng(const SeededRng&) = delete;
   SeededRng& operator=(const SeededRng&) = delete;
 
