@@ -40,10 +40,12 @@ bool IsStatus(ParseStatus s) { return s == -1 || s == 0 || s == 1; }
 
 // A hostile text's name in failure messages: its place in HostileTexts() and its first bytes.
 std::string TextName(std::size_t index, const std::string& text) {
+  constexpr char kHex[] = "0123456789ABCDEF";
   std::string shown;
   for (const char c : text.substr(0, 48)) {
     const auto u = static_cast<unsigned char>(c);
-    shown += u >= 32 && u < 127 ? std::string(1, c) : "\\x" + std::to_string(u);
+    if (u >= 32 && u < 127) shown += c;
+    else shown += {'\\', 'x', kHex[u >> 4], kHex[u & 15]};
   }
   return "text #" + std::to_string(index) + " of " + std::to_string(text.size()) + " bytes \"" +
          shown + (text.size() > 48 ? "...\"" : "\"");
