@@ -8,6 +8,7 @@
 #include <random>
 
 #include "RecordingHost.h"
+#include "tests/support/SeededRng.h"
 
 namespace valdora::test {
 namespace {
@@ -18,23 +19,28 @@ class ComputeCommand : public ::testing::Test {
   RecordingHost host;
 };
 
-TEST_F(ComputeCommand, FieldCombinations) {
+TEST_F(ComputeCommand, EmptyFieldsConvertToday) {
   host.secondCal = JDN;
   EXPECT_EQ(host.Compute("", "", ""), "2008-07-12 CE = 2,454,660 JDN, Saturday\r\n");
   EXPECT_EQ(host.todayCalls, 1);
   EXPECT_EQ(host.Second(), "2,454,660");
+}
 
-  // Only a difference: nothing happens, but the field is trimmed.
+// Only a difference: nothing happens, but the field is trimmed.
+TEST_F(ComputeCommand, OnlyADifferenceIsTrimmed) {
   EXPECT_EQ(host.Compute("  ", " 5 ", ""), "");
   EXPECT_EQ(host.Diff(), "5");
+  EXPECT_EQ(host.todayCalls, 0);
+}
 
-  // Three fields: a cancelled question leaves them as they were.
+// Three fields: a cancelled question leaves them as they were.
+TEST_F(ComputeCommand, CancelledClearQuestionKeepsTheFields) {
   host.clearAnswer = ClearChoice::Cancel;
   EXPECT_EQ(host.Compute("2024-01-01", "5", "2024-02-01"), "");
   EXPECT_EQ(host.fields, (std::array<std::string, 3>{"2024-01-01", "5", "2024-02-01"}));
   EXPECT_EQ(host.clearQuestions, 1);
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_EQ(host.todayCalls, 1);
+  EXPECT_EQ(host.todayCalls, 0);
 }
 
 TEST_F(ComputeCommand, EachFailureShowsItsBoxAndGivesTheFocusBack) {
@@ -67,7 +73,10 @@ TEST_F(ComputeCommand, EachFailureShowsItsBoxAndGivesTheFocusBack) {
       {ORD, ORD, false, "2024", "1", "", BoxMonthsCalendarNotAllowed, ""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.first + "|" + c.diff + "|" + c.second);
+    SCOPED_TRACE(::testing::Message() << c.first << "|" << c.diff << "|" << c.second << " ("
+                                      << CalendarCodeText[c.firstCal] << " to "
+                                      << CalendarCodeText[c.secondCal]
+                                      << (c.days ? ", days)" : ", months)"));
     host.firstCal = c.firstCal;
     host.secondCal = c.secondCal;
     host.days = c.days;
@@ -80,9 +89,17 @@ TEST_F(ComputeCommand, EachFailureShowsItsBoxAndGivesTheFocusBack) {
     EXPECT_EQ(host.days, c.days || c.box == BoxMonthsTwoDates);
     EXPECT_GT(host.focusCalls, focus);
   }
+}
+
+TEST_F(ComputeCommand, FailureTitleFollowsTheLanguage) {
   intLanguage = intGerman;
   host.Compute("x", "", "");
+  ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages.back().title, "Fehler!");
+  intLanguage = intEnglish;
+}
+
+TEST_F(ComputeCommand, MessageOfAnUnknownLanguageFailsLoudly) {
   intLanguage = 6;  // no such language: a loud failure, not a read beyond the table
   EXPECT_THROW(ComputeMessageText(1), std::out_of_range);
   intLanguage = intEnglish;
@@ -153,12 +170,14 @@ TEST_F(ComputeCommand, TypedDatesBeyondTheDayRangeAreRefusedInEveryOperation) {
 }
 
 TEST(MonthArithmetic, MatchesCountingOneMonthAtATime) {
-  std::mt19937 rng(7);
+  SeededRng rng(7);
   for (int i = 0; i < 2000; ++i) {
     const EuroDate source{static_cast<std::int32_t>(rng() % 4000) - 2000,
                           static_cast<std::int32_t>(rng() % 12) + 1,
                           static_cast<std::int32_t>(rng() % 28) + 1, 'G', 0};
     const std::int64_t m = static_cast<std::int64_t>(rng() % 400) - 200;
+    SCOPED_TRACE(::testing::Message() << source.year << "-" << source.month << "-" << source.day
+                                      << " plus " << m << " months");
     EuroDate target;
     ASSERT_TRUE(AddMonthsToDate(source, m, target, false));
     std::int64_t y = source.year, mo = source.month;
@@ -171,6 +190,9 @@ TEST(MonthArithmetic, MatchesCountingOneMonthAtATime) {
     EXPECT_EQ(target.month, mo);
     EXPECT_EQ(target.day, source.day);
   }
+}
+
+TEST(MonthArithmetic, RefusesResultsBeyondTheLimits) {
   EuroDate source{2024, 1, 31, 'G', 0}, target;
   EXPECT_FALSE(AddMonthsToDate(source, 2100000000, target, false));
   EXPECT_FALSE(AddMonthsToDate(source, -2147483647, target, true));

@@ -20,28 +20,37 @@ TEST(CalendarText, WritesKnownTextsThatReadBack) {
       {d, LPW, YMD, true, "2020-02-1"}, {d, LPM, MDY, false, "2020-01-08"},
       {FirstOrdinalJdn, ORD, YMD, true, "0001-001"}, {LastOrdinalJdn, ORD, YMD, false, "9999365"}};
   for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << CalendarCodeText[c.cal] << " " << c.text);
     std::string text = "unchanged";
-    ASSERT_TRUE(WriteDateInCalendar(c.jdn, c.cal, c.format, c.hyphen, text)) << c.text;
+    ASSERT_TRUE(WriteDateInCalendar(c.jdn, c.cal, c.format, c.hyphen, text));
     EXPECT_EQ(text, c.text);
     Jdn back = 0;
-    EXPECT_EQ(ReadDateInCalendar(text, c.cal, c.format, c.hyphen, back), 1) << c.text;
-    EXPECT_EQ(back, c.jdn) << c.text;
+    EXPECT_EQ(ReadDateInCalendar(text, c.cal, c.format, c.hyphen, back), 1);
+    EXPECT_EQ(back, c.jdn);
   }
 }
 
 // Ordinal dates exist only for years 1 to 9999; a JDN field cannot hold the two outermost days
 // (its reader stops at 2,099,999,999); reserved codes have no text at all.
-TEST(CalendarText, DaysWithoutTextAreRefused) {
-  const std::pair<Jdn, CalendarCode> refused[] = {
-      {FirstOrdinalJdn - 1, ORD}, {LastOrdinalJdn + 1, ORD}, {MinJdn, ORD}, {MaxJdn, ORD},
-      {MinJdn, JDN}, {MaxJdn, JDN}, {2458848, AN}, {2458848, OLW}, {2458848, ARC},
-      {2458848, static_cast<CalendarCode>(42)}};
-  for (const auto& [jdn, cal] : refused) {
+TEST(CalendarText, DaysWithoutTextAreNotWritten) {
+  struct Case { const char* name; Jdn jdn; CalendarCode cal; } cases[] = {
+      {"ordinal before year 1", FirstOrdinalJdn - 1, ORD},
+      {"ordinal after year 9999", LastOrdinalJdn + 1, ORD}, {"ordinal at MinJdn", MinJdn, ORD},
+      {"ordinal at MaxJdn", MaxJdn, ORD}, {"JDN field at MinJdn", MinJdn, JDN},
+      {"JDN field at MaxJdn", MaxJdn, JDN}, {"reserved AN", 2458848, AN},
+      {"reserved OLW", 2458848, OLW}, {"reserved ARC", 2458848, ARC},
+      {"unknown code 42", 2458848, static_cast<CalendarCode>(42)}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     std::string text = "unchanged";
-    EXPECT_FALSE(WriteDateInCalendar(jdn, cal, YMD, true, text)) << cal << ' ' << jdn;
+    EXPECT_FALSE(WriteDateInCalendar(c.jdn, c.cal, YMD, true, text));
     EXPECT_EQ(text, "unchanged");
   }
+}
+
+TEST(CalendarText, CodesWithoutTextReadNothing) {
   for (const CalendarCode cal : {AN, OLW, ARC, static_cast<CalendarCode>(42)}) {
+    SCOPED_TRACE(::testing::Message() << "calendar code " << cal);
     Jdn jdn = 5;
     EXPECT_EQ(ReadDateInCalendar("2020-01-01", cal, YMD, true, jdn), 0);
     EXPECT_EQ(jdn, 5);
@@ -86,7 +95,7 @@ TEST(CalendarText, TypedDatesBeyondTheDayRangeAreOutOfRange) {
 
 TEST(CalendarText, WrittenTextsReadBackUnderEverySetting) {
   SeparatorGuard guard;
-  std::mt19937 rng(31337);
+  SeededRng rng(31337);
   AnyDay anyDay(MinJdn, MaxJdn), ordinalDay(FirstOrdinalJdn, LastOrdinalJdn);
   const Jdn ends[] = {MinJdn, MinJdn + 1, MaxJdn - 1, MaxJdn};
   for (const char* dateSep : {"-", "/", "."}) {
@@ -94,24 +103,32 @@ TEST(CalendarText, WrittenTextsReadBackUnderEverySetting) {
       DateSeparator = dateSep;
       ThousandsSeparator = thousands;
       SetLocaleGroupingSeparator(thousands);
+      SCOPED_TRACE(::testing::Message() << "separators \"" << dateSep << "\" \"" << thousands
+                                        << '"');
       for (int i = 0; i < 600; ++i) {
         const Jdn jdn = i < 4 ? ends[i] : i % 3 == 0 ? ordinalDay(rng) : anyDay(rng);
         for (const CalendarCode cal : AllCalendars) {
           for (const DateFormat format : {MDY, DMY, YMD}) {
             const bool hyphen = (i + format) % 2 == 0;
             std::string text;
+            // The case, built only when a check fails (this loop runs a hundred thousand times).
+            const auto where = [&] {
+              return ::testing::Message() << "JDN " << jdn << " in " << CalendarCodeText[cal]
+                                          << ", format " << format << ", hyphen " << hyphen
+                                          << ": \"" << text << '"';
+            };
             if (!WriteDateInCalendar(jdn, cal, format, hyphen, text)) {
-              ASSERT_TRUE(cal == ORD || (cal == JDN && (jdn == MinJdn || jdn == MaxJdn))) << jdn;
+              ASSERT_TRUE(cal == ORD || (cal == JDN && (jdn == MinJdn || jdn == MaxJdn)))
+                  << where();
               continue;
             }
             Jdn back = 0;
-            ASSERT_EQ(ReadDateInCalendar(text, cal, format, hyphen, back), 1)
-                << '"' << text << "\" in " << CalendarCodeText[cal] << " with separators "
-                << dateSep << " " << thousands;
-            ASSERT_EQ(back, jdn) << text;
+            ASSERT_EQ(ReadDateInCalendar(text, cal, format, hyphen, back), 1) << where();
+            ASSERT_EQ(back, jdn) << where();
             EuroDate date;  // a JDN text reads back through the date reader as well
-            ASSERT_TRUE(cal != JDN || ParseEuroDate(text, dateSep, JDN, format, date) == 1) << text;
-            ASSERT_TRUE(cal != JDN || date.jdn == jdn) << text;
+            ASSERT_TRUE(cal != JDN || ParseEuroDate(text, dateSep, JDN, format, date) == 1)
+                << where();
+            ASSERT_TRUE(cal != JDN || date.jdn == jdn) << where();
           }
         }
       }
@@ -125,18 +142,20 @@ TEST(CalendarText, HostileStringsGiveAStatusAndLeaveTheDay) {
       dateText(9, "0123456789-W", 12);  // reaches the valid paths more often
   for (int i = 0; i < 60000; ++i) {
     const std::string text = i % 2 ? anyText() : dateText();
-    ASSERT_TRUE(std::abs(IsoForm(text)) <= 1 && std::abs(OrdinalForm(text)) <= 1) << text;
+    SCOPED_TRACE(::testing::Message() << "text " << i << " \"" << text << '"');
+    ASSERT_TRUE(std::abs(IsoForm(text)) <= 1 && std::abs(OrdinalForm(text)) <= 1);
     for (const CalendarCode cal : AllCalendars) {
       const auto format = static_cast<DateFormat>(i % 3);
       Jdn jdn = 12345, again = 0;
       const ParseStatus status = ReadDateInCalendar(text, cal, format, i % 2, jdn);
-      ASSERT_TRUE(status >= -1 && status <= 1) << text;
-      ASSERT_TRUE(status == 1 || jdn == 12345) << text;
+      ASSERT_TRUE(status >= -1 && status <= 1) << CalendarCodeText[cal];
+      ASSERT_TRUE(status == 1 || jdn == 12345) << CalendarCodeText[cal];
       std::string written;
       if (status != 1) continue;
-      ASSERT_TRUE(WriteDateInCalendar(jdn, cal, format, i % 2, written)) << text;
-      ASSERT_EQ(ReadDateInCalendar(written, cal, format, i % 2, again), 1) << text;
-      ASSERT_EQ(again, jdn) << text;
+      ASSERT_TRUE(WriteDateInCalendar(jdn, cal, format, i % 2, written)) << CalendarCodeText[cal];
+      ASSERT_EQ(ReadDateInCalendar(written, cal, format, i % 2, again), 1)
+          << CalendarCodeText[cal] << " " << written;
+      ASSERT_EQ(again, jdn) << CalendarCodeText[cal] << " " << written;
     }
   }
 }

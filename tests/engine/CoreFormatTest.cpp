@@ -20,6 +20,8 @@ TEST(CoreFormat, DateTexts) {
       {12345, 1, 1, YMD, ".", ".", "12345.01.01"},   {-12345, 1, 1, DMY, ".", ".", "01.01.(-12345)"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.text << " (format " << c.format << ", group \""
+                                      << c.group << "\")");
     EXPECT_EQ(FormatEuroDate({c.year, c.month, c.day, 'G', 0}, c.format, c.sep, c.group), c.text);
   }
 }
@@ -33,15 +35,18 @@ TEST(CoreFormat, DigitGroups) {
   for (const auto& c : cases) {
     std::string s = c.in;
     SeparateThousands(s, c.separator);
-    EXPECT_EQ(s, c.out) << c.in;
+    EXPECT_EQ(s, c.out) << "\"" << c.in << "\" with \"" << c.separator << '"';
   }
+}
+
+TEST(CoreFormat, JdnTexts) {
   SeparatorGuard guard;
   struct Jdns { const char* thousands; Jdn jdn; const char* text; } jdns[] = {
       {".", 2451545, "2.451.545"}, {"", 2451545, "2451545"}, {",", MinJdn, "-2,100,000,000"},
       {",", 0, "0"}};
   for (const Jdns& c : jdns) {
     ThousandsSeparator = c.thousands;
-    EXPECT_EQ(FormatJdn(c.jdn), c.text);
+    EXPECT_EQ(FormatJdn(c.jdn), c.text) << "JDN " << c.jdn << " with \"" << c.thousands << '"';
   }
 }
 

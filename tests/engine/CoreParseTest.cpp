@@ -33,13 +33,16 @@ TEST(CoreParse, CommonEraAndJulianDates) {
       {"99999999999999999999-02-30", "-", CE, YMD, -1},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << '"' << c.text << "\" in " << CalendarCodeText[c.cal]
+                                      << " with \"" << c.separator << "\", format "
+                                      << c.format);
     EuroDate d;
-    ASSERT_EQ(ParseEuroDate(c.text, c.separator, c.cal, c.format, d), c.status) << c.text;
+    ASSERT_EQ(ParseEuroDate(c.text, c.separator, c.cal, c.format, d), c.status);
     if (c.status != 1) continue;
     const std::int16_t letter = c.cal == JC ? 'J' : 'G';
     EXPECT_EQ(std::vector({d.year, d.month, d.day, d.jdn, std::int32_t{d.calendar}}),
               std::vector({c.year, c.month, c.day, Date(c.year, c.month, c.day, letter).jdn,
-                           std::int32_t{letter}})) << c.text;
+                           std::int32_t{letter}}));
   }
 }
 
@@ -53,15 +56,16 @@ TEST(CoreParse, JulianDayNumbersThroughTheDateReader) {
       {"JDN 2,451,545", "-", 1, 2451545}, {"abc", "-", 0, 0}, {"-2,100,000,000", "/", 1, MinJdn},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << '"' << c.text << "\" with \"" << c.separator << '"');
     EuroDate d{7, 7, 7, 7, 7};
-    EXPECT_EQ(ParseEuroDate(c.text, c.separator, JDN, YMD, d), c.status) << c.text;
-    EXPECT_TRUE(c.status != 1 || d.jdn == c.jdn) << c.text << " " << d.jdn;
-    EXPECT_TRUE(c.status != 0 || std::string(c.text) == "abc" || d.jdn == 7) << c.text;
-    EXPECT_EQ(d.year + d.month + d.day + d.calendar, 28) << c.text;  // only jdn is ever set
+    EXPECT_EQ(ParseEuroDate(c.text, c.separator, JDN, YMD, d), c.status);
+    EXPECT_TRUE(c.status != 1 || d.jdn == c.jdn) << d.jdn;
+    EXPECT_TRUE(c.status != 0 || std::string(c.text) == "abc" || d.jdn == 7);
+    EXPECT_EQ(d.year + d.month + d.day + d.calendar, 28);  // only jdn is ever set
   }
 }
 
-TEST(CoreParse, SignedNumbersAndJdnFields) {
+TEST(CoreParse, SignedNumbers) {
   struct Number { const char* text; ParseStatus status; std::int32_t value; } numbers[] = {
       {"2147483647", -1, 2147483647}, {"2100000000", 1, 2100000000}, {"-2100000000", 1, -2100000000},
       {"-2100000001", -1, -2100000001}, {"2147483648", -1, 0}, {"12345678901", -1, 0},
@@ -71,9 +75,12 @@ TEST(CoreParse, SignedNumbersAndJdnFields) {
   };
   for (const auto& c : numbers) {
     ParseStatus status = 9;
-    EXPECT_EQ(ParseJdnText(c.text, status), c.value) << c.text;
-    EXPECT_EQ(status, c.status) << c.text;
+    EXPECT_EQ(ParseJdnText(c.text, status), c.value) << '"' << c.text << '"';
+    EXPECT_EQ(status, c.status) << '"' << c.text << '"';
   }
+}
+
+TEST(CoreParse, JdnFields) {
   SeparatorGuard guard;
   struct Field { const char *thousands, *text; ParseStatus status; std::int32_t value; } fields[] = {
       {",", "2,451,545", 1, 2451545}, {",", "2.451.545", 0, 0}, {",", "-5", 1, -5},
@@ -90,12 +97,13 @@ TEST(CoreParse, SignedNumbersAndJdnFields) {
   for (const auto& c : fields) {
     ThousandsSeparator = c.thousands;
     std::int32_t value = 7;
-    EXPECT_EQ(ParseJdnInput(c.text, value), c.status) << c.thousands << " " << c.text;
-    EXPECT_EQ(value, c.status == 1 ? c.value : 7) << c.thousands << " " << c.text;
+    SCOPED_TRACE(::testing::Message() << '"' << c.text << "\" with \"" << c.thousands << '"');
+    EXPECT_EQ(ParseJdnInput(c.text, value), c.status);
+    EXPECT_EQ(value, c.status == 1 ? c.value : 7);
   }
 }
 
-TEST(CoreParse, KeystrokeFilters) {
+TEST(CoreParse, DateKeystrokeFilter) {
   struct Key { std::int32_t key, length; const char* separator; bool iso, accepted; int insert; };
   for (const Key c :
        {Key{'a', 0, "-", false, false, 0}, Key{'(', 0, "-", false, true, '('},
@@ -106,17 +114,23 @@ TEST(CoreParse, KeystrokeFilters) {
         Key{'w', 10, "-", true, true, 'W'}, Key{0, 0, "-", false, false, 0},
         Key{0x100 + '5', 0, "-", false, false, 0},  // a wide code never aliases a digit
         Key{-256 + '5', 0, "-", false, false, 0}, Key{'5', 11, "-", false, false, 0}}) {
+    SCOPED_TRACE(::testing::Message() << "key " << c.key << " at length " << c.length << " with \""
+                                      << c.separator << "\"" << (c.iso ? " in an ISO field" : ""));
     std::int32_t insert = -1;
-    EXPECT_EQ(FilterDateKey(c.key, c.length, 10, c.separator, c.iso, insert), c.accepted) << c.key;
-    EXPECT_EQ(insert, c.insert) << c.key;
+    EXPECT_EQ(FilterDateKey(c.key, c.length, 10, c.separator, c.iso, insert), c.accepted);
+    EXPECT_EQ(insert, c.insert);
   }
+}
+
+TEST(CoreParse, NumberKeystrokeFilter) {
   struct Number { std::int32_t key, length; const char* separator; bool accepted; };
   for (const Number c : {Number{'7', 0, ",", true}, Number{',', 0, ",", true},
                          Number{'.', 0, ",", false}, Number{'.', 0, ".", true},
                          Number{'(', 0, ",", false}, Number{'7', 5, ",", false},
                          Number{24, 5, ",", true}, Number{'w', 0, "", false},
                          Number{0x100 + ',', 0, ",", false}}) {
-    EXPECT_EQ(FilterNumberKey(c.key, c.length, 5, c.separator), c.accepted) << c.key;
+    EXPECT_EQ(FilterNumberKey(c.key, c.length, 5, c.separator), c.accepted)
+        << "key " << c.key << " at length " << c.length << " with \"" << c.separator << '"';
   }
 }
 
@@ -131,7 +145,8 @@ TEST(CoreParse, LibraryReaderAnswers) {
   };
   for (const auto& c : cases) {
     EuroDate d;
-    EXPECT_EQ(str_to_date(c.text, c.format, d, c.letter), c.answer) << c.text;
+    EXPECT_EQ(str_to_date(c.text, c.format, d, c.letter), c.answer)
+        << '"' << c.text << "\", format " << c.format << ", letter " << c.letter;
   }
 }
 
@@ -145,28 +160,31 @@ TEST(CoreStringHelpers, TextsAndPositions) {
   TrimTrailingBlanks(trimmed[1]);
   TrimTrailingControl(trimmed[2]);
   TrimTrailingBlanks(trimmed[3]);  // a multi-byte letter is not a control character
-  const std::pair<std::string, const char*> texts[] = {
-      {RemoveChars("2020-W01-1", "-", 1), "2020W011"}, {RemoveChars("----", "-", 1), ""},
-      {RemoveChars("-12-3", "-", 3), "-123"}, {RemoveChars("a b", " ", -5), "ab"},
-      {RemoveChars("abc", "b", 99), "abc"}, {RemoveSpaces(" 1 2  3 "), "123"},
-      {LeftPart("abc", 5), "abc"}, {LeftPart("abc", 0), ""}, {LeftPart("abc", -1), ""},
-      {LeftPart("abc", 2), "ab"}, {kept[0], "-2451545"}, {kept[1], "125"}, {kept[2], "+-7"},
-      {kept[3], "7"}, {kept[4], "+-1"}, {kept[5], ""}, {trimmed[0], "x "}, {trimmed[1], "x"},
-      {trimmed[2], ""}, {trimmed[3], "caf\xC3\xA9"}};
-  for (const auto& [got, expected] : texts) EXPECT_EQ(got, expected);
+  // Each row is named by the expression it checks.
+#define ROW(got, expected) {#got, got, expected}
+  const struct { const char* name; std::string got; const char* expected; } texts[] = {
+      ROW(RemoveChars("2020-W01-1", "-", 1), "2020W011"), ROW(RemoveChars("----", "-", 1), ""),
+      ROW(RemoveChars("-12-3", "-", 3), "-123"), ROW(RemoveChars("a b", " ", -5), "ab"),
+      ROW(RemoveChars("abc", "b", 99), "abc"), ROW(RemoveSpaces(" 1 2  3 "), "123"),
+      ROW(LeftPart("abc", 5), "abc"), ROW(LeftPart("abc", 0), ""), ROW(LeftPart("abc", -1), ""),
+      ROW(LeftPart("abc", 2), "ab"), ROW(kept[0], "-2451545"), ROW(kept[1], "125"),
+      ROW(kept[2], "+-7"), ROW(kept[3], "7"), ROW(kept[4], "+-1"), ROW(kept[5], ""),
+      ROW(trimmed[0], "x "), ROW(trimmed[1], "x"), ROW(trimmed[2], ""),
+      ROW(trimmed[3], "caf\xC3\xA9")};
+  for (const auto& row : texts) EXPECT_EQ(row.got, row.expected) << row.name;
   std::int32_t index[5] = {-1, -1, -1, -1, -1};
-  const std::pair<std::int32_t, std::int32_t> numbers[] = {
-      {FindCharInSet("ab-c", 1, "/-", index[0]), 3}, {index[0], 2},
-      {FindCharInSet("ab-c", 4, "-", index[1]), 0}, {index[1], 0},
-      {FindCharInSet("", 1, "-", index[2]), 0}, {FindCharInSet("a-", 0, "", index[3]), 0},
-      {FindCharInSet("-a", -3, "-", index[4]), 1}, {FindCharNotInSet("--a", 1, "-"), 3},
-      {FindCharNotInSet("---", 1, "-"), 0}, {FindCharNotInSet("", 1, "-"), 0},
-      {FindCharNotInSet("abc", 2, ""), 1}, {CountOccurrences("-----", "--"), 2},
-      {CountOccurrences("2020-01-31", "-"), 2}, {CountOccurrences("", "-"), 0},
-      {CountOccurrences("abc", ""), 0}, {CountOccurrences("aaa", "aaaa"), 0}};
-  for (std::size_t i = 0; i < std::size(numbers); ++i) {
-    EXPECT_EQ(numbers[i].first, numbers[i].second) << "case " << i;
-  }
+  // A braced list is evaluated in order: an index row reads what the call before it set.
+  const struct { const char* name; std::int32_t got, expected; } numbers[] = {
+      ROW(FindCharInSet("ab-c", 1, "/-", index[0]), 3), ROW(index[0], 2),
+      ROW(FindCharInSet("ab-c", 4, "-", index[1]), 0), ROW(index[1], 0),
+      ROW(FindCharInSet("", 1, "-", index[2]), 0), ROW(FindCharInSet("a-", 0, "", index[3]), 0),
+      ROW(FindCharInSet("-a", -3, "-", index[4]), 1), ROW(FindCharNotInSet("--a", 1, "-"), 3),
+      ROW(FindCharNotInSet("---", 1, "-"), 0), ROW(FindCharNotInSet("", 1, "-"), 0),
+      ROW(FindCharNotInSet("abc", 2, ""), 1), ROW(CountOccurrences("-----", "--"), 2),
+      ROW(CountOccurrences("2020-01-31", "-"), 2), ROW(CountOccurrences("", "-"), 0),
+      ROW(CountOccurrences("abc", ""), 0), ROW(CountOccurrences("aaa", "aaaa"), 0)};
+#undef ROW
+  for (const auto& row : numbers) EXPECT_EQ(row.got, row.expected) << row.name;
 }
 
 TEST(CoreStringHelpers, Digits) {
@@ -175,7 +193,11 @@ TEST(CoreStringHelpers, Digits) {
       {"1,234", false, true, true}, {"1,234", false, false, false}, {"1.234", true, true, false},
       {"", true, true, false}, {"   ", true, true, false}, {"+", true, false, true},
       {"1 2", false, false, false}, {"--1", true, false, false}, {"\t1", false, false, false}};
-  for (const auto& c : cases) EXPECT_EQ(IsDigits(c.text, c.sign, c.commas), c.result) << c.text;
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsDigits(c.text, c.sign, c.commas), c.result)
+        << '"' << c.text << '"' << (c.sign ? " with a sign" : "")
+        << (c.commas ? " with commas" : "");
+  }
 }
 
 }  // namespace valdora

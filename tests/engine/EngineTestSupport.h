@@ -20,6 +20,7 @@
 #include "engine/IsoOrdinal.h"
 #include "engine/LeapWeekCalendar.h"
 #include "engine/StringHelpers.h"
+#include "tests/support/SeededRng.h"
 
 namespace valdora {
 
@@ -40,11 +41,15 @@ class SeparatorGuard {
   std::string date_, thousands_, grouping_;
 };
 
-// Strings of 0 to `maxLength` characters drawn from `alphabet`, the same sequence for a seed.
+using test::SeededRng;
+
+// Strings of 0 to `maxLength` characters drawn from `alphabet`, the same sequence for a seed
+// (named by every failure while the generator lives).
 class RandomText {
  public:
-  RandomText(std::uint32_t seed, std::string alphabet, std::size_t maxLength)
-      : rng_(seed), alphabet_(std::move(alphabet)), pick_(0, alphabet_.size() - 1),
+  RandomText(std::uint32_t seed, std::string alphabet, std::size_t maxLength,
+             const char* file = __builtin_FILE(), int line = __builtin_LINE())
+      : rng_(seed, file, line), alphabet_(std::move(alphabet)), pick_(0, alphabet_.size() - 1),
         length_(0, maxLength) {}
 
   std::string operator()() {
@@ -54,12 +59,12 @@ class RandomText {
   }
 
  private:
-  std::mt19937 rng_;
+  SeededRng rng_;
   std::string alphabet_;
   std::uniform_int_distribution<std::size_t> pick_, length_;
 };
 
-// Seeded days: `AnyDay anyDay(MinJdn, MaxJdn)`.
+// Seeded days: `AnyDay anyDay(MinJdn, MaxJdn)`, drawn with a SeededRng.
 using AnyDay = std::uniform_int_distribution<Jdn>;
 
 // A CE (or JC) date with its JDN filled in.
@@ -68,6 +73,14 @@ inline EuroDate Date(std::int32_t y, std::int32_t m, std::int32_t d,
   EuroDate date{y, m, d, letter, 0};
   EuroDateToJdn(date);
   return date;
+}
+
+// A date's name in failure messages: "2019-13-1 G" (calendar letter, or its number when it
+// is not printable).
+inline std::string DateName(std::int32_t y, std::int32_t m, std::int32_t d, std::int16_t letter) {
+  std::string name = std::to_string(y) + "-" + std::to_string(m) + "-" + std::to_string(d) + " ";
+  return name + (letter > 32 && letter < 127 ? std::string(1, static_cast<char>(letter))
+                                             : "calendar " + std::to_string(letter));
 }
 
 // The CE (or JC) date of a day.

@@ -15,7 +15,7 @@ TEST(VerifySample, StratifiedSamplePasses) {
   std::vector<Span> spans = {{MinJdn, MinJdn + 2000, 0}, {MaxJdn - 2000, MaxJdn, 0},
                              {-2000000500, -1999999500, 1}, {1999999500, 2000000500, 1},
                              {Date(-2, 1, 1).jdn - 10, Date(3, 1, 1).jdn + 10, 1}, {-400, 400, 1}};
-  std::mt19937 rng(2026);
+  SeededRng rng(2026);
   std::uniform_int_distribution<std::int32_t> anyYear(-5700000, 5700000);
   std::vector<std::int32_t> years = {-4713, -401, -400, -101, -100, -5, -4, -1, 0, 1, 4, 100,
                                      1582, 1900, 2000, 2019, 2020, 2021, 9999, 10000};
@@ -35,7 +35,8 @@ TEST(VerifySample, StratifiedSamplePasses) {
   for (const Span& s : spans) {
     std::int64_t at = 0;
     const char* what = verify::CheckDays(s.first, s.last, s.first > MinJdn, s.textEvery, at);
-    ASSERT_EQ(what, nullptr) << "JDN " << at << ": " << what;
+    ASSERT_EQ(what, nullptr) << "JDN " << at << ": " << what << " (span " << s.first << " to "
+                             << s.last << ")";
   }
 }
 

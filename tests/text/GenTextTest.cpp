@@ -46,7 +46,9 @@ TEST_F(GenTextTest, FixedTextsInEachLanguageSlot) {
     EXPECT_EQ(FixedText(c.english, intGerman), c.german);
     EXPECT_EQ(FixedText(c.english, intSpanish), "");
   }
-  // Without a language: the display language.
+}
+
+TEST_F(GenTextTest, FixedTextWithoutALanguageIsInTheDisplayLanguage) {
   intLanguage = intGerman;
   EXPECT_EQ(FixedText("Close"), "Schliessen");
   intLanguage = intSpanish;
@@ -55,7 +57,7 @@ TEST_F(GenTextTest, FixedTextsInEachLanguageSlot) {
 
 // The German names in plain ASCII and the slots without names; the English and German names
 // themselves show in the month window's and the output's tests.
-TEST_F(GenTextTest, MonthAndDayNameSlots) {
+TEST_F(GenTextTest, MonthNameSlots) {
   auto month = [](int form, int language) {
     return Names(12, [=](int m) { return MonthName(form, m, language); });
   };
@@ -64,28 +66,33 @@ TEST_F(GenTextTest, MonthAndDayNameSlots) {
   EXPECT_EQ(month(1, intGerman), "Jan Feb Mar Apr Mai Jun Jul Aug Sep Okt Nov Dez");
   EXPECT_EQ(month(1, intEnglish), "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec");
   for (int language = 2; language <= 5; ++language) {
-    EXPECT_EQ(month(0, language) + month(1, language), std::string(22, ' ')) << language;
+    EXPECT_EQ(month(0, language) + month(1, language), std::string(22, ' '))
+        << "language " << language;
   }
-  // Seven days and a spare, empty slot.
+}
+
+// Seven days and a spare, empty slot.
+TEST_F(GenTextTest, DayNameSlots) {
   auto days = [](int language) { return Names(8, [=](int d) { return DayName(d, language); }); };
   EXPECT_EQ(days(intGerman), "Sonntag Montag Dienstag Mittwoch Donnerstag Freitag Samstag ");
   EXPECT_EQ(days(intSpanish), std::string(7, ' '));
 }
 
 TEST_F(GenTextTest, BadLookupsFailLoudly) {
-  const std::function<void()> lookups[] = {
-      [] { FixedText("Close", 3); }, [] { FixedText("Close", -1); },
+  // Each row is named by the lookup it makes.
+#define ROW(lookup) {#lookup, [] { lookup; }}
+  const struct { const char* name; std::function<void()> lookup; } lookups[] = {
+      ROW(FixedText("Close", 3)), ROW(FixedText("Close", -1)),
       // Unknown wordings, including near misses of real ones.
-      [] { FixedText(""); }, [] { FixedText("close"); }, [] { FixedText("Close "); },
-      [] { FixedText("Include first date in days-between-dates"); },
-      [] { MonthName(0, 12, 0); }, [] { MonthName(0, -1, 0); }, [] { MonthName(0, 0, 6); },
-      [] { MonthName(0, 0, -1); }, [] { MonthName(2, 0, 0); }, [] { MonthName(-1, 0, 0); },
-      [] { DayName(8, intEnglish); }, [] { DayName(-1, intEnglish); }, [] { DayName(0, 3); },
-      [] { intLanguage = 3; FixedText("Close"); },
+      ROW(FixedText("")), ROW(FixedText("close")), ROW(FixedText("Close ")),
+      ROW(FixedText("Include first date in days-between-dates")),
+      ROW(MonthName(0, 12, 0)), ROW(MonthName(0, -1, 0)), ROW(MonthName(0, 0, 6)),
+      ROW(MonthName(0, 0, -1)), ROW(MonthName(2, 0, 0)), ROW(MonthName(-1, 0, 0)),
+      ROW(DayName(8, intEnglish)), ROW(DayName(-1, intEnglish)), ROW(DayName(0, 3)),
+      ROW((intLanguage = 3, FixedText("Close"))),
   };
-  for (std::size_t i = 0; i < std::size(lookups); ++i) {
-    EXPECT_THROW(lookups[i](), std::out_of_range) << "lookup " << i;
-  }
+#undef ROW
+  for (const auto& row : lookups) EXPECT_THROW(row.lookup(), std::out_of_range) << row.name;
 }
 
 }  // namespace
