@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/DateTypes.h"
+#include "engine/WorkingCalendar.h"
 
 namespace valdora {
 
@@ -30,6 +31,7 @@ enum ComputeBox : std::int16_t {
   BoxSecondDateNotValid = 6,
   BoxSecondDateOutOfRange = 8,
   BoxResultOutOfRange = 9,
+  BoxWorkingCalendarFailed = 10,  // the host's reason why the holidays are not known
   BoxMonthsTwoDates = 21,            // program texts 21, 22: both dates with the unit months
   BoxMonthsCalendarsDiffer = 23,     // program texts 23, 24
   BoxMonthsCalendarNotAllowed = 25,  // program texts 25..27: ISO, JDN, LPW or ORD
@@ -59,6 +61,13 @@ class ComputeHost {
   virtual bool DaysSelected() const = 0;
   // Selects the unit days (optDays), running its click behaviour.
   virtual void SelectDays() = 0;
+  // The working week and at least every holiday within the days [first, last] (first <=
+  // last; the span may reach beyond the JDN limits), used while weekend days are not counted.
+  // The calendar stays valid until the next call. nullptr, with the reason in `problem` (one
+  // line), when the holidays of that span cannot be known. The default: Monday to Friday
+  // without holidays.
+  virtual const WorkingCalendar* WorkingCalendarWithin(std::int64_t first, std::int64_t last,
+                                                       std::string& problem);
 
   // ---- Focus, output, messages ----
   // Returns the keyboard focus to where the user most likely continues.
