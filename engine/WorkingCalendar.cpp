@@ -26,6 +26,20 @@ constexpr WeekdaySet BitOfDayInWeek(int d) noexcept {
   return static_cast<WeekdaySet>(1u << ((d + 1) % 7));
 }
 
+// The number of elements of a sorted array that are at most `value`: a binary search without
+// branches, since the comparisons of days spread over centuries cannot be predicted.
+template <typename T>
+std::int64_t CountUpTo(const std::vector<T>& sorted, std::int64_t value) noexcept {
+  if (sorted.empty()) return 0;
+  const T* base = sorted.data();
+  for (std::size_t n = sorted.size(); n > 1;) {
+    const std::size_t half = n / 2;
+    base = base[half] <= value ? base + half : base;
+    n -= half;
+  }
+  return (base - sorted.data()) + (*base <= value ? 1 : 0);
+}
+
 }  // namespace
 
 // With no holidays yet, setting the week allocates nothing and cannot fail.
@@ -67,10 +81,9 @@ bool WorkingCalendar::IsWorkingWeekday(std::int64_t day) const noexcept {
 }
 
 bool WorkingCalendar::IsWorkingDay(std::int64_t day) const noexcept {
-  return IsWorkingWeekday(day) && !std::binary_search(working_.begin(), working_.end(), day,
-                                                      [](std::int64_t a, std::int64_t b) {
-                                                        return a < b;
-                                                      });
+  if (!IsWorkingWeekday(day)) return false;
+  const std::int64_t upTo = CountUpTo(working_, day);
+  return upTo == 0 || working_[static_cast<std::size_t>(upTo - 1)] != day;
 }
 
 std::int64_t WorkingCalendar::WeekdayRank(std::int64_t day) const noexcept {
@@ -87,16 +100,13 @@ std::int64_t WorkingCalendar::DayOfWeekdayRank(std::int64_t rank) const noexcept
 }
 
 std::int64_t WorkingCalendar::Rank(std::int64_t day) const noexcept {
-  const auto upTo = std::upper_bound(working_.begin(), working_.end(), day,
-                                     [](std::int64_t a, std::int64_t b) { return a < b; });
-  return WeekdayRank(day) - (upTo - working_.begin());
+  return WeekdayRank(day) - CountUpTo(working_, day);
 }
 
 std::int64_t WorkingCalendar::DayOfRank(std::int64_t rank) const noexcept {
   // The holidays before the working day of `rank` are those whose key is at most `rank`;
   // that day is the working weekday of rank `rank` plus their number.
-  const auto before = std::upper_bound(key_.begin(), key_.end(), rank);
-  return DayOfWeekdayRank(rank + (before - key_.begin()));
+  return DayOfWeekdayRank(rank + CountUpTo(key_, rank));
 }
 
 std::int64_t WorkingCalendar::CountWorkingDays(std::int64_t from, std::int64_t to) const noexcept {

@@ -59,14 +59,18 @@ struct Reference {
   }
 };
 
+// A known answer: for a count, `day` and `arg` are the two days; for an offset, the day and
+// the number of working days.
+struct Known {
+  const char* name;
+  WeekdaySet week;
+  std::vector<Jdn> holidays;
+  std::int64_t day, arg, expected;
+};
+
 TEST(WorkingCalendar, KnownCases) {
   const WeekdaySet friSat = static_cast<WeekdaySet>(kAllWeekdays & ~Days({5, 6}));
-  struct Case {
-    const char* name;
-    WeekdaySet week;
-    std::vector<Jdn> holidays;
-    std::int64_t from, to, count;
-  } cases[] = {
+  const Known cases[] = {
       {"Mon-Fri, Monday to Monday", kMondayToFriday, {}, kMonday - 7, kMonday, 5},
       {"Mon-Fri, Friday to Monday", kMondayToFriday, {}, kMonday - 3, kMonday, 1},
       {"Mon-Fri, Monday back to Friday", kMondayToFriday, {}, kMonday, kMonday - 3, -1},
@@ -87,19 +91,14 @@ TEST(WorkingCalendar, KnownCases) {
       {"negative span with a holiday comes nearer zero", kMondayToFriday, {kMonday + 2},
        kMonday + 7, kMonday, -4},
   };
-  for (const Case& c : cases) {
+  for (const Known& c : cases) {
     const WorkingCalendar calendar = Calendar(c.week, c.holidays);
-    EXPECT_EQ(calendar.CountWorkingDays(c.from, c.to), c.count) << c.name;
+    EXPECT_EQ(calendar.CountWorkingDays(c.day, c.arg), c.expected) << c.name;
   }
 }
 
 TEST(WorkingCalendar, KnownOffsets) {
-  struct Case {
-    const char* name;
-    WeekdaySet week;
-    std::vector<Jdn> holidays;
-    std::int64_t day, n, expected;
-  } cases[] = {
+  const Known cases[] = {
       {"Friday plus 1 is Monday", kMondayToFriday, {}, kMonday - 3, 1, kMonday},
       {"Monday minus 1 is Friday", kMondayToFriday, {}, kMonday, -1, kMonday - 3},
       {"Saturday plus 5 is Friday", kMondayToFriday, {}, kMonday - 2, 5, kMonday + 4},
@@ -111,9 +110,9 @@ TEST(WorkingCalendar, KnownOffsets) {
       {"Sundays only", Days({0}), {}, kMonday, 3, kMonday + 20},
       {"Sundays only, a holiday Sunday", Days({0}), {kMonday + 13}, kMonday, 3, kMonday + 27},
   };
-  for (const Case& c : cases) {
+  for (const Known& c : cases) {
     const WorkingCalendar calendar = Calendar(c.week, c.holidays);
-    EXPECT_EQ(calendar.OffsetWorkingDays(c.day, c.n), c.expected) << c.name;
+    EXPECT_EQ(calendar.OffsetWorkingDays(c.day, c.arg), c.expected) << c.name;
   }
 }
 
