@@ -61,7 +61,7 @@ Jdn RecurrenceLastJdn() {
 std::string Summary(icalcomponent* event) {
   icalproperty* p = icalcomponent_get_first_property(event, ICAL_SUMMARY_PROPERTY);
   const char* text = p ? icalproperty_get_summary(p) : nullptr;
-  return text && *text ? "event \"" + std::string(text).substr(0, 60) + "\"" : "an event without summary";
+  return text && *text ? "event \"" + OneLineExcerpt(text, 60) + "\"" : "an event without summary";
 }
 
 // A property libical could not make sense of by its name only: ignored like an unknown one.
@@ -133,7 +133,7 @@ bool IcsHolidays::Events::ReadEvent(icalcomponent* event,
        p = icalcomponent_get_next_property(event, ICAL_XLICERROR_PROPERTY)) {
     if (IsUnknownName(p)) continue;
     const char* why = icalproperty_get_xlicerror(p);
-    problem = Summary(event) + ": " + (why ? why : "unreadable property");
+    problem = Summary(event) + ": " + (why ? OneLineExcerpt(why, 200) : "unreadable property");
     return false;
   }
   icalproperty* dtstart = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
@@ -204,7 +204,7 @@ bool IcsHolidays::Events::ReadEvent(icalcomponent* event,
     if (!it) {
       char* text = icalrecurrencetype_as_string(const_cast<icalrecurrencetype*>(&rule));
       problem = Summary(event) + " has a recurrence rule libical cannot follow: " +
-                (text ? text : "?");
+                OneLineExcerpt(text ? text : "?", 200);
       return false;
     }
     r.rules.push_back(rule);
@@ -301,7 +301,7 @@ bool IcsHolidays::Read(std::string_view content, std::string& problem) {
          p = icalcomponent_get_next_property(cal, ICAL_XLICERROR_PROPERTY)) {
       if (IsUnknownName(p)) continue;
       const char* why = icalproperty_get_xlicerror(p);
-      problem = std::string("libical cannot read it: ") + (why ? why : "unreadable line");
+      problem = "libical cannot read it: " + (why ? OneLineExcerpt(why, 200) : "unreadable line");
       events_ = std::make_unique<Events>();
       return false;
     }

@@ -21,14 +21,6 @@ bool Digits(std::string_view text, std::size_t& at, std::size_t count, std::int3
   return true;
 }
 
-// The line as it may be quoted in a message: at most 40 characters, unprintable ones as "?".
-std::string Quoted(std::string_view line) {
-  std::string out = "\"";
-  for (std::size_t i = 0; i < line.size() && i < 40; ++i)
-    out += line[i] >= 0x20 && line[i] < 0x7F ? line[i] : '?';
-  return out + (line.size() > 40 ? "...\"" : "\"");
-}
-
 }  // namespace
 
 bool ReadHolidayDate(std::string_view text, Jdn& jdn) noexcept {
@@ -62,6 +54,13 @@ bool CeDateToJdn(std::int32_t year, std::int32_t month, std::int32_t day, Jdn& j
   return true;
 }
 
+std::string OneLineExcerpt(std::string_view text, std::size_t limit) {
+  std::string out(text.substr(0, limit));
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  return text.size() > limit ? out + "..." : out;
+}
+
 bool ReadPlainHolidays(std::string_view content, std::vector<Jdn>& holidays, int& line,
                        std::string& problem) {
   // A byte-order mark in front of the first line is no part of it.
@@ -78,7 +77,7 @@ bool ReadPlainHolidays(std::string_view content, std::vector<Jdn>& holidays, int
     if (text.empty() || text.front() == '#') continue;
     Jdn jdn = 0;
     if (!ReadHolidayDate(text, jdn)) {
-      problem = Quoted(text) + " is not a date in the form yyyy-mm-dd";
+      problem = "\"" + OneLineExcerpt(text, 40) + "\" is not a date in the form yyyy-mm-dd";
       return false;
     }
     holidays.push_back(jdn);

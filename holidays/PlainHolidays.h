@@ -22,6 +22,10 @@ bool CeDateToJdn(std::int32_t year, std::int32_t month, std::int32_t day, Jdn& j
 // engine's limits.
 bool ReadHolidayDate(std::string_view text, Jdn& jdn) noexcept;
 
+// Text from a holiday file as part of a one-line message: at most `limit` bytes (then "..."),
+// control characters as "?".
+std::string OneLineExcerpt(std::string_view text, std::size_t limit);
+
 // Appends the dates of the list `content` to `holidays`. On a bad line: false, `line` its
 // number (from 1) and `problem` what is wrong with it; `holidays` keeps what came before.
 bool ReadPlainHolidays(std::string_view content, std::vector<Jdn>& holidays, int& line,
