@@ -77,7 +77,10 @@ bool ReadPlainHolidays(std::string_view content, std::vector<Jdn>& holidays, int
     if (text.empty() || text.front() == '#') continue;
     Jdn jdn = 0;
     if (!ReadHolidayDate(text, jdn)) {
-      problem = "\"" + OneLineExcerpt(text, 40) + "\" is not a date in the form yyyy-mm-dd";
+      // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "\"" + string.
+      problem.assign(1, '"');
+      problem += OneLineExcerpt(text, 40);
+      problem += "\" is not a date in the form yyyy-mm-dd";
       return false;
     }
     holidays.push_back(jdn);
