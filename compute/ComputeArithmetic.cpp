@@ -72,13 +72,13 @@ Found SubtractWorkingDays(const WorkingCalendar& cal, std::int64_t jdn2, std::in
   return Spanning(cal.OffsetWorkingDays(x, -dir), {x, s, jdn2});
 }
 
-// Writes the host's reason as the result line and shows it: the end of a day operation whose
-// holidays are not known.
-void ReportWorkingCalendarFailed(ComputeHost& host, const std::string& problem) {
-  host.AppendOutput(problem);
+// Ends a day operation that has no result: `line` as its result line, then the message box.
+void ReportFailedOperation(ComputeHost& host, const std::string& line, const std::string& message,
+                           ComputeBox box) {
+  host.AppendOutput(line);
   host.AppendOutput("\r\n");
   host.MoveOutputCaretToEnd(false);
-  host.ShowComputeMessage(problem, FixedText("Error") + "!", BoxWorkingCalendarFailed);
+  host.ShowComputeMessage(message, FixedText("Error") + "!", box);
   host.SetTheFocus();
 }
 
@@ -88,7 +88,9 @@ const WorkingCalendar* CalendarWithin(ComputeHost& host, std::int64_t low, std::
   std::string problem;
   const WorkingCalendar* cal = host.WorkingCalendarWithin(low, high, problem);
   if (cal == nullptr) {
-    ReportWorkingCalendarFailed(host, problem.empty() ? CurrentComputeWords().outOfRange : problem);
+    // The host's reason is the result line and the message alike.
+    if (problem.empty()) problem = CurrentComputeWords().outOfRange;
+    ReportFailedOperation(host, problem, problem, BoxWorkingCalendarFailed);
     return nullptr;
   }
   blnOtherWorkingWeek = cal->WorkingWeek() != kMondayToFriday;
@@ -134,11 +136,8 @@ const WorkingCalendar* ComputeHost::WorkingCalendarWithin(std::int64_t, std::int
 }
 
 void ReportResultOutOfRange(ComputeHost& host) {
-  host.AppendOutput(CurrentComputeWords().outOfRange);
-  host.AppendOutput("\r\n");
-  host.MoveOutputCaretToEnd(false);
-  ShowComputeError(host, 9);
-  host.SetTheFocus();
+  ReportFailedOperation(host, CurrentComputeWords().outOfRange, ComputeMessageText(9),
+                        BoxResultOutOfRange);
 }
 
 bool CountDaysBetween(ComputeHost& host) {

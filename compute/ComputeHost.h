@@ -20,8 +20,9 @@ enum class ComputeField : std::int16_t { FirstDate = 1, DateDiff = 2, SecondDate
 // Answer of the clear-field question: the field to empty, or Cancel (nothing is computed).
 enum class ClearChoice : std::int16_t { Cancel = 0, FirstDate = 1, DateDiff = 2, SecondDate = 3 };
 
-// Which message a box carries. 0..9 are the ComputeMessage kinds (compute/Compute.h); the
-// three refusals of the month arithmetic carry the number of their first program text.
+// Which message a box carries. 0..9 are the ComputeMessage kinds (compute/Compute.h), 10 the
+// host's own reason why it cannot give the holidays of a span; the three refusals of the
+// month arithmetic carry the number of their first program text.
 // Every box of the Compute command has only an OK button and no icon.
 enum ComputeBox : std::int16_t {
   BoxFirstDateNotValid = 1,
