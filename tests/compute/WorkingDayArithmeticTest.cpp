@@ -138,6 +138,9 @@ TEST_F(WorkingDayArithmetic, AgreesWithTheRulesStepByStep) {
     host.spanOnly = round % 2 == 1;
     host.holidays.clear();
     for (int i = static_cast<int>(rng() % 60); i > 0; --i) host.holidays.push_back(centre + spread(rng));
+    // Every tenth round the default, Monday to Friday without holidays: the rules as they
+    // were before any working calendar, quirks included.
+    if (round % 10 == 0) host.week = kMondayToFriday, host.holidays.clear();
     for (const std::int16_t includeFirst : {0, 1}) {
       host.includeFirstDate = includeFirst;
       const Literal rules{host.week, {host.holidays.begin(), host.holidays.end()}, includeFirst == 1};

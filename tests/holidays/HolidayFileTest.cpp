@@ -8,6 +8,8 @@
 #include <fstream>
 #include <set>
 
+#include <unistd.h>
+
 #include "holidays/HolidayFile.h"
 #include "holidays/PlainHolidays.h"
 #include "holidays/WorkingCalendarSource.h"
@@ -205,7 +207,9 @@ TEST(HolidayFiles, RecurrencesEndAtLibicalsLastYear) {
 }
 
 TEST(HolidayFiles, FilesThatCannotBeRead) {
-  const auto folder = std::filesystem::temp_directory_path() / "valdora-holiday-test";
+  // A folder of this run's own, so that runs side by side do not meet.
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("valdora-holiday-test-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   const std::string missing = (folder / "missing.txt").string();
   const std::string tooLarge = (folder / "large.txt").string();
