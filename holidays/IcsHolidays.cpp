@@ -236,8 +236,11 @@ bool IcsHolidays::Events::Expand(const Recurring& r, std::int64_t lo, std::int64
     IteratorPtr it(icalrecur_iterator_new(rule, r.start));
     // Occurrences that began before `lo` may still reach into the span.
     const std::int64_t from = lo - r.days + 1;
-    if (rule.count == 0 && from > r.startJdn)
+    if (rule.count == 0 && from > r.startJdn) {
+      // A rule that goes on was refused above: this one ends before a span beyond the last year.
+      if (from > RecurrenceLastJdn()) continue;
       icalrecur_iterator_set_start(it.get(), IcalDateOf(static_cast<Jdn>(from)));
+    }
     int produced = 0;
     Jdn s = 0;
     for (icaltimetype t = icalrecur_iterator_next(it.get()); !icaltime_is_null_time(t);
