@@ -236,6 +236,27 @@ TEST_F(WorkingDayArithmetic, VerboseNoteNamesWhatWasLeftOut) {
   EXPECT_EQ(host.calls, 0);
 }
 
+// The holidays a count left out, for the front ends to report: those on working weekdays
+// after the earlier date up to the later one, whichever date comes first.
+TEST_F(WorkingDayArithmetic, HolidaysInSpanAreThoseTheCountLeftOut) {
+  struct Case { const char* name; std::vector<Jdn> holidays; Jdn first, second; std::int64_t left; } cases[] = {
+      {"a Wednesday inside", {kMonday + 2}, kMonday, kMonday + 7, 1},
+      {"a Saturday inside changes nothing", {kMonday + 5}, kMonday, kMonday + 7, 0},
+      {"on the earlier date", {kMonday}, kMonday, kMonday + 7, 0},
+      {"on the later date", {kMonday + 7}, kMonday, kMonday + 7, 1},
+      {"second date first", {kMonday + 2, kMonday + 3}, kMonday + 7, kMonday, 2},
+      {"outside the span", {kMonday + 20}, kMonday, kMonday + 7, 0},
+  };
+  for (const Case& c : cases) {
+    host.holidays = c.holidays;
+    host.Compute(FormatJdn(c.first), "", FormatJdn(c.second));
+    EXPECT_EQ(lngHolidaysInSpan, c.left) << c.name;
+  }
+  host.includeWeekends = 1;
+  host.Compute(FormatJdn(kMonday), "", FormatJdn(kMonday + 7));
+  EXPECT_EQ(lngHolidaysInSpan, 0) << "weekend days counted";
+}
+
 // Holidays given only for the span asked: a dense run of them beyond the first span moves
 // the result past it, and the span grows until the result is sound.
 TEST_F(WorkingDayArithmetic, SpanGrowsUntilTheResultIsKnown) {
