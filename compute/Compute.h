@@ -44,6 +44,13 @@ extern std::int16_t intVerbose;           // 0 or 1
 extern std::int16_t intHyphen;            // 0 or 1
 // Exactly one date field is filled (no difference) and both dates have the same calendar.
 extern bool blnNoDateDiffandSameCal;
+// What the last day operation with weekend days not counted left out besides the days
+// off of a Monday-to-Friday week: other rest days, and holidays. Both false otherwise.
+extern bool blnOtherWorkingWeek;
+extern bool blnHolidays;
+// The holidays on working weekdays between the two dates of the last days-between count with
+// weekend days not counted (the days they removed from the count); 0 otherwise.
+extern std::int64_t lngHolidaysInSpan;
 // A date's normalised text, a blank and its calendar code ("2024-01-15 CE"); ORD: the text alone.
 extern std::string strFirstDateWithCal;
 extern std::string strSecondDateWithCal;
@@ -87,10 +94,14 @@ bool ParseFirstDate(ComputeHost& host, std::string& text);
 bool ParseSecondDate(ComputeHost& host, std::string& text);
 
 // ---- Day arithmetic (JDN1 = FirstDateRec.jdn, JDN2 = SecondDateRec.jdn) ----
+// With weekend days not counted the three work in the host's working calendar (Monday to
+// Friday without holidays unless the host says otherwise), in time independent of the
+// distance. When the host cannot give the holidays of the span, its reason is written as the
+// result line and shown (box BoxWorkingCalendarFailed), and the operation fails.
 
-// lngDateDiffDays = the days from JDN1 to JDN2 under the two day-count options; whole weeks at
-// once, at most six days tested singly. False (after the "Out of Range" line and message kind
-// 9) when |count| > MaxJdn: the difference field could not read the count back.
+// lngDateDiffDays = the days from JDN1 to JDN2 under the two day-count options. False (after
+// the "Out of Range" line and message kind 9) when |count| > MaxJdn: the difference field
+// could not read the count back.
 bool CountDaysBetween(ComputeHost& host);
 // JDN1 = JDN2 minus lngDateDiffDays days; false after "Out of Range" when |JDN1| > MaxJdn.
 bool SubtractDaysFromSecond(ComputeHost& host);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Day and month arithmetic of the Compute command on Julian day numbers. Every intermediate
 // is 64-bit, so that no input can overflow; a result beyond the limits is reported as
-// "Out of Range". No loop runs longer as the numbers grow: whole weeks (or whole groups of
-// five workdays) are counted at once and at most six single days are stepped.
+// "Out of Range". No loop runs longer as the numbers grow: with weekend days not counted,
+// working days are counted and stepped by the working calendar in closed form.
+#include <algorithm>
 #include <cstdlib>
 
 #include "compute/Compute.h"
@@ -10,15 +11,11 @@
 #include "engine/DateCore.h"
 #include "engine/DateDifference.h"
 #include "engine/LeapWeekCalendar.h"
+#include "engine/WorkingCalendar.h"
+#include "text/GenText.h"
 
 namespace valdora {
 namespace {
-
-// A day within MinJdn - 7 .. MaxJdn + 7, so that it and its neighbours fit in a Jdn.
-constexpr std::int64_t kSteppable = static_cast<std::int64_t>(MaxJdn) + 7;
-static_assert(kSteppable + 7 < INT32_MAX);
-
-bool Workday(std::int64_t jdn) noexcept { return IsWorkday(static_cast<Jdn>(jdn)); }
 
 bool WithinLimits(std::int64_t jdn) noexcept { return jdn >= MinJdn && jdn <= MaxJdn; }
 
@@ -33,39 +30,131 @@ bool StoreResult(ComputeHost& host, std::int64_t jdn, EuroDate& rec) {
   return true;
 }
 
-}  // namespace
+// A day found in a working calendar, with the span of days whose being working days or not
+// decided it.
+struct Found {
+  std::int64_t day, low, high;
+};
 
-void ReportResultOutOfRange(ComputeHost& host) {
-  host.AppendOutput(CurrentComputeWords().outOfRange);
+// `day`, decided by the days between the extremes of it and `passed`.
+Found Spanning(std::int64_t day, std::initializer_list<std::int64_t> passed) noexcept {
+  return {day, std::min(day, std::min(passed)), std::max(day, std::max(passed))};
+}
+
+// The second date of AddDaysToFirst, d != 0. n working days (one less when a working first
+// date is included) are taken as whole weeks and a remainder of single days. A first date
+// that is no working weekday is not moved first: with no remainder and no holiday passed by
+// the whole weeks, the result is the same weekday those weeks later. Every other case lands
+// on the n-th working day from the first date (each holiday passed costs one more step).
+Found AddWorkingDays(const WorkingCalendar& cal, std::int64_t jdn1, std::int64_t d,
+                     bool includeFirst) noexcept {
+  std::int64_t n = std::llabs(d);  // [1, 2100000000]
+  if (includeFirst && cal.IsWorkingDay(jdn1)) --n;
+  if (n == 0) return {jdn1, jdn1, jdn1};
+  const std::int64_t dir = d > 0 ? 1 : -1;
+  const std::int64_t perWeek = cal.WorkingWeekdaysPerWeek();
+  if (n % perWeek == 0 && !cal.IsWorkingWeekday(jdn1)) {
+    const std::int64_t jump = jdn1 + dir * 7 * (n / perWeek);
+    if (cal.HolidaysOnWorkingWeekdays(jdn1, jump) == 0) return Spanning(jump, {jdn1});
+  }
+  return Spanning(cal.OffsetWorkingDays(jdn1, dir * n), {jdn1});
+}
+
+// The first date of SubtractDaysFromSecond, d != 0: from the last working day on or before
+// the second date, n working days back (d > 0) or forward (d < 0); with the first date
+// included, then the next working day towards the second date.
+Found SubtractWorkingDays(const WorkingCalendar& cal, std::int64_t jdn2, std::int64_t d,
+                          bool includeFirst) noexcept {
+  const std::int64_t dir = d > 0 ? -1 : 1;
+  const std::int64_t s = cal.WorkingDayOnOrBefore(jdn2);
+  const std::int64_t x = cal.OffsetWorkingDays(s, dir * std::llabs(d));
+  if (!includeFirst) return Spanning(x, {s, jdn2});
+  return Spanning(cal.OffsetWorkingDays(x, -dir), {x, s, jdn2});
+}
+
+// Ends a day operation that has no result: `line` as its result line, then the message box.
+void ReportFailedOperation(ComputeHost& host, const std::string& line, const std::string& message,
+                           ComputeBox box) {
+  host.AppendOutput(line);
   host.AppendOutput("\r\n");
   host.MoveOutputCaretToEnd(false);
-  ShowComputeError(host, 9);
+  host.ShowComputeMessage(message, FixedText("Error") + "!", box);
   host.SetTheFocus();
+}
+
+// The host's working calendar for the days [low, high], noting what it leaves out; nullptr
+// after its reason was reported.
+const WorkingCalendar* CalendarWithin(ComputeHost& host, std::int64_t low, std::int64_t high) {
+  std::string problem;
+  const WorkingCalendar* cal = host.WorkingCalendarWithin(low, high, problem);
+  if (cal == nullptr) {
+    // The host's reason is the result line and the message alike.
+    if (problem.empty()) problem = CurrentComputeWords().outOfRange;
+    ReportFailedOperation(host, problem, problem, BoxWorkingCalendarFailed);
+    return nullptr;
+  }
+  blnOtherWorkingWeek = cal->WorkingWeek() != kMondayToFriday;
+  blnHolidays = !cal->Holidays().empty();
+  return cal;
+}
+
+// Runs `find` in the host's working calendar over a span around `from`, widened until the
+// days that decided the result all lie in the span whose holidays the calendar holds. The
+// first span holds one week each way; the next is sized by the working days per week.
+template <typename Find>
+bool FindWithinSpan(ComputeHost& host, std::int64_t from, std::int64_t workingDays, Find find,
+                    std::int64_t& result) {
+  std::int64_t low = from - 7, high = from + 7;
+  bool sized = false;
+  for (;;) {
+    const WorkingCalendar* cal = CalendarWithin(host, low, high);
+    if (cal == nullptr) return false;
+    if (!sized) {
+      // Whole weeks for the working days, and a week more for a remainder and a start on a
+      // rest day; holidays may widen it further.
+      const std::int64_t reach = 7 * (workingDays / cal->WorkingWeekdaysPerWeek() + 2);
+      low = from - reach, high = from + reach;  // within +-2^35
+      sized = true;
+      continue;
+    }
+    const Found found = find(*cal);
+    result = found.day;
+    if (found.low >= low && found.high <= high) return true;
+    // Holidays beyond the span moved the result further: widen past the day found, by an
+    // eighth of the shortfall more, so that the rounds stay few.
+    if (found.low < low) low = found.low - 7 - (low - found.low) / 8;
+    if (found.high > high) high = found.high + 7 + (found.high - high) / 8;
+  }
+}
+
+}  // namespace
+
+const WorkingCalendar* ComputeHost::WorkingCalendarWithin(std::int64_t, std::int64_t,
+                                                          std::string&) {
+  static const WorkingCalendar kMondayToFridayWithoutHolidays;
+  return &kMondayToFridayWithoutHolidays;
+}
+
+void ReportResultOutOfRange(ComputeHost& host) {
+  ReportFailedOperation(host, CurrentComputeWords().outOfRange, ComputeMessageText(9),
+                        BoxResultOutOfRange);
 }
 
 bool CountDaysBetween(ComputeHost& host) {
   const std::int64_t jdn1 = FirstDateRec.jdn, jdn2 = SecondDateRec.jdn;
   std::int64_t d = jdn2 - jdn1;  // [-4200000000, 4200000000]
+  blnOtherWorkingWeek = blnHolidays = false;
+  lngHolidaysInSpan = 0;
   if (intIncludeWeekends == 0) {
-    // Each run of seven days holds two weekend days; only the leftover days after the
-    // earlier date (at most six) are tested one by one.
-    const std::int64_t w = std::llabs(d) / 7;
-    if (d > 0) {
-      d -= 2 * w;
-      for (std::int64_t i = jdn1 + 1; i <= jdn2 - 7 * w; ++i)
-        if (!Workday(i)) --d;
-    } else {
-      d += 2 * w;
-      for (std::int64_t i = jdn2 + 1; i <= jdn1 - 7 * w; ++i)
-        if (!Workday(i)) ++d;
-    }
-  }
-  if (intIncludeFirstDate == 1) {
-    if (intIncludeWeekends == 1) {
-      d += d >= 0 ? 1 : -1;
-    } else if (Workday(jdn1)) {
-      d += d < 0 ? -1 : 1;
-    }
+    // The working days after the earlier date up to the later one, negative when the second
+    // date comes first; a working first date included counts one more.
+    const WorkingCalendar* cal = CalendarWithin(host, std::min(jdn1, jdn2), std::max(jdn1, jdn2));
+    if (cal == nullptr) return false;
+    d = cal->CountWorkingDays(jdn1, jdn2);
+    lngHolidaysInSpan = std::llabs(cal->HolidaysOnWorkingWeekdays(jdn1, jdn2));
+    if (intIncludeFirstDate == 1 && cal->IsWorkingDay(jdn1)) d += d < 0 ? -1 : 1;
+  } else if (intIncludeFirstDate == 1) {
+    d += d >= 0 ? 1 : -1;
   }
   host.SetTheFocus();
   // The count is written into the difference field, which must read it back.
@@ -81,29 +170,18 @@ bool SubtractDaysFromSecond(ComputeHost& host) {
   const std::int64_t d = lngDateDiffDays;
   const std::int64_t jdn2 = SecondDateRec.jdn;
   std::int64_t jdn1 = jdn2;
+  blnOtherWorkingWeek = blnHolidays = false;
   if (d == 0) {
     // The plain conversion of a second date.
   } else if (intIncludeWeekends == 1) {
     jdn1 = jdn2 - d;
     if (intIncludeFirstDate == 1) jdn1 += d > 0 ? 1 : -1;
   } else {
-    std::int64_t s = jdn2;
-    while (!Workday(s)) --s;  // a weekend second date starts from the Friday before
-    const std::int64_t n = std::llabs(d);
-    const std::int64_t w = n / 5;
-    int r = static_cast<int>(n - 5 * w);  // [0, 4]
-    const int step = d > 0 ? -1 : 1;
-    while (r > 0) {
-      s += step;
-      if (Workday(s)) --r;
-    }
-    jdn1 = s + step * 7 * w;
-    if (intIncludeFirstDate == 1 && jdn1 >= -kSteppable && jdn1 <= kSteppable) {
-      // d > 0: the first workday after; d < 0: the last workday before.
-      const int dir = d > 0 ? 1 : -1;
-      do jdn1 += dir;
-      while (!Workday(jdn1));
-    }
+    const bool includeFirst = intIncludeFirstDate == 1;
+    const auto find = [&](const WorkingCalendar& cal) {
+      return SubtractWorkingDays(cal, jdn2, d, includeFirst);
+    };
+    if (!FindWithinSpan(host, jdn2, std::llabs(d), find, jdn1)) return false;
   }
   return StoreResult(host, jdn1, FirstDateRec);
 }
@@ -112,24 +190,18 @@ bool AddDaysToFirst(ComputeHost& host) {
   const std::int64_t d = lngDateDiffDays;
   const std::int64_t jdn1 = FirstDateRec.jdn;
   std::int64_t jdn2 = jdn1;
+  blnOtherWorkingWeek = blnHolidays = false;
   if (d == 0) {
     // The plain conversion of a first date.
   } else if (intIncludeWeekends == 1) {
     jdn2 = jdn1 + d;
     if (intIncludeFirstDate == 1) jdn2 += d > 0 ? -1 : 1;
   } else {
-    std::int64_t n = std::llabs(d);
-    if (intIncludeFirstDate == 1 && Workday(jdn1)) --n;
-    const std::int64_t w = n / 5;
-    int r = static_cast<int>(n - 5 * w);  // [0, 4]
-    const int step = d > 0 ? 1 : -1;
-    std::int64_t s = jdn1;
-    // A weekend first date is not moved first: with r = 0 it lands on the same weekday.
-    while (r > 0) {
-      s += step;
-      if (Workday(s)) --r;
-    }
-    jdn2 = s + step * 7 * w;
+    const bool includeFirst = intIncludeFirstDate == 1;
+    const auto find = [&](const WorkingCalendar& cal) {
+      return AddWorkingDays(cal, jdn1, d, includeFirst);
+    };
+    if (!FindWithinSpan(host, jdn1, std::llabs(d), find, jdn2)) return false;
   }
   return StoreResult(host, jdn2, SecondDateRec);
 }

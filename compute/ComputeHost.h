@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/DateTypes.h"
+#include "engine/WorkingCalendar.h"
 
 namespace valdora {
 
@@ -19,8 +20,9 @@ enum class ComputeField : std::int16_t { FirstDate = 1, DateDiff = 2, SecondDate
 // Answer of the clear-field question: the field to empty, or Cancel (nothing is computed).
 enum class ClearChoice : std::int16_t { Cancel = 0, FirstDate = 1, DateDiff = 2, SecondDate = 3 };
 
-// Which message a box carries. 0..9 are the ComputeMessage kinds (compute/Compute.h); the
-// three refusals of the month arithmetic carry the number of their first program text.
+// Which message a box carries. 0..9 are the ComputeMessage kinds (compute/Compute.h), 10 the
+// host's own reason why it cannot give the holidays of a span; the three refusals of the
+// month arithmetic carry the number of their first program text.
 // Every box of the Compute command has only an OK button and no icon.
 enum ComputeBox : std::int16_t {
   BoxFirstDateNotValid = 1,
@@ -30,6 +32,7 @@ enum ComputeBox : std::int16_t {
   BoxSecondDateNotValid = 6,
   BoxSecondDateOutOfRange = 8,
   BoxResultOutOfRange = 9,
+  BoxWorkingCalendarFailed = 10,  // the host's reason why the holidays are not known
   BoxMonthsTwoDates = 21,            // program texts 21, 22: both dates with the unit months
   BoxMonthsCalendarsDiffer = 23,     // program texts 23, 24
   BoxMonthsCalendarNotAllowed = 25,  // program texts 25..27: ISO, JDN, LPW or ORD
@@ -59,6 +62,13 @@ class ComputeHost {
   virtual bool DaysSelected() const = 0;
   // Selects the unit days (optDays), running its click behaviour.
   virtual void SelectDays() = 0;
+  // The working week and at least every holiday within the days [first, last] (first <=
+  // last; the span may reach beyond the JDN limits), used while weekend days are not counted.
+  // The calendar stays valid until the next call. nullptr, with the reason in `problem` (one
+  // line), when the holidays of that span cannot be known. The default: Monday to Friday
+  // without holidays.
+  virtual const WorkingCalendar* WorkingCalendarWithin(std::int64_t first, std::int64_t last,
+                                                       std::string& problem);
 
   // ---- Focus, output, messages ----
   // Returns the keyboard focus to where the user most likely continues.

@@ -126,7 +126,15 @@ void AppendVerboseNotes(ComputeHost& host) {
   host.AppendOutput(intIncludeFirstDate == 1 ? w.includingFirst : w.excludingFirst);
   if (intIncludeWeekends == 0) {
     host.AppendOutput(", ");
-    host.AppendOutput(w.notCountingWeekends);
+    // The weekend of a Monday-to-Friday week keeps its own note; other rest days and
+    // holidays are named by the program texts.
+    if (blnHolidays) {
+      host.AppendOutput(ProgramText(471));
+    } else if (blnOtherWorkingWeek) {
+      host.AppendOutput(ProgramText(470));
+    } else {
+      host.AppendOutput(w.notCountingWeekends);
+    }
   }
 }
 

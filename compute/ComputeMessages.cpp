@@ -20,6 +20,9 @@ std::int16_t intIncludeWeekends = 1;
 std::int16_t intVerbose = 1;
 std::int16_t intHyphen = 1;
 bool blnNoDateDiffandSameCal = false;
+bool blnOtherWorkingWeek = false;
+bool blnHolidays = false;
+std::int64_t lngHolidaysInSpan = 0;
 std::string strFirstDateWithCal;
 std::string strSecondDateWithCal;
 

@@ -15,7 +15,8 @@ namespace valdora {
 namespace {
 
 constexpr int kUsedNumbers[] = {13, 14, 15, 18, 19, 20, 21, 22, 23, 24, 25,
-                                26, 27, 150, 156, 157, 185, 310, 424, 428, 429};
+                                26, 27, 150, 156, 157, 185, 310, 424, 428, 429,
+                                470, 471};
 
 std::string ReadAll(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
