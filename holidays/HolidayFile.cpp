@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 #include <filesystem>
 
@@ -36,23 +35,36 @@ std::string Counted(int n, const char* one, const char* many) {
 }  // namespace
 
 bool HolidayFile::Load(const std::string& path, std::string& problem) {
-  std::error_code ec;
-  const std::uintmax_t size = std::filesystem::file_size(path, ec);
-  if (ec) {
-    problem = path + ": cannot be read (" + ec.message() + ")";
+  const auto cannotRead = [&](const std::string& reason) {
+    problem = path + ": cannot be read (" + reason + ")";
     return false;
-  }
-  if (size > kMaxHolidayFileBytes) {
+  };
+  const auto tooLarge = [&] {
     problem = path + ": too large for a holiday file (more than " +
               std::to_string(kMaxHolidayFileBytes >> 20) + " MiB)";
     return false;
+  };
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(path, ec);
+  if (ec) return cannotRead(ec.message());
+  if (std::filesystem::is_directory(status))
+    return cannotRead(std::make_error_code(std::errc::is_a_directory).message());
+  // A regular file is refused by its size before it is read; a pipe (a process substitution,
+  // /dev/stdin) has none and is read up to the limit.
+  if (std::filesystem::is_regular_file(status)) {
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec) return cannotRead(ec.message());
+    if (size > kMaxHolidayFileBytes) return tooLarge();
   }
   std::ifstream in(path, std::ios::binary);
-  std::string content(std::istreambuf_iterator<char>(in), {});
-  if (!in && !in.eof()) {
-    problem = path + ": cannot be read (" + std::strerror(errno) + ")";
-    return false;
+  if (!in) return cannotRead(std::strerror(errno));
+  std::string content;
+  std::vector<char> chunk(1 << 16);
+  while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+    content.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    if (content.size() > kMaxHolidayFileBytes) return tooLarge();
   }
+  if (in.bad()) return cannotRead(std::strerror(errno));
   return Read(content, path, problem);
 }
 

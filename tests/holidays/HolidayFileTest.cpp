@@ -4,9 +4,11 @@
 // cannot read, the last year of its recurrences), and the working calendar they give.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <thread>
 
 #include <unistd.h>
 
@@ -233,6 +235,50 @@ TEST(HolidayFiles, FilesThatCannotBeRead) {
     EXPECT_TRUE(source.Files().empty()) << c.name;
   }
   std::filesystem::remove_all(folder);
+}
+
+// A file given as a pipe (a shell's process substitution, /dev/stdin) has no size to check
+// first: it is read, and refused once it grows past the limit.
+TEST(HolidayFiles, PipesAreReadUpToTheLimit) {
+  const std::string plain = "# list\n2024-12-25\n2024-12-26\n";
+  const std::string ics = Ics({"BEGIN:VEVENT", "UID:a", "DTSTART;VALUE=DATE:20240101",
+                               "END:VEVENT"});
+  struct Case {
+    const char* name;
+    std::string content;
+    std::size_t holidays;  // 0: refused
+    const char* problem;
+  } cases[] = {
+      {"plain list", plain, 2, ""},
+      {"iCalendar", ics, 1, ""},
+      {"bad line", "2024-12-25\nsoon\n", 0, ", line 2: "},
+      {"too large", std::string(kMaxHolidayFileBytes + 1, '\n'), 0, ": too large for a holiday file"},
+  };
+  std::signal(SIGPIPE, SIG_IGN);  // the writer of a refused pipe gets EPIPE instead
+  for (const Case& c : cases) {
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0) << c.name;
+    std::thread writer([&] {
+      for (std::size_t at = 0; at < c.content.size();) {
+        const ssize_t n = ::write(fds[1], c.content.data() + at, c.content.size() - at);
+        if (n <= 0) break;  // the reader stopped at the limit
+        at += static_cast<std::size_t>(n);
+      }
+      ::close(fds[1]);
+    });
+    const std::string path = "/dev/fd/" + std::to_string(fds[0]);
+    HolidayFile file;
+    std::string problem;
+    const bool loaded = file.Load(path, problem);
+    ::close(fds[0]);  // a writer still writing gets EPIPE
+    writer.join();
+    EXPECT_EQ(loaded, c.holidays > 0) << c.name << ": " << problem;
+    if (loaded) {
+      EXPECT_EQ(file.HolidayCount(), c.holidays) << c.name;
+    } else {
+      EXPECT_EQ(problem.rfind(path + c.problem, 0), 0u) << c.name << ": " << problem;
+    }
+  }
 }
 
 TEST(WorkingCalendarSource, GivesTheWeekAndTheHolidaysOfTheSpan) {
