@@ -122,6 +122,8 @@ const char* FailureKind(const CliHost& host, const CliComputation& run) noexcept
       return "second-date-not-valid";
     case BoxSecondDateOutOfRange:
       return "second-date-out-of-range";
+    case BoxWorkingCalendarFailed:
+      return "holidays-unknown";
     case BoxMonthsTwoDates:
       return "months-two-dates";
     case BoxMonthsCalendarsDiffer:

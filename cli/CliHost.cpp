@@ -3,6 +3,7 @@
 
 #include "engine/CalendarText.h"
 #include "engine/DateCore.h"
+#include "holidays/WorkingCalendarSource.h"
 #include "text/Language.h"
 
 namespace valdora {
@@ -57,6 +58,13 @@ std::int16_t CliHost::HyphenValue() const { return settings_.hyphen; }
 bool CliHost::DaysSelected() const { return days_; }
 void CliHost::SelectDays() { days_ = true; }
 void CliHost::SetTheFocus() {}
+
+const WorkingCalendar* CliHost::WorkingCalendarWithin(std::int64_t first, std::int64_t last,
+                                                      std::string& problem) {
+  if (settings_.workingCalendar == nullptr)
+    return ComputeHost::WorkingCalendarWithin(first, last, problem);
+  return settings_.workingCalendar->CalendarWithin(first, last, problem);
+}
 
 void CliHost::AppendOutput(std::string_view text) { out_->Append(text); }
 

@@ -14,6 +14,8 @@
 
 namespace valdora {
 
+class WorkingCalendarSource;
+
 // The options of one run, as the command line gives them (defaults are the program's own).
 struct CliSettings {
   CalendarCode firstCal = CE;
@@ -25,6 +27,9 @@ struct CliSettings {
   std::int16_t hyphen = 1;
   DateFormat format = YMD;
   ClearChoice clear = ClearChoice::DateDiff;  // answer when all three fields are filled
+  // The working week and holidays while weekend days are not counted (not owned; it outlives
+  // the hosts of the run); nullptr: Monday to Friday without holidays.
+  WorkingCalendarSource* workingCalendar = nullptr;
 };
 
 class CliHost final : public ComputeHost {
@@ -52,6 +57,7 @@ class CliHost final : public ComputeHost {
   std::string_view Output() const noexcept { return out_->View().substr(start_); }
   const std::string& Field(ComputeField field) const noexcept { return fields_[Index(field)]; }
   bool UnitIsDays() const noexcept { return days_; }
+  const CliSettings& Settings() const noexcept { return settings_; }
   // The field the clear-field question emptied in this computation (Cancel: none asked or
   // none emptied).
   ClearChoice Cleared() const noexcept { return cleared_; }
@@ -66,6 +72,8 @@ class CliHost final : public ComputeHost {
   std::int16_t HyphenValue() const override;
   bool DaysSelected() const override;
   void SelectDays() override;
+  const WorkingCalendar* WorkingCalendarWithin(std::int64_t first, std::int64_t last,
+                                               std::string& problem) override;
   void SetTheFocus() override;
   void AppendOutput(std::string_view text) override;
   void MoveOutputCaretToEnd(bool beforeLastChar) override;

@@ -8,6 +8,7 @@
 
 #include "cli/StrictFields.h"
 #include "engine/DateParse.h"
+#include "holidays/WorkingCalendarSource.h"
 #include "valdora/Version.h"
 
 namespace valdora {
@@ -36,7 +37,7 @@ bool ReadInteger(std::string_view text, std::int64_t& value) {
 enum OptionCode : int {
   kFirst = 256, kDiff, kSecond, kFirstCal, kSecondCal, kMonths, kIncludeFirst, kExcludeWeekends,
   kNoVerbose, kNoHyphen, kFormat, kSeparator, kThousands, kLanguage, kToday, kClear, kFields,
-  kBatch, kJson, kMonth, kJulian, kMonday, kIso, kNoYearDigit, kVersionOption, kHelp = 'h'
+  kBatch, kJson, kMonth, kJulian, kMonday, kIso, kNoYearDigit, kVersionOption, kWeekend, kHolidays, kHelp = 'h'
 };
 
 constexpr option kOptions[] = {
@@ -48,6 +49,8 @@ constexpr option kOptions[] = {
     {"months", no_argument, nullptr, kMonths},
     {"include-first-date", no_argument, nullptr, kIncludeFirst},
     {"exclude-weekends", no_argument, nullptr, kExcludeWeekends},
+    {"weekend", required_argument, nullptr, kWeekend},
+    {"holidays", required_argument, nullptr, kHolidays},
     {"no-verbose", no_argument, nullptr, kNoVerbose},
     {"no-hyphen", no_argument, nullptr, kNoHyphen},
     {"format", required_argument, nullptr, kFormat},
@@ -74,6 +77,23 @@ std::string OptionName(int code) {
   for (const option& o : kOptions)
     if (o.name != nullptr && o.val == code) return std::string("--") + o.name;
   return "--?";
+}
+
+// Why `text` is no list of rest days for ReadRestDays (which said it is not).
+std::string RestDaysProblem(std::string_view text) {
+  bool none = false;
+  for (std::size_t start = 0;;) {
+    const std::size_t comma = text.find(',', start);
+    const std::string_view item = text.substr(start, comma - start);
+    WeekdaySet day = 0;
+    if (item.empty()) return "an empty day name";
+    if (!ReadRestDays(item, day)) return "unknown day \"" + std::string(item) + "\"";
+    none = none || day == 0;
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  if (none) return "\"none\" stands alone";
+  return "all seven days cannot be rest days: a week needs a working day";
 }
 
 // Reads the value of option `code`; false with `error` when it is not one it takes.
@@ -134,6 +154,20 @@ bool ApplyOption(int code, std::string_view v, CliCommand& cmd, std::string& err
       cmd.todayDay = date.day;
       return true;
     }
+    case kWeekend:
+      cmd.workingCalendarGiven = true;
+      if (ReadRestDays(v, cmd.restDays)) return true;
+      error = name + ": " + RestDaysProblem(v) +
+              " (comma-separated Mon, Tue, Wed, Thu, Fri, Sat, Sun, or none)";
+      return false;
+    case kHolidays:
+      if (v.empty()) {
+        error = name + " needs a file name";
+        return false;
+      }
+      cmd.holidayFiles.emplace_back(v);
+      cmd.workingCalendarGiven = true;
+      return true;
     case kClear:
       if (v == "first") cmd.settings.clear = ClearChoice::FirstDate;
       else if (v == "diff") cmd.settings.clear = ClearChoice::DateDiff;
@@ -248,6 +282,10 @@ bool ParseCommandLine(int argc, const char* const* argv, CliCommand& cmd, std::s
     error = "--first, --diff and --second do not go with --batch or --month";
     return false;
   }
+  if (cmd.workingCalendarGiven && cmd.mode == CliMode::Month) {
+    error = "--weekend and --holidays do not go with --month";
+    return false;
+  }
   if (cmd.json && cmd.mode == CliMode::Month) {
     error = "--json does not go with --month";
     return false;
@@ -287,7 +325,13 @@ std::string HelpText() {
          "                                     (default CE)\n"
          "  --months               the difference is in months (default days)\n"
          "  --include-first-date   count the first date in days between dates\n"
-         "  --exclude-weekends     do not count Saturdays and Sundays\n"
+         "  --exclude-weekends     count working days only: not the rest days (Saturday and\n"
+         "                         Sunday unless --weekend says otherwise) nor holidays\n"
+         "  --weekend DAYS         the rest days of --exclude-weekends: comma-separated\n"
+         "                         Mon Tue Wed Thu Fri Sat Sun (any case), or none\n"
+         "                         (default Sat,Sun)\n"
+         "  --holidays FILE        holidays of --exclude-weekends: a list of yyyy-mm-dd\n"
+         "                         dates or an iCalendar (.ics) file; may be repeated\n"
          "  --no-verbose           no notes about the day-count options\n"
          "  --no-hyphen            ordinal and ISO week dates without hyphens\n"
          "  --format YMD|DMY|MDY   order of CE and JC dates (default YMD)\n"

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cli/CliHost.h"
+#include "engine/WorkingCalendar.h"
 
 namespace valdora {
 
@@ -26,6 +28,10 @@ struct CliCommand {
   // --month YEAR MONTH and its flags.
   std::int32_t monthYear = 0, monthMonth = 0;
   bool julian = false, mondayFirst = false, withIso = false, withYearDigit = true;
+  // --weekend and --holidays: the working calendar of --exclude-weekends.
+  WeekdaySet restDays = kAllWeekdays & ~kMondayToFriday;
+  std::vector<std::string> holidayFiles;  // in the order given
+  bool workingCalendarGiven = false;      // --weekend or --holidays appeared
 };
 
 // Reads the arguments (argv[1..argc-1]) with getopt_long: "--opt value" and "--opt=value",

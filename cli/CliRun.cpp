@@ -130,6 +130,24 @@ class BatchRunner {
 
 }  // namespace
 
+bool LoadWorkingCalendar(const CliCommand& command, WorkingCalendarSource& source,
+                         std::string& problem) {
+  // Rest days come from ReadRestDays, which never gives all seven.
+  source.SetWorkingWeek(static_cast<WeekdaySet>(kAllWeekdays & ~command.restDays));
+  for (const std::string& path : command.holidayFiles)
+    if (!source.AddHolidayFile(path, problem)) return false;
+  return true;
+}
+
+std::string IgnoredItemsNotes(const WorkingCalendarSource& source) {
+  std::string notes;
+  for (const HolidayFile& file : source.Files()) {
+    const std::string note = file.IgnoredNote();
+    if (!note.empty()) notes += "valdora-cli: note: " + file.Name() + ": " + note + "\n";
+  }
+  return notes;
+}
+
 int RunOneComputation(const CliCommand& command, std::FILE* out, std::FILE* err) {
   CliHost host(command.settings);
   CliComputation run;

@@ -4,10 +4,22 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 #include "cli/CliOptions.h"
+#include "holidays/WorkingCalendarSource.h"
 
 namespace valdora {
+
+// Gives `source` the working week of --weekend and reads every --holidays file, in order.
+// False with the reason (one line naming the file, and in a plain list the line) at the
+// first file that cannot be read.
+bool LoadWorkingCalendar(const CliCommand& command, WorkingCalendarSource& source,
+                         std::string& problem);
+
+// What the iCalendar files of `source` had that is no holiday, one line per such file
+// ("FILE: 1 timed event ignored"), each after "valdora-cli: note: "; "" when nothing was.
+std::string IgnoredItemsNotes(const WorkingCalendarSource& source);
 
 // One computation with the fields of the command line. On success the result line (and,
 // with --fields, the fields) goes to `out`, status 0. On failure nothing goes to `out` but

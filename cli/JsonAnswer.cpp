@@ -8,6 +8,7 @@
 #include "compute/Compute.h"
 #include "engine/DateCore.h"
 #include "engine/DateParse.h"
+#include "holidays/WorkingCalendarSource.h"
 #include "text/GenText.h"
 #include "text/Language.h"
 
@@ -42,6 +43,20 @@ class JsonWriter {
     piece[N + 1] = '"';
     piece[N + 2] = ':';
     out_.append(first_ ? piece + 1 : piece, first_ ? N + 2 : N + 3);
+    first_ = false;
+    return *this;
+  }
+  void OpenArray() {
+    out_ += '[';
+    first_ = true;
+  }
+  void CloseArray() {
+    out_ += ']';
+    first_ = false;
+  }
+  // Starts an element of an array (an object opened next, or a value).
+  JsonWriter& Element() {
+    if (!first_) out_ += ',';
     first_ = false;
     return *this;
   }
@@ -96,6 +111,39 @@ void DateValue(JsonWriter& w, CalendarCode cal, std::string_view text, Jdn jdn, 
   w.Close();
 }
 
+// The working calendar of a run that does not count weekend days: {"restDays" (as --weekend
+// writes them), "holidays" (the files' holidays, each file counted on its own), "files":
+// [{"name", "holidays", "ignored"}]}; null while weekend days are counted.
+void WorkingCalendarValue(JsonWriter& w, const CliSettings& settings) {
+  if (settings.includeWeekends != 0) {
+    w.Null();
+    return;
+  }
+  const WorkingCalendarSource* source = settings.workingCalendar;
+  const WeekdaySet week = source ? source->WorkingWeek() : kMondayToFriday;
+  std::int64_t total = 0;
+  if (source)
+    for (const HolidayFile& file : source->Files())
+      total += static_cast<std::int64_t>(file.HolidayCount());
+  w.Open();
+  w.Key("restDays").String(RestDaysText(static_cast<WeekdaySet>(kAllWeekdays & ~week)));
+  w.Key("holidays").Int(total);
+  w.Key("files").OpenArray();
+  if (source) {
+    for (const HolidayFile& file : source->Files()) {
+      w.Element().Open();
+      w.Key("name").String(file.Name());
+      w.Key("holidays").Int(static_cast<std::int64_t>(file.HolidayCount()));
+      const std::string ignored = file.IgnoredNote();
+      w.Key("ignored");
+      ignored.empty() ? w.Null() : w.String(ignored);
+      w.Close();
+    }
+  }
+  w.CloseArray();
+  w.Close();
+}
+
 void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run) {
   const std::string& first = host.Field(ComputeField::FirstDate);
   const std::string& second = host.Field(ComputeField::SecondDate);
@@ -141,6 +189,14 @@ void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run
   } else {
     w.Null();
   }
+  w.Key("workingCalendar");
+  WorkingCalendarValue(w, host.Settings());
+  w.Key("holidaysInSpan");
+  if (run.operation == CliOperation::DaysBetween && host.Settings().includeWeekends == 0) {
+    w.Int(lngHolidaysInSpan);
+  } else {
+    w.Null();
+  }
   w.Key("error").Null();
 }
 
@@ -170,6 +226,9 @@ void AppendJsonAnswer(const CliHost& host, const CliComputation& run, std::strin
     w.Key("days").Null();
     w.Key("months").Null();
     w.Key("breakdown").Null();
+    w.Key("workingCalendar");
+    WorkingCalendarValue(w, host.Settings());
+    w.Key("holidaysInSpan").Null();
     std::string message;
     AppendFailureMessage(host, run, message);
     w.Key("error").Open();

@@ -58,6 +58,18 @@ int Run(int argc, char** argv) {
   if (command.fixedToday) SetFixedToday(command.todayYear, command.todayMonth, command.todayDay);
   FillComputeMessages();
 
+  WorkingCalendarSource workingCalendar;
+  if (!LoadWorkingCalendar(command, workingCalendar, message)) {
+    std::fprintf(stderr, "valdora-cli: %s\n", message.c_str());
+    return 1;
+  }
+  command.settings.workingCalendar = &workingCalendar;
+  // What an iCalendar file held besides holidays is told to a person at a terminal, with the
+  // notes on, when the files count; a script's standard error stays quiet (--json reports it).
+  if (command.settings.includeWeekends == 0 && command.settings.verbose == 1 && !command.json &&
+      ::isatty(STDERR_FILENO) == 1)
+    std::fputs(IgnoredItemsNotes(workingCalendar).c_str(), stderr);
+
   switch (command.mode) {
     case CliMode::Month: {
       MonthGridOptions options;
