@@ -11,7 +11,7 @@ _valdora_cli() {
   fi
 
   local options="--first --diff --second --first-cal --second-cal --months
-    --include-first-date --exclude-weekends --no-verbose --no-hyphen --format --separator
+    --include-first-date --exclude-weekends --weekend --holidays --no-verbose --no-hyphen --format --separator
     --thousands --language --today --clear --fields --json --batch --month --julian --monday
     --iso --no-year-digit --help --version"
 
@@ -29,6 +29,11 @@ _valdora_cli() {
     --thousands) values=", . none" ;;
     --language) values="en de" ;;
     --clear) values="first diff second cancel" ;;
+    --weekend) values="Sat,Sun Fri,Sat Sun none" ;;
+    --holidays)  # a file name
+      mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+      return 0
+      ;;
     --first | --diff | --second | --today | --month) return 0 ;;  # free text
   esac
   if [[ -n $values ]]; then

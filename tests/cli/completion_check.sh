@@ -46,7 +46,13 @@ done <<'ROWS'
 |--mon|--monday --month --months
 --first||
 |--first-cal=J|JC JDN
+--weekend|F|Fri,Sat
+--exclude-weekends|--weekend=n|none
+|--hol|--holidays
 ROWS
+# --holidays completes file names.
+same "completion of: valdora-cli --holidays <file>" "$DIR/valdora-cli.fish" \
+  "$(offers --holidays "$DIR/valdora-cli.f")"
 # Every long option --help names is offered by each shell's script.
 mapfile -t help_options < <("$CLI" --help | grep -o -e '--[a-z][a-z-]*' | sort -u)
 same "--help names options" "yes" "$([[ ${#help_options[@]} -gt 20 ]] && echo yes)"
