@@ -45,7 +45,8 @@ extern std::int16_t intHyphen;            // 0 or 1
 // Exactly one date field is filled (no difference) and both dates have the same calendar.
 extern bool blnNoDateDiffandSameCal;
 // What the last day operation with weekend days not counted left out besides the days
-// off of a Monday-to-Friday week: other rest days, and holidays. Both false otherwise.
+// off of a Monday-to-Friday week: other rest days, and holidays (a holiday list in force,
+// though perhaps none of it fell in the span). Both false otherwise.
 extern bool blnOtherWorkingWeek;
 extern bool blnHolidays;
 // The holidays on working weekdays between the two dates of the last days-between count with

@@ -94,7 +94,7 @@ const WorkingCalendar* CalendarWithin(ComputeHost& host, std::int64_t low, std::
     return nullptr;
   }
   blnOtherWorkingWeek = cal->WorkingWeek() != kMondayToFriday;
-  blnHolidays = !cal->Holidays().empty();
+  blnHolidays = cal->HasHolidayList();
   return cal;
 }
 

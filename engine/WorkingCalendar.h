@@ -36,6 +36,11 @@ class WorkingCalendar {
   bool SetWorkingWeek(WeekdaySet week);
   // Replaces the holidays; they may come in any order and repeat.
   void SetHolidays(std::vector<Jdn> holidays);
+  // Marks a holiday list in force even when none of its holidays is held (a front end holds
+  // only those of the span asked for). It names what is left out, and changes no result.
+  void SetHolidayListInForce(bool inForce) noexcept { listInForce_ = inForce; }
+  // Holidays are held, or a holiday list is in force.
+  bool HasHolidayList() const noexcept { return listInForce_ || !holidays_.empty(); }
 
   WeekdaySet WorkingWeek() const noexcept { return week_; }
   // The holidays, sorted, each once.
@@ -84,6 +89,7 @@ class WorkingCalendar {
   // at_[i]: the day (0 Monday .. 6 Sunday) of the i-th working weekday of a week, i in 1..7.
   std::array<std::int8_t, 8> at_{};
   std::vector<Jdn> holidays_;
+  bool listInForce_ = false;
   // The holidays on working weekdays, and for the j-th of them WeekdayRank(day) - j: a
   // non-decreasing key whose upper bound for a rank r is the number of these holidays that
   // come before the working day of rank r.

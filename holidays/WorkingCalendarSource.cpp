@@ -95,6 +95,7 @@ const WorkingCalendar* WorkingCalendarSource::CalendarWithin(std::int64_t first,
   for (HolidayFile& file : files_)
     if (!file.HolidaysWithin(from, to, holidays, problem)) return nullptr;
   calendar_.SetHolidays(std::move(holidays));
+  calendar_.SetHolidayListInForce(!files_.empty());
   heldFirst_ = from, heldLast_ = to;
   return &calendar_;
 }

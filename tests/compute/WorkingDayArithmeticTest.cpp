@@ -42,6 +42,7 @@ class WorkingHost : public RecordingHost {
       if (!spanOnly || (h >= first && h <= last)) given.push_back(h);
     calendar_.SetWorkingWeek(week);
     calendar_.SetHolidays(given);
+    calendar_.SetHolidayListInForce(!holidays.empty());
     return &calendar_;
   }
 
@@ -208,6 +209,7 @@ TEST_F(WorkingDayArithmetic, VerboseNoteNamesWhatWasLeftOut) {
     WeekdaySet week;
     std::vector<Jdn> holidays;
     const char* note;
+    bool spanOnly = false;
   } cases[] = {
       {"Monday to Friday", intEnglish, kMondayToFriday, {}, ", not counting weekend days"},
       {"Sunday to Thursday", intEnglish, 0x1F, {}, ", not counting rest days"},
@@ -216,18 +218,22 @@ TEST_F(WorkingDayArithmetic, VerboseNoteNamesWhatWasLeftOut) {
       {"German, other rest days", intGerman, 0x1F, {}, ", die Ruhetage nicht gezaehlt"},
       {"German, holidays", intGerman, kMondayToFriday, {kMonday + 1},
        ", die Ruhetage und Feiertage nicht gezaehlt"},
+      {"holidays in force, none of them in the span", intEnglish, kMondayToFriday,
+       {kMonday + 400}, ", not counting rest days and holidays", true},
   };
   host.verbose = 1;
   for (const Case& c : cases) {
     intLanguage = intTextLanguage = c.language;
     host.week = c.week;
     host.holidays = c.holidays;
+    host.spanOnly = c.spanOnly;
     const std::string count = host.Compute(FormatJdn(kMonday), "", FormatJdn(kMonday + 9));
     EXPECT_NE(count.find(std::string(c.note) + "\r\n"), std::string::npos) << c.name << ": " << count;
     const std::string add = host.Compute(FormatJdn(kMonday), "3", "");
     EXPECT_NE(add.find(std::string(c.note) + "\r\n"), std::string::npos) << c.name << ": " << add;
   }
   intLanguage = intTextLanguage = intEnglish;
+  host.spanOnly = false;
   // With weekend days counted the working calendar is not asked and nothing is noted.
   host.includeWeekends = 1;
   host.calls = 0;

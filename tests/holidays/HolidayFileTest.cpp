@@ -302,6 +302,36 @@ TEST(WorkingCalendarSource, GivesTheWeekAndTheHolidaysOfTheSpan) {
   cal = source.CalendarWithin(-kWorkingDayLimit, kWorkingDayLimit, problem);
   ASSERT_NE(cal, nullptr);
   EXPECT_TRUE(cal->Holidays().empty());
+  EXPECT_FALSE(cal->HasHolidayList());
+}
+
+// The calendar of a span that no recurrence reaches holds no holiday, yet it tells that a
+// holiday list is in force (the note of a count names holidays whichever span it asks).
+TEST(WorkingCalendarSource, HolidayListInForceWithoutHolidaysInTheSpan) {
+  HolidayFile file;
+  std::string problem;
+  ASSERT_TRUE(file.Read(Ics({"BEGIN:VEVENT", "UID:y", "DTSTART;VALUE=DATE:20200314",
+                             "RRULE:FREQ=YEARLY", "END:VEVENT"}),
+                        "yearly.ics", problem))
+      << problem;
+  WorkingCalendarSource source;
+  source.AddHolidayFile(std::move(file));
+  struct Case { const char* name; Jdn first, last; bool held; } cases[] = {
+      {"before the first recurrence", Ce(2019, 1, 1), Ce(2019, 12, 31), false},
+      {"between two recurrences", Ce(2021, 4, 1), Ce(2021, 5, 1), false},
+      {"over a recurrence", Ce(2022, 3, 1), Ce(2022, 3, 31), true},
+  };
+  for (const Case& c : cases) {
+    const WorkingCalendar* cal = source.CalendarWithin(c.first, c.last, problem);
+    ASSERT_NE(cal, nullptr) << c.name << ": " << problem;
+    EXPECT_TRUE(cal->HasHolidayList()) << c.name;
+    const auto begin = std::lower_bound(cal->Holidays().begin(), cal->Holidays().end(), c.first);
+    EXPECT_EQ(begin != cal->Holidays().end() && *begin <= c.last, c.held) << c.name;
+  }
+  source.ClearHolidayFiles();
+  const WorkingCalendar* cal = source.CalendarWithin(Ce(2022, 3, 1), Ce(2022, 3, 31), problem);
+  ASSERT_NE(cal, nullptr) << problem;
+  EXPECT_FALSE(cal->HasHolidayList()) << "no file";
 }
 
 TEST(RestDays, ReadAndWritten) {
