@@ -6,12 +6,17 @@ object reads back through valdora-cli as the same day number.
 
 Usage: json_check.py VALDORA_CLI"""
 import json
+import os
 import subprocess
 import sys
 
 CLI = sys.argv[1]
+DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data")
+PLAIN = os.path.join(DATA, "holidays-sample.txt")
+ICS = os.path.join(DATA, "holidays-sample.ics")
 KEYS = ["ok", "operation", "unit", "fields", "line", "first", "second", "result", "days",
-        "months", "breakdown", "error"]
+        "months", "breakdown", "workingCalendar", "holidaysInSpan", "error"]
+DEFAULT_WEEK = {"restDays": "Sat,Sun", "holidays": 0, "files": []}
 failures = []
 
 
@@ -63,7 +68,29 @@ SUCCESS = [
      {"days": 17, "breakdown": {"years": 0, "months": 0, "weeks": 2, "days": 3}}),
     ("days between without breakdown", ["--first", "2024-01-08", "--second", "2024-01-15",
                                         "--exclude-weekends"], "days between", "days",
-     {"days": 5, "breakdown": None}),
+     {"days": 5, "breakdown": None, "workingCalendar": DEFAULT_WEEK, "holidaysInSpan": 0}),
+    ("days between, weekend days counted", ["--first", "2024-01-08", "--second", "2024-01-15",
+                                            "--weekend", "Fri", "--holidays", PLAIN],
+     "days between", "days", {"days": 7, "workingCalendar": None, "holidaysInSpan": None}),
+    ("days between, rest days and a plain list",
+     ["--first", "2024-12-20", "--second", "2025-01-10", "--exclude-weekends", "--weekend",
+      "sat,FRI", "--holidays", PLAIN], "days between", "days",
+     {"days": 11, "holidaysInSpan": 4, "breakdown": None,
+      "workingCalendar": {"restDays": "Fri,Sat", "holidays": 12,
+                          "files": [{"name": PLAIN, "holidays": 12, "ignored": None}]}}),
+    ("days between, both samples",
+     ["--first", "2024-03-01", "--second", "2024-04-30", "--exclude-weekends", "--weekend",
+      "none", "--holidays", ICS, "--holidays", PLAIN], "days between", "days",
+     {"days": 58, "holidaysInSpan": 2,
+      "workingCalendar": {"restDays": "none", "holidays": 16, "files": [
+          {"name": ICS, "holidays": 4,
+           "ignored": "1 timed event, 1 other component and 1 unknown property ignored"},
+          {"name": PLAIN, "holidays": 12, "ignored": None}]}}),
+    ("add working days over holidays", ["--first", "2024-12-23", "--diff", "3",
+                                        "--exclude-weekends", "--holidays", PLAIN], "add", "days",
+     {"days": 3, "holidaysInSpan": None,
+      "result": {"calendar": "CE", "text": "2024-12-31", "jdn": 2460676,
+                 "weekday": {"iso": 2, "name": "Tuesday"}}}),
     ("add days", ["--first", "2024-01-15", "--diff", "1000"], "add", "days",
      {"days": 1000, "months": None, "result": {"calendar": "CE", "text": "2026-10-11",
                                                 "jdn": 2461325,
@@ -103,6 +130,9 @@ ERRORS = [
     ("nothing cleared", ["--first", "2024-01-01", "--diff", "1", "--second", "2024-02-01",
                          "--clear", "cancel"], "nothing-cleared"),
     ("text that is not UTF-8", ["--first", "2024-01-15\udcff"], "field-refused"),
+    ("holidays beyond the last recurrence year",
+     ["--first", "2024-01-01", "--second", "100000-01-01", "--exclude-weekends", "--holidays",
+      ICS], "holidays-unknown"),
 ]
 
 
@@ -136,6 +166,10 @@ for label, args, kind in ERRORS:
           f"not a failure: {obj}")
     check(label, obj["error"] and obj["error"]["kind"] == kind, f"error {obj['error']!r}")
     check(label, obj["error"] and obj["error"]["message"], "no message text")
+    check(label, obj["holidaysInSpan"] is None, f"holidaysInSpan {obj['holidaysInSpan']!r}")
+    week = obj["workingCalendar"]
+    check(label, week is None if "--exclude-weekends" not in args else week["files"],
+          f"workingCalendar {week!r}")
 
 # JSON Lines in batch mode: one object per line, results read back.
 batch_lines = "".join(f"{d}\t\t\n" for d in ["2024-01-15", "-44-03-15", "5,744,892-08-11",
