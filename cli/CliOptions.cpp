@@ -37,7 +37,8 @@ bool ReadInteger(std::string_view text, std::int64_t& value) {
 enum OptionCode : int {
   kFirst = 256, kDiff, kSecond, kFirstCal, kSecondCal, kMonths, kIncludeFirst, kExcludeWeekends,
   kNoVerbose, kNoHyphen, kFormat, kSeparator, kThousands, kLanguage, kToday, kClear, kFields,
-  kBatch, kJson, kMonth, kJulian, kMonday, kIso, kNoYearDigit, kVersionOption, kWeekend, kHolidays, kHelp = 'h'
+  kBatch, kJson, kMonth, kJulian, kMonday, kIso, kNoYearDigit, kVersionOption, kWeekend,
+  kHolidays, kHelp = 'h'
 };
 
 constexpr option kOptions[] = {

@@ -241,8 +241,8 @@ TEST(HolidayFiles, FilesThatCannotBeRead) {
 // first: it is read, and refused once it grows past the limit.
 TEST(HolidayFiles, PipesAreReadUpToTheLimit) {
   const std::string plain = "# list\n2024-12-25\n2024-12-26\n";
-  const std::string ics = Ics({"BEGIN:VEVENT", "UID:a", "DTSTART;VALUE=DATE:20240101",
-                               "END:VEVENT"});
+  const std::string ics =
+      Ics({"BEGIN:VEVENT", "UID:a", "DTSTART;VALUE=DATE:20240101", "END:VEVENT"});
   struct Case {
     const char* name;
     std::string content;
@@ -252,7 +252,8 @@ TEST(HolidayFiles, PipesAreReadUpToTheLimit) {
       {"plain list", plain, 2, ""},
       {"iCalendar", ics, 1, ""},
       {"bad line", "2024-12-25\nsoon\n", 0, ", line 2: "},
-      {"too large", std::string(kMaxHolidayFileBytes + 1, '\n'), 0, ": too large for a holiday file"},
+      {"too large", std::string(kMaxHolidayFileBytes + 1, '\n'), 0,
+       ": too large for a holiday file"},
   };
   std::signal(SIGPIPE, SIG_IGN);  // the writer of a refused pipe gets EPIPE instead
   for (const Case& c : cases) {
