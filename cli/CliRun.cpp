@@ -101,7 +101,7 @@ class BatchRunner {
     }
     line_.clear();
     if (command_.json) {
-      AppendJsonAnswer(host_, run_, line_);
+      AppendJsonAnswer(host_, run_, line_, workingCalendarJson_);
       host_.DiscardOutput();
     } else if (ok) {
       host_.KeepResultLine();
@@ -121,6 +121,7 @@ class BatchRunner {
   AnswerBuffer buffer_;  // answers not yet written; also the host's output window
   CliHost host_;
   const CliCommand& command_;
+  const std::string workingCalendarJson_ = WorkingCalendarJson(command_.settings);
   CliComputation run_;
   std::string line_;  // the answer being built
   std::FILE* out_;

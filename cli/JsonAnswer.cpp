@@ -60,6 +60,8 @@ class JsonWriter {
     first_ = false;
     return *this;
   }
+  // A value already written as JSON.
+  void Raw(std::string_view json) { out_.append(json); }
   void Null() { out_.append("null", 4); }
   void Bool(bool value) { value ? out_.append("true", 4) : out_.append("false", 5); }
   void Int(std::int64_t value) {
@@ -111,13 +113,14 @@ void DateValue(JsonWriter& w, CalendarCode cal, std::string_view text, Jdn jdn, 
   w.Close();
 }
 
-// The working calendar of a run that does not count weekend days: {"restDays" (as --weekend
-// writes them), "holidays" (the files' holidays, each file counted on its own), "files":
-// [{"name", "holidays", "ignored"}]}; null while weekend days are counted.
-void WorkingCalendarValue(JsonWriter& w, const CliSettings& settings) {
+}  // namespace
+
+std::string WorkingCalendarJson(const CliSettings& settings) {
+  std::string out;
+  JsonWriter w(out);
   if (settings.includeWeekends != 0) {
     w.Null();
-    return;
+    return out;
   }
   const WorkingCalendarSource* source = settings.workingCalendar;
   const WeekdaySet week = source ? source->WorkingWeek() : kMondayToFriday;
@@ -142,9 +145,13 @@ void WorkingCalendarValue(JsonWriter& w, const CliSettings& settings) {
   }
   w.CloseArray();
   w.Close();
+  return out;
 }
 
-void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run) {
+namespace {
+
+void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run,
+                   std::string_view workingCalendar) {
   const std::string& first = host.Field(ComputeField::FirstDate);
   const std::string& second = host.Field(ComputeField::SecondDate);
   const CalendarCode firstCal = host.GetCal(1), secondCal = host.GetCal(2);
@@ -189,8 +196,7 @@ void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run
   } else {
     w.Null();
   }
-  w.Key("workingCalendar");
-  WorkingCalendarValue(w, host.Settings());
+  w.Key("workingCalendar").Raw(workingCalendar);
   w.Key("holidaysInSpan");
   if (run.operation == CliOperation::DaysBetween && host.Settings().includeWeekends == 0) {
     w.Int(lngHolidaysInSpan);
@@ -203,6 +209,11 @@ void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run
 }  // namespace
 
 void AppendJsonAnswer(const CliHost& host, const CliComputation& run, std::string& out) {
+  AppendJsonAnswer(host, run, out, WorkingCalendarJson(host.Settings()));
+}
+
+void AppendJsonAnswer(const CliHost& host, const CliComputation& run, std::string& out,
+                      std::string_view workingCalendar) {
   const bool ok = run.outcome == CliOutcome::Result;
   JsonWriter w(out);
   w.Open();
@@ -218,7 +229,7 @@ void AppendJsonAnswer(const CliHost& host, const CliComputation& run, std::strin
   w.Key("line");
   ok ? w.String(host.ResultLine()) : w.Null();
   if (ok) {
-    SuccessValues(w, host, run);
+    SuccessValues(w, host, run, workingCalendar);
   } else {
     w.Key("first").Null();
     w.Key("second").Null();
@@ -226,8 +237,7 @@ void AppendJsonAnswer(const CliHost& host, const CliComputation& run, std::strin
     w.Key("days").Null();
     w.Key("months").Null();
     w.Key("breakdown").Null();
-    w.Key("workingCalendar");
-    WorkingCalendarValue(w, host.Settings());
+    w.Key("workingCalendar").Raw(workingCalendar);
     w.Key("holidaysInSpan").Null();
     std::string message;
     AppendFailureMessage(host, run, message);

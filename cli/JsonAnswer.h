@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "cli/CliComputation.h"
 
@@ -15,5 +16,14 @@ namespace valdora {
 // Compute command's state of that computation. Text that is not UTF-8 is written with
 // replacement characters.
 void AppendJsonAnswer(const CliHost& host, const CliComputation& run, std::string& out);
+// The same with the value of its "workingCalendar" member given: WorkingCalendarJson of the
+// host's settings, which a batch writes once for all its lines.
+void AppendJsonAnswer(const CliHost& host, const CliComputation& run, std::string& out,
+                      std::string_view workingCalendar);
+
+// The working calendar of a run that does not count weekend days, as JSON: {"restDays" (as
+// --weekend takes them), "holidays" (the files' holidays, each file counted on its own),
+// "files": [{"name", "holidays", "ignored"}]}; null while weekend days are counted.
+std::string WorkingCalendarJson(const CliSettings& settings);
 
 }  // namespace valdora
