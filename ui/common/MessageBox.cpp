@@ -39,7 +39,10 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
   if (Recorder()) {
     return Recorder()(MessageRequest{text, title, icon, buttons, defaultButton});
   }
-  QMessageBox box(ToQtIcon(icon), title, text, ToQtButtons(buttons), parent);
+  // A message to read and answer, not a window to minimise or maximise.
+  QMessageBox box(ToQtIcon(icon), title, text, ToQtButtons(buttons), parent,
+                  Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                      Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }

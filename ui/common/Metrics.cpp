@@ -3,7 +3,10 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <algorithm>
 #include <cmath>
 
 namespace valdora {
@@ -38,6 +41,17 @@ QFont InterfaceFont(const QString& family, int pointSize) {
   if (QFontDatabase::families().contains(family)) font.setFamily(family);
   if (pointSize > 0) font.setPointSize(pointSize);
   return font;
+}
+
+int ButtonCaptionWidth(const QPushButton* button, const QString& caption) {
+  const QStyle* style = button->style();
+  return button->fontMetrics().size(Qt::TextShowMnemonic, caption).width() +
+         2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+         2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+}
+
+int ButtonWidthAtLeast(const QPushButton* button, const QString& caption, int twips) {
+  return std::max(TwipsToPixels(twips), ButtonCaptionWidth(button, caption));
 }
 
 }  // namespace valdora

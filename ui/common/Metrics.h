@@ -5,6 +5,9 @@
 
 #include <QFont>
 
+class QPushButton;
+class QString;
+
 namespace valdora {
 
 // Pixels for a length in twips at the primary screen's logical DPI (15 twips = 1 px at 96 dpi).
@@ -16,5 +19,12 @@ int PixelsToTwips(int pixels);
 QFont FixedPitchFont(int pointSize = 10);
 // `family` ("Tahoma", "DokChampa", ...) where installed, otherwise the default UI font.
 QFont InterfaceFont(const QString& family, int pointSize = 0);
+
+// The width `button` needs to show `caption` whole in its font and style (without the
+// style's minimum button width).
+int ButtonCaptionWidth(const QPushButton* button, const QString& caption);
+// `twips` in pixels, or the width `button` needs for `caption` when that is more: a
+// described width never cuts a caption.
+int ButtonWidthAtLeast(const QPushButton* button, const QString& caption, int twips);
 
 }  // namespace valdora

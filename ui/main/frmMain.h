@@ -117,6 +117,7 @@ class frmMain : public QWidget, public valdora::ComputeHost {
   QPushButton* cmdEnlarge = nullptr;
   QPushButton* cmdClearOutputWindow = nullptr;
   QPushButton* cmdCopyOutput = nullptr;
+  QWidget* outputColumn = nullptr;          // holds the three buttons beside the output
 
   std::array<QLabel*, 2> lblTodaysDate{};
   std::array<QLabel*, 2> lblWeekFromToday{};

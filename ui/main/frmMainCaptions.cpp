@@ -6,14 +6,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QWidget>
 #include <initializer_list>
 
 #include "compute/Compute.h"
 #include "text/Language.h"
 #include "ui/common/Metrics.h"
+#include "ui/common/QtTranslations.h"
 #include "ui/common/frmClearOneTextBox.h"
 #include "ui/main/CaptionTable.h"
 #include "ui/main/WindowCaptions.h"
@@ -30,15 +33,21 @@ bool PlacedByLayout(const QWidget* widget) {
   return parent && parent->layout() && parent->layout()->indexOf(widget) >= 0;
 }
 
-// Background and text colour; an invalid text colour leaves the text as it is.
+// Background and text colour of what a widget draws on its own background (labels, option
+// captions, frames); an invalid text colour leaves the text as it is. Text boxes and buttons
+// keep the desktop theme's own pair of colours, so that they stay legible under a dark theme,
+// and a disabled control keeps the theme's dimmed text so that it looks disabled.
 void Paint(QWidget* widget, const QColor& background, const QColor& text = QColor()) {
   if (!widget) return;
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, background);
   if (text.isValid()) {
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Active, QPalette::WindowText, text);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
+    // Dimmed towards the background, whatever the theme's own disabled colour.
+    palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                     QColor((text.red() + background.red()) / 2, (text.green() + background.green()) / 2,
+                            (text.blue() + background.blue()) / 2));
   }
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
@@ -67,6 +76,15 @@ void frmMain::ApplyCaptions() {
   const std::size_t slot = intLanguage >= 0 && intLanguage < ComputeMessageLanguages
                                ? static_cast<std::size_t>(intLanguage) : 0;
   frmClearOneTextBox::ApplyCaptions(intLanguage, ComputeMessage[slot][0]);
+
+  // Names for a screen reader where no caption or label gives one.
+  const bool german = intLanguage == intGerman;
+  for (int i = 0; i < 2; ++i) {
+    const QLabel* label = i == 0 ? lblFirstDate : lblSecondDate;
+    VScroll[i]->setAccessibleName(label->text().remove(QLatin1Char(':')) +
+                                  (german ? QStringLiteral(" +/- 1 Tag") : QStringLiteral(" +/- 1 day")));
+  }
+  txbOutput->setAccessibleName(german ? QStringLiteral("Ergebnisse") : QStringLiteral("Results"));
 }
 
 void frmMain::SetOrdinalCaption() {
@@ -109,4 +127,7 @@ void frmMain::ApplyColours() {
   }
 }
 
-void frmMain::SetLanguageDependentText() { ApplyCaptions(); }
+void frmMain::SetLanguageDependentText() {
+  UseQtTranslations(intLanguage);
+  ApplyCaptions();
+}

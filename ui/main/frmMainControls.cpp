@@ -14,8 +14,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 #include "ui/common/FontOnFirstUse.h"
 #include "ui/common/Metrics.h"
@@ -263,18 +265,34 @@ void frmMain::BuildControls() {
     commands->addWidget(button);
   }
 
+  // The button column keeps one width, that of its widest caption in either language, so
+  // that the copy button's change of caption and width moves nothing else.
   auto* outputButtons = new QVBoxLayout;
-  outputButtons->addWidget(cmdEnlarge);
-  outputButtons->addWidget(cmdClearOutputWindow);
-  outputButtons->addWidget(cmdCopyOutput);
+  outputButtons->addWidget(cmdEnlarge, 0, Qt::AlignLeft);
+  outputButtons->addWidget(cmdClearOutputWindow, 0, Qt::AlignLeft);
+  outputButtons->addWidget(cmdCopyOutput, 0, Qt::AlignLeft);
   outputButtons->addStretch();
+  outputButtons->setSizeConstraint(QLayout::SetMinimumSize);
+  outputColumn = new QWidget(this);
+  outputColumn->setObjectName(QStringLiteral("outputColumn"));
+  outputColumn->setLayout(outputButtons);
+  outputButtons->setContentsMargins(0, 0, 0, 0);
   auto* output = new QHBoxLayout;
   output->addWidget(txbOutput, 1);
-  output->addLayout(outputButtons);
+  output->addWidget(outputColumn);
 
   // Enter on a focused button presses it, as Space does (SetTheFocus leaves the focus on
   // Compute once two fields are filled).
   for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
+
+  // Controls that come and go keep their place, so that nothing moves under the pointer.
+  for (QWidget* w : std::initializer_list<QWidget*>{chkIncludeFirstDate, chkIncludeWeekends,
+                                                    cmdEnlarge, cmdClearOutputWindow,
+                                                    cmdCopyOutput, chkSaveOutput}) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+  }
 
   auto* window = new QVBoxLayout(this);
   window->setContentsMargins(6, 6, 6, 6);
@@ -349,6 +367,18 @@ void frmMain::ConnectControls() {
     lblWeekFromToday[i]->installEventFilter(this);
   }
   connect(Clock, &QTimer::timeout, this, &frmMain::Clock_Timer);
+
+  // Keyboard: F1 for help and Ctrl+Q to quit from any window of the program; each field
+  // tied to its label, so that a screen reader names it.
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  help->setContext(Qt::ApplicationShortcut);
+  connect(help, &QShortcut::activated, this, &frmMain::cmdHelp_Click);
+  auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+  quit->setContext(Qt::ApplicationShortcut);
+  connect(quit, &QShortcut::activated, this, &frmMain::cmdQuit_Click);
+  lblFirstDate->setBuddy(txbFirstDate);
+  lblDateDifference->setBuddy(txbDateDiff);
+  lblSecondDate->setBuddy(txbSecondDate);
   for (QLineEdit* field : {txbFirstDate, txbDateDiff, txbSecondDate}) field->installEventFilter(this);
   txbOutput->installEventFilter(this);
   txbOutput->viewport()->installEventFilter(this);

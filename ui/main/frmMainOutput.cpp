@@ -7,9 +7,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "text/GenText.h"
+#include "text/Language.h"
 #include "ui/common/Metrics.h"
 #include "ui/main/FieldKeys.h"
 #include "ui/main/frmMain.h"
@@ -24,13 +27,30 @@ constexpr int CopySelectionButtonWidth = 3750;
 
 void frmMain::SetCopyOutputButton() {
   const bool selected = txbOutput->textCursor().hasSelection();
-  cmdCopyOutput->setText(QString::fromStdString(
-      FixedText(selected ? "Copy selected text to clipboard" : "Copy to clipboard")));
-  cmdCopyOutput->setFixedWidth(
-      TwipsToPixels(selected ? CopySelectionButtonWidth : CopyButtonWidth));
   QFont font = cmdCopyOutput->font();
   font.setBold(false);
   cmdCopyOutput->setFont(font);
+  const QString caption = QString::fromStdString(
+      FixedText(selected ? "Copy selected text to clipboard" : "Copy to clipboard"));
+  cmdCopyOutput->setText(caption);
+  cmdCopyOutput->setFixedWidth(ButtonWidthAtLeast(
+      cmdCopyOutput, caption, selected ? CopySelectionButtonWidth : CopyButtonWidth));
+  // The column beside the output is as wide as the widest of the copy button's forms in
+  // either language, so that its changes move nothing else.
+  int column = 0;
+  for (std::int16_t language : {intEnglish, intGerman}) {
+    for (const auto& [english, twips] :
+         {std::pair{"Copy to clipboard", CopyButtonWidth},
+          std::pair{"Copy selected text to clipboard", CopySelectionButtonWidth}}) {
+      column = std::max(column, ButtonWidthAtLeast(cmdCopyOutput,
+                                                   QString::fromStdString(FixedText(english, language)),
+                                                   twips));
+    }
+  }
+  for (const QPushButton* button : {cmdEnlarge, cmdClearOutputWindow}) {
+    column = std::max(column, button->sizeHint().width());
+  }
+  outputColumn->setFixedWidth(column);
   cmdCopyOutput->setVisible(true);
 }
 
