@@ -7,6 +7,7 @@
 
 class QPushButton;
 class QString;
+class QWidget;
 
 namespace valdora {
 
@@ -26,5 +27,12 @@ int ButtonCaptionWidth(const QPushButton* button, const QString& caption);
 // `twips` in pixels, or the width `button` needs for `caption` when that is more: a
 // described width never cuts a caption.
 int ButtonWidthAtLeast(const QPushButton* button, const QString& caption, int twips);
+
+// The width a widget needs to show its whole caption, in pixels; 0 for a widget without one
+// (or a word-wrapped or rich-text label).
+int CaptionWidthNeeded(const QWidget* widget);
+// Gives every button, option and check box below `root` at least the width of its caption,
+// so that a layout squeezes none of them below it (to be run again after a caption changes).
+void KeepCaptionsWhole(QWidget* root);
 
 }  // namespace valdora

@@ -2,6 +2,7 @@
 #include "ui/common/WidgetReport.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWidget>
 
@@ -95,20 +98,6 @@ void StartWidgetReportFromEnvironment() {
   new WidgetReporter(path);
 }
 
-int CaptionWidthNeeded(const QWidget* widget) {
-  if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
-    return button->text().isEmpty() ? 0 : ButtonCaptionWidth(button, button->text());
-  }
-  if (qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QRadioButton*>(widget)) {
-    return widget->sizeHint().width();
-  }
-  if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-    if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText) return 0;
-    return label->sizeHint().width();
-  }
-  return 0;
-}
-
 QJsonObject DescribeWindow(const QWidget* window) {
   QJsonObject out;
   out.insert(QStringLiteral("name"), window->objectName());
@@ -116,6 +105,8 @@ QJsonObject DescribeWindow(const QWidget* window) {
   out.insert(QStringLiteral("title"), window->windowTitle());
   out.insert(QStringLiteral("xid"), QString::number(window->effectiveWinId()));
   out.insert(QStringLiteral("active"), window->isActiveWindow());
+  // Geometry is in device-independent pixels; the screen's pixels are these times `dpr`.
+  out.insert(QStringLiteral("dpr"), window->devicePixelRatioF());
   out.insert(QStringLiteral("frame"), RectOf(window->frameGeometry()));
   out.insert(QStringLiteral("client"), RectOf(window->geometry()));
   QJsonArray controls;
@@ -129,9 +120,13 @@ QJsonObject DescribeWindow(const QWidget* window) {
     c.insert(QStringLiteral("visibleWidth"), visible.width());
     c.insert(QStringLiteral("text"), CaptionOf(w));
     c.insert(QStringLiteral("need"), CaptionWidthNeeded(w));
+    c.insert(QStringLiteral("minWidth"), w->minimumWidth());
     c.insert(QStringLiteral("enabled"), w->isEnabled());
     c.insert(QStringLiteral("focus"), w->hasFocus());
-    c.insert(QStringLiteral("accessibleName"), w->accessibleName());
+    // The name a screen reader announces: the widget's own, its caption or its label's.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w));
+    c.insert(QStringLiteral("accessibleName"),
+             accessible != nullptr ? accessible->text(QAccessible::Name) : w->accessibleName());
     if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
       c.insert(QStringLiteral("checked"), button->isChecked());
     }
@@ -141,6 +136,7 @@ QJsonObject DescribeWindow(const QWidget* window) {
     if (const auto* edit = qobject_cast<const QPlainTextEdit*>(w)) {
       c.insert(QStringLiteral("length"), static_cast<qint64>(edit->document()->characterCount() - 1));
       c.insert(QStringLiteral("selected"), edit->textCursor().hasSelection());
+      c.insert(QStringLiteral("head"), edit->document()->firstBlock().text().left(400));
     }
     controls.append(c);
   }

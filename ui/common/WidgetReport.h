@@ -16,9 +16,6 @@ namespace valdora {
 // already started.
 void StartWidgetReportFromEnvironment();
 
-// The width a widget needs to show its whole caption, in pixels; 0 for a widget without one.
-int CaptionWidthNeeded(const QWidget* widget);
-
 // One visible top-level window and its visible controls, in global (screen) coordinates.
 QJsonObject DescribeWindow(const QWidget* window);
 

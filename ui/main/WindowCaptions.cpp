@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/WindowCaptions.h"
 
+#include "ui/common/Metrics.h"
+
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -38,6 +40,7 @@ void WriteCaptions(QWidget* window, CaptionWindow which, std::int16_t language,
   for (const Caption& caption : Captions(which, language, needToClear)) {
     WriteCaption(window, caption);
   }
+  KeepCaptionsWhole(window);
 }
 
 }  // namespace valdora

@@ -41,6 +41,8 @@ void Paint(QWidget* widget, const QColor& background, const QColor& text = QColo
   if (!widget) return;
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, background);
+  // Option buttons and check boxes fill their background in the button colour.
+  palette.setColor(widget->backgroundRole(), background);
   if (text.isValid()) {
     palette.setColor(QPalette::Active, QPalette::WindowText, text);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
@@ -58,6 +60,7 @@ void Paint(QWidget* widget, const QColor& background, const QColor& text = QColo
 void frmMain::ApplyCaptions() {
   WriteCaptions(this, CaptionWindow::Main, intLanguage);
   SetOrdinalCaption();
+  SetCopyOutputButton();  // its caption, and the width it needs, are in the language too
 
   // A fixed left edge made room for the longer German caption; in the layout the caption's
   // own width does that, so only a check box placed by hand is moved to that edge.

@@ -272,7 +272,6 @@ void frmMain::BuildControls() {
   outputButtons->addWidget(cmdClearOutputWindow, 0, Qt::AlignLeft);
   outputButtons->addWidget(cmdCopyOutput, 0, Qt::AlignLeft);
   outputButtons->addStretch();
-  outputButtons->setSizeConstraint(QLayout::SetMinimumSize);
   outputColumn = new QWidget(this);
   outputColumn->setObjectName(QStringLiteral("outputColumn"));
   outputColumn->setLayout(outputButtons);
