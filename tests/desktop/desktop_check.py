@@ -15,7 +15,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import Desktop, Failure, Program, run_cases, text_contrast, wait_until  # noqa: E402
+from desktop import Desktop, Failure, Program, contrast, run_cases, text_contrast, wait_until  # noqa: E402
 
 GROUP = sys.argv[1] if len(sys.argv) > 1 else ""
 EXE = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else ""
@@ -118,87 +118,82 @@ def close_and_saved(p):
 # ---------------------------------------------------------------------------------------
 
 def group_messages(desktop):
-    p = Program(desktop, EXE)
-    try:
-        def spin_result_out_of_range():
-            select(p, "optFirstDateIsORD")
-            p.fill("txbFirstDate", "0001-001")
-            message_once(p, lambda: spin_press(p, 0, lower=True), while_shown=lambda box: check(
-                not motif_allows_min_max(p, box["xid"]), "the message box offers minimise/maximise"))
-            check(p.control("txbFirstDate")["text"] == "0001-001", "the date moved")
+    def fresh(case):
+        """Runs `case` on a program of its own, which must then close by its frame and save."""
+        def run():
+            p = Program(desktop, EXE)
+            try:
+                case(p)
+                close_and_saved(p)
+            finally:
+                p.kill()
+        return run
 
-        def spin_unreadable_date():
-            select(p, "optFirstDateIsCE")
+    def spin_result_out_of_range(p):
+        select(p, "optFirstDateIsORD")
+        p.fill("txbFirstDate", "0001-001")
+        message_once(p, lambda: spin_press(p, 0, lower=True), while_shown=lambda box: check(
+            not motif_allows_min_max(p, box["xid"]), "the message box offers minimise/maximise"))
+        check(p.control("txbFirstDate")["text"] == "0001-001", "the date moved")
+
+    def spin_unreadable_date(p):
+        for index, field in ((0, "txbFirstDate"), (1, "txbSecondDate")):
             for lower in (False, True):
-                p.fill("txbFirstDate", "2000-13-01")
-                message_once(p, lambda: spin_press(p, 0, lower), answer="Escape")
+                p.fill(field, "2000-13-01")
+                message_once(p, lambda: spin_press(p, index, lower), answer="Escape")
 
-        def compute_refusal():
-            p.fill("txbFirstDate", "2000-13-01")
-            message_once(p, lambda: p.key("Return"), answer="space")
+    def compute_refusal(p):
+        p.fill("txbFirstDate", "2000-13-01")
+        message_once(p, lambda: p.key("Return"), answer="space")
 
-        def reexpression_refusal():
-            select(p, "optFirstDateIsCE")
-            p.fill("txbFirstDate", "2000-13-01")
-            message_once(p, lambda: p.click("optFirstDateIsJDN"))
-            check(p.control("optFirstDateIsCE")["checked"], "the refused calendar stayed chosen")
+    def reexpression_refusal(p):
+        p.fill("txbFirstDate", "2000-13-01")
+        message_once(p, lambda: p.click("optFirstDateIsJDN"))
+        check(p.control("optFirstDateIsCE")["checked"], "the refused calendar stayed chosen")
 
-        def second_to_first_refusal():
-            p.fill("txbFirstDate", "")
-            p.fill("txbSecondDate", "2000-13-01")
-            message_once(p, lambda: p.click("cmdMoveSecondDateToFirst"))
-            p.fill("txbSecondDate", "")
+    def second_to_first_refusal(p):
+        p.fill("txbSecondDate", "2000-13-01")
+        message_once(p, lambda: p.click("cmdMoveSecondDateToFirst"))
 
-        def clear_field_dialog():
-            p.fill("txbFirstDate", "2000-01-01")
-            p.fill("txbDateDiff", "5")
-            p.fill("txbSecondDate", "2000-02-01")
-            places = []
-            for _ in range(2):
-                dialog = message_once(p, lambda: p.click("cmdCompute"), answer="Escape",
-                                      name="frmClearOneTextBox", while_shown=lambda box: check(
-                                          not motif_allows_min_max(p, box["xid"]),
-                                          "the dialog offers minimise/maximise"))
-                main = p.client_origin(p.window("frmMain")["xid"])
-                places.append((dialog["screen_xy"][0] - main[0], dialog["screen_xy"][1] - main[1]))
-                dx, dy, dw, dh = dialog["client"]
-                for field in ("txbFirstDate", "txbDateDiff", "txbSecondDate"):
-                    fx, fy, fw, fh = p.control(field)["rect"]
-                    check(fx + fw <= dx or dx + dw <= fx or fy + fh <= dy or dy + dh <= fy,
-                          "the dialog covers " + field)
-            check(places[0] == places[1], "the dialog moved between showings: %s" % places)
+    def clear_field_dialog(p):
+        p.fill("txbFirstDate", "2000-01-01")
+        p.fill("txbDateDiff", "5")
+        p.fill("txbSecondDate", "2000-02-01")
+        places = []
+        for _ in range(2):
+            dialog = message_once(p, lambda: p.click("cmdCompute"), answer="Escape", name="frmClearOneTextBox",
+                                  while_shown=lambda box: check(not motif_allows_min_max(p, box["xid"]),
+                                                                "the dialog offers minimise/maximise"))
+            main = p.client_origin(p.window("frmMain")["xid"])
+            places.append((dialog["screen_xy"][0] - main[0], dialog["screen_xy"][1] - main[1]))
+            dx, dy, dw, dh = dialog["client"]
             for field in ("txbFirstDate", "txbDateDiff", "txbSecondDate"):
-                p.fill(field, "")
+                fx, fy, fw, fh = p.control(field)["rect"]
+                check(fx + fw <= dx or dx + dw <= fx or fy + fh <= dy or dy + dh <= fy, "the dialog covers " + field)
+        check(places[0] == places[1], "the dialog moved between showings: %s" % places)
 
-        def reset_question():
-            box = message_once(p, lambda: p.click("cmdReset"), answer="Escape")
-            captions = {c["text"].replace("&", "") for c in box["controls"] if c["class"] == "QPushButton"}
-            check(captions == {"Yes", "No"}, "Reset asks with %s" % sorted(captions))
+    def reset_question(p):
+        box = message_once(p, lambda: p.click("cmdReset"), answer="Escape")
+        captions = {c["text"].replace("&", "") for c in box["controls"] if c["class"] == "QPushButton"}
+        check(captions == {"Yes", "No"}, "Reset asks with %s" % sorted(captions))
 
-        def month_year_message():
-            p.click("cmdDisplayMonth")
-            p.wait_window("frmDisplayMonth")
-            for year in ("abc", "-", "99999999999", ""):
-                p.fill("txbYear", year)
-                message_once(p, lambda: p.key("Return"))
-                check(p.window("frmDisplayMonth")["active"] or p.window("frmMain")["active"],
-                      "no window of the program is active")
-            p.close_by_frame("frmDisplayMonth")
-            p.wait_gone("frmDisplayMonth")
+    def month_year_message(p):
+        p.click("cmdDisplayMonth")
+        p.wait_window("frmDisplayMonth")
+        for year in ("abc", "-", "99999999999", ""):
+            p.fill("txbYear", year)
+            message_once(p, lambda: p.key("Return"))
+        p.close_by_frame("frmDisplayMonth")
+        p.wait_gone("frmDisplayMonth")
 
-        cases = [("spin: result out of range, one message", spin_result_out_of_range),
-                 ("spin: unreadable date, either arrow", spin_unreadable_date),
-                 ("compute: refusal", compute_refusal),
-                 ("calendar change: refusal", reexpression_refusal),
-                 ("second -> first: refusal", second_to_first_refusal),
-                 ("clear-field dialog: once, same place, beside", clear_field_dialog),
-                 ("reset: one question", reset_question),
-                 ("month window: year message once", month_year_message),
-                 ("close by the frame writes the user file", lambda: close_and_saved(p))]
-        return cases
-    except Exception:
-        p.kill()
-        raise
+    return [("spin: result out of range, one message", fresh(spin_result_out_of_range)),
+            ("spin: unreadable date, each arrow and field", fresh(spin_unreadable_date)),
+            ("compute: refusal", fresh(compute_refusal)),
+            ("calendar change: refusal", fresh(reexpression_refusal)),
+            ("second -> first: refusal", fresh(second_to_first_refusal)),
+            ("clear-field dialog: once, same place, beside", fresh(clear_field_dialog)),
+            ("reset: one question", fresh(reset_question)),
+            ("month window: year message once", fresh(month_year_message))]
 
 
 # ---------------------------------------------------------------------------------------
@@ -333,6 +328,7 @@ def group_layout(desktop):
             p = Program(desktop, EXE, home=home_with(user_file_text(language=language)),
                         extra_env={"QT_SCALE_FACTOR": str(scale)})
             try:
+                p.grab("frmMain", os.path.join(SHOTS, "main-%s-%d.png" % ("de" if language else "en", scale * 100)))
                 p.click("cmdDisplayMonth")
                 p.wait_window("frmDisplayMonth")
                 p.click("cmdDisplay", "frmDisplayMonth")
@@ -341,7 +337,6 @@ def group_layout(desktop):
                     for c in w["controls"]:
                         if c["need"] > min(c["rect"][2], c["visibleWidth"]):
                             cut.append("%s %r %d<%d" % (c["name"], c["text"], c["rect"][2], c["need"]))
-                p.grab("frmMain", os.path.join(SHOTS, "main-%s-%d.png" % ("de" if language else "en", scale * 100)))
                 check(not cut, "captions cut: %s" % cut)
             finally:
                 p.kill()
@@ -424,7 +419,37 @@ def group_theme(desktop):
                 p.kill()
         return case
 
+    def focus_visible(dark):
+        def case():
+            p = Program(desktop, EXE, dark=dark)
+            try:
+                p.fill("txbFirstDate", "2000-01-01")
+                p.fill("txbSecondDate", "2000-01-10")
+                p.key("Return")  # the days between: all three fields filled, the focus on Compute
+                wait_until("Compute focused", lambda: p.control("cmdCompute")["focus"])
+                time.sleep(0.2)
+                focused = os.path.join(SHOTS, "focus-%s.png" % ("dark" if dark else "light"))
+                p.grab("frmMain", focused)
+                p.click("txbDateDiff")
+                wait_until("Compute without the focus", lambda: not p.control("cmdCompute")["focus"])
+                time.sleep(0.2)
+                plain = os.path.join(SHOTS, "nofocus-%s.png" % ("dark" if dark else "light"))
+                p.grab("frmMain", plain)
+                w = p.window("frmMain")
+                x, y, cw, ch = p.control("cmdCompute")["screen"]
+                ox, oy = [int(round(v * w["dpr"])) for v in w["client"][:2]]
+                box = (x - ox, y - oy, x - ox + cw, y - oy + ch)
+                a = Image.open(focused).convert("RGB").crop(box)
+                b = Image.open(plain).convert("RGB").crop(box)
+                strong = sum(1 for pa, pb in zip(a.getdata(), b.getdata()) if contrast(pa, pb) >= 2.5)
+                check(strong >= cw + ch, "the focus frame of Compute is hardly visible (%d strong pixels)" % strong)
+            finally:
+                p.kill()
+        return case
+
     return [("legible, light theme", legible(False)), ("legible, dark theme", legible(True)),
+            ("focus frame visible, light", focus_visible(False)),
+            ("focus frame visible, dark", focus_visible(True)),
             ("disabled buttons look disabled, light", disabled_visible(False)),
             ("disabled buttons look disabled, dark", disabled_visible(True))]
 

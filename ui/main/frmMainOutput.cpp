@@ -12,7 +12,6 @@
 #include <utility>
 
 #include "text/GenText.h"
-#include "text/Language.h"
 #include "ui/common/Metrics.h"
 #include "ui/main/FieldKeys.h"
 #include "ui/main/frmMain.h"
@@ -35,17 +34,14 @@ void frmMain::SetCopyOutputButton() {
   cmdCopyOutput->setText(caption);
   cmdCopyOutput->setFixedWidth(ButtonWidthAtLeast(
       cmdCopyOutput, caption, selected ? CopySelectionButtonWidth : CopyButtonWidth));
-  // The column beside the output is as wide as the widest of the copy button's forms in
-  // either language, so that its changes move nothing else.
+  // The column beside the output is as wide as the wider of the copy button's two forms, so
+  // that its changes move nothing else.
   int column = 0;
-  for (std::int16_t language : {intEnglish, intGerman}) {
-    for (const auto& [english, twips] :
-         {std::pair{"Copy to clipboard", CopyButtonWidth},
-          std::pair{"Copy selected text to clipboard", CopySelectionButtonWidth}}) {
-      column = std::max(column, ButtonWidthAtLeast(cmdCopyOutput,
-                                                   QString::fromStdString(FixedText(english, language)),
-                                                   twips));
-    }
+  for (const auto& [english, twips] :
+       {std::pair{"Copy to clipboard", CopyButtonWidth},
+        std::pair{"Copy selected text to clipboard", CopySelectionButtonWidth}}) {
+    column = std::max(column, ButtonWidthAtLeast(cmdCopyOutput, QString::fromStdString(FixedText(english)),
+                                                 twips));
   }
   for (const QPushButton* button : {cmdEnlarge, cmdClearOutputWindow}) {
     column = std::max(column, button->sizeHint().width());
