@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/common/MessageBox.h"
 
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
 #include <utility>
 
 namespace valdora {
@@ -21,6 +24,29 @@ QMessageBox::Icon ToQtIcon(MsgIcon icon) {
   }
   return QMessageBox::NoIcon;
 }
+
+// Restores its window whenever that has been minimised.
+class Unminimiser : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::WindowStateChange) {
+      auto* window = static_cast<QWidget*>(watched);
+      if (window->isMinimized()) {
+        // After the change has been delivered, not inside it.
+        QTimer::singleShot(0, window, [window] {
+          window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+          window->show();
+          window->raise();
+          window->activateWindow();
+        });
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
 
 QMessageBox::StandardButtons ToQtButtons(MsgButtons buttons) {
   switch (buttons) {
@@ -44,8 +70,11 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
                   Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+  KeepFromMinimising(&box);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
+
+void KeepFromMinimising(QWidget* window) { window->installEventFilter(new Unminimiser(window)); }
 
 void SetMessageRecorder(MessageRecorder recorder) { Recorder() = std::move(recorder); }
 

@@ -42,7 +42,8 @@ class WidgetReporter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+    // A showing by the program, not the window manager's restoring of a minimised window.
+    if (event->type() == QEvent::Show && !event->spontaneous() && watched->isWidgetType()) {
       const auto* widget = static_cast<QWidget*>(watched);
       if (widget->isWindow()) {
         ++shown_[widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
@@ -105,6 +106,7 @@ QJsonObject DescribeWindow(const QWidget* window) {
   out.insert(QStringLiteral("title"), window->windowTitle());
   out.insert(QStringLiteral("xid"), QString::number(window->effectiveWinId()));
   out.insert(QStringLiteral("active"), window->isActiveWindow());
+  out.insert(QStringLiteral("minimized"), window->isMinimized());
   // Geometry is in device-independent pixels; the screen's pixels are these times `dpr`.
   out.insert(QStringLiteral("dpr"), window->devicePixelRatioF());
   out.insert(QStringLiteral("frame"), RectOf(window->frameGeometry()));

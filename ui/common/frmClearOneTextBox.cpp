@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/common/MessageBox.h"
 #include "ui/common/Metrics.h"
 #include "ui/main/WindowCaptions.h"
 #include "ui/main/frmMain.h"
@@ -62,6 +63,7 @@ frmClearOneTextBox::frmClearOneTextBox() : QDialog(nullptr) {
   // A question to answer, not a window to minimise or maximise.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
+  KeepFromMinimising(this);
   setFont(InterfaceFont(QStringLiteral("DokChampa")));
 
   lblNeedToClear = new QLabel(QStringLiteral("Need to clear"), this);
