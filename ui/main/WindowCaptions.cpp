@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/WindowCaptions.h"
 
-#include "ui/common/Metrics.h"
-
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QWidget>
+
+#include "ui/common/Metrics.h"
 
 namespace valdora {
 
