@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/common/Metrics.h"
 
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>

@@ -34,9 +34,9 @@ bool PlacedByLayout(const QWidget* widget) {
 }
 
 // Background and text colour of what a widget draws on its own background (labels, option
-// captions, frames); an invalid text colour leaves the text as it is. Text boxes and buttons
-// keep the desktop theme's own pair of colours, so that they stay legible under a dark theme,
-// and a disabled control keeps the theme's dimmed text so that it looks disabled.
+// captions, frames); an invalid text colour leaves the text as it is, and disabled text is
+// dimmed towards the background. Text boxes and buttons keep the desktop theme's own pair of
+// colours (and its look of a disabled button), so that they stay legible under a dark theme.
 void Paint(QWidget* widget, const QColor& background, const QColor& text = QColor()) {
   if (!widget) return;
   QPalette palette = widget->palette();
@@ -46,7 +46,6 @@ void Paint(QWidget* widget, const QColor& background, const QColor& text = QColo
   if (text.isValid()) {
     palette.setColor(QPalette::Active, QPalette::WindowText, text);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
-    // Dimmed towards the background, whatever the theme's own disabled colour.
     palette.setColor(QPalette::Disabled, QPalette::WindowText,
                      QColor((text.red() + background.red()) / 2, (text.green() + background.green()) / 2,
                             (text.blue() + background.blue()) / 2));

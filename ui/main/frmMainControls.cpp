@@ -265,8 +265,8 @@ void frmMain::BuildControls() {
     commands->addWidget(button);
   }
 
-  // The button column keeps one width, that of its widest caption in either language, so
-  // that the copy button's change of caption and width moves nothing else.
+  // The button column keeps one width (SetCopyOutputButton: the wider of the copy button's
+  // two forms), so that the copy button's change of caption and width moves nothing else.
   auto* outputButtons = new QVBoxLayout;
   outputButtons->addWidget(cmdEnlarge, 0, Qt::AlignLeft);
   outputButtons->addWidget(cmdClearOutputWindow, 0, Qt::AlignLeft);
