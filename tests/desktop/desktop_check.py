@@ -206,6 +206,16 @@ def program_tree(layout):
     return root
 
 
+def tab_to(p, name, presses=80):
+    """Presses Tab until control `name` has the keyboard focus."""
+    for _ in range(presses):
+        if p.control(name)["focus"]:
+            return
+        p.key("Tab")
+        time.sleep(0.05)
+    wait_until(name + " focused by Tab", lambda: p.control(name)["focus"], timeout=2)
+
+
 def manual_shown(p):
     """The manual's address in the first help paragraph, as a local path."""
     p.key("F1")
@@ -246,7 +256,22 @@ def group_manual(desktop):
         p = Program(desktop, os.path.join(root, "bin", "valdora"))
         try:
             message_once(p, lambda: p.click("lblOnlineDocumentation"))
+            # The same by keyboard: Tab to the link, Enter.
+            tab_to(p, "lblOnlineDocumentation")
+            message_once(p, lambda: p.key("Return"))
             close_and_saved(p)
+        finally:
+            p.kill()
+
+    def today_labels_by_keyboard():
+        p = Program(desktop, EXE)
+        try:
+            shown = p.control("lblTodaysDate(1)")["text"]  # today's date; (0) is its heading
+            tab_to(p, "lblTodaysDate(0)")
+            p.key("space")
+            wait_until("the next calendar", lambda: p.control("lblTodaysDate(1)")["text"] != shown)
+            p.key("shift+space")
+            wait_until("the calendar before", lambda: p.control("lblTodaysDate(1)")["text"] == shown)
         finally:
             p.kill()
 
@@ -271,7 +296,8 @@ def group_manual(desktop):
 
     return [("manual beside the program in the build tree", build_tree),
             ("manual in an installed prefix", installed_prefix),
-            ("link failure: one message", link_failure_once),
+            ("link failure: one message, by mouse and by keyboard", link_failure_once),
+            ("today labels by keyboard", today_labels_by_keyboard),
             ("German: Qt's buttons, labels tied, names, Ctrl+Q", german_buttons_and_keys)]
 
 

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <initializer_list>
 
+#include "ui/common/FocusLabel.h"
 #include "ui/common/FontOnFirstUse.h"
 #include "ui/common/Metrics.h"
 #include "ui/main/frmMain.h"
@@ -201,14 +202,14 @@ void frmMain::BuildControls() {
 
   // Today labels and links.
   for (int i = 0; i < 2; ++i) {
-    lblTodaysDate[i] = new QLabel(this);
+    lblTodaysDate[i] = new FocusLabel(QString(), this);
     lblTodaysDate[i]->setObjectName(QStringLiteral("lblTodaysDate(%1)").arg(i));
-    lblWeekFromToday[i] = new QLabel(this);
+    lblWeekFromToday[i] = new FocusLabel(QString(), this);
     lblWeekFromToday[i]->setObjectName(QStringLiteral("lblWeekFromToday(%1)").arg(i));
   }
   lblOnlineDocumentation =
-      Named(new QLabel(QStringLiteral("Online documentation"), this), "lblOnlineDocumentation");
-  lblOstrandSystems = Named(new QLabel(QStringLiteral("Ostrand Systems"), this), "lblOstrandSystems");
+      Named(new FocusLabel(QStringLiteral("Online documentation"), this), "lblOnlineDocumentation");
+  lblOstrandSystems = Named(new FocusLabel(QStringLiteral("Ostrand Systems"), this), "lblOstrandSystems");
   // Drawn as links: underlined here, blue by ApplyColours (a style sheet would cost the
   // program a style of its own).
   for (QLabel* link : {lblOnlineDocumentation, lblOstrandSystems}) {
@@ -422,27 +423,40 @@ bool frmMain::FilterKey(QObject* watched, QKeyEvent* event) {
   return true;
 }
 
+void frmMain::LabelClicked(QObject* watched, int button) {
+  for (int i = 0; i < 2; ++i) {
+    if (watched == lblTodaysDate[i]) lblTodaysDate_MouseUp(i, button);
+    if (watched == lblWeekFromToday[i]) lblWeekFromToday_MouseUp(i, button);
+  }
+  if (button == 1) {
+    if (watched == lblOnlineDocumentation) lblOnlineDocumentation_Click();
+    if (watched == lblOstrandSystems) lblOstrandSystems_Click();
+  }
+}
+
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     if (watched == txbFirstDate || watched == txbDateDiff || watched == txbSecondDate ||
         watched == txbOutput) {
       return FilterKey(watched, static_cast<QKeyEvent*>(event));
     }
+    // Space or Enter on a focused label acts as its click; with Shift as a right click.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool press = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
+                       key->key() == Qt::Key_Enter;
+    if (press && qobject_cast<FocusLabel*>(watched) != nullptr) {
+      LabelClicked(watched, key->modifiers() & Qt::ShiftModifier ? 2 : 1);
+      return true;
+    }
   } else if (event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const int button = mouse->button() == Qt::RightButton    ? 2
                        : mouse->button() == Qt::MiddleButton ? 4
                                                              : 1;
-    for (int i = 0; i < 2; ++i) {
-      if (watched == lblTodaysDate[i]) lblTodaysDate_MouseUp(i, button);
-      if (watched == lblWeekFromToday[i]) lblWeekFromToday_MouseUp(i, button);
-    }
     if (watched == txbOutput->viewport()) txbOutput_MouseUp();
-    if (mouse->button() == Qt::LeftButton) {
-      if (watched == lblOnlineDocumentation) lblOnlineDocumentation_Click();
-      if (watched == lblOstrandSystems) lblOstrandSystems_Click();
-    }
+    // The links open on the left button only; the today labels take every button.
+    const bool link = watched == lblOnlineDocumentation || watched == lblOstrandSystems;
+    if (mouse->button() == Qt::LeftButton || !link) LabelClicked(watched, button);
   }
   return QWidget::eventFilter(watched, event);
 }
-
