@@ -516,6 +516,9 @@ def main():
         print(__doc__)
         sys.exit(2)
     os.makedirs(SHOTS, exist_ok=True)
+    # Every home, user file and copy of the program made below lies in one folder, removed
+    # at the end (the large-output case writes 16 MiB files).
+    tempfile.tempdir = tempfile.mkdtemp(prefix="valdora-desktop-%s-" % GROUP)
     holder = {}
 
     def cases():
@@ -533,6 +536,7 @@ def main():
         run_cases(cases())
     finally:
         holder["desktop"].close()
+        shutil.rmtree(tempfile.tempdir, ignore_errors=True)
 
 
 if __name__ == "__main__":
