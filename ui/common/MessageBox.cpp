@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/common/MessageBox.h"
 
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
 #include <utility>
 
 namespace valdora {
@@ -22,6 +25,29 @@ QMessageBox::Icon ToQtIcon(MsgIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+// Restores its window whenever that has been minimised.
+class Unminimiser : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::WindowStateChange) {
+      auto* window = static_cast<QWidget*>(watched);
+      if (window->isMinimized()) {
+        // After the change has been delivered, not inside it.
+        QTimer::singleShot(0, window, [window] {
+          window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+          window->show();
+          window->raise();
+          window->activateWindow();
+        });
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
 QMessageBox::StandardButtons ToQtButtons(MsgButtons buttons) {
   switch (buttons) {
     case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
@@ -39,10 +65,16 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
   if (Recorder()) {
     return Recorder()(MessageRequest{text, title, icon, buttons, defaultButton});
   }
-  QMessageBox box(ToQtIcon(icon), title, text, ToQtButtons(buttons), parent);
+  // A message to read and answer, not a window to minimise or maximise.
+  QMessageBox box(ToQtIcon(icon), title, text, ToQtButtons(buttons), parent,
+                  Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                      Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+  KeepFromMinimising(&box);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
+
+void KeepFromMinimising(QWidget* window) { window->installEventFilter(new Unminimiser(window)); }
 
 void SetMessageRecorder(MessageRecorder recorder) { Recorder() = std::move(recorder); }
 

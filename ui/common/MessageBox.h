@@ -30,6 +30,10 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
                                         QMessageBox::StandardButton defaultButton =
                                             QMessageBox::NoButton);
 
+// Keeps a modal `window` from being minimised (a window manager may offer that for any
+// window): minimised, it comes straight back, since the windows it blocks cannot bring it back.
+void KeepFromMinimising(QWidget* window);
+
 // Replaces the real box: every ShowMessage call goes to `recorder` and returns its answer.
 // An empty function restores the real box.
 using MessageRecorder = std::function<QMessageBox::StandardButton(const MessageRequest&)>;

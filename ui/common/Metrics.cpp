@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "ui/common/Metrics.h"
 
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <algorithm>
 #include <cmath>
 
 namespace valdora {
@@ -68,6 +75,61 @@ QFont InterfaceFont(const QString& family, int pointSize) {
   if (QFontDatabase::families().contains(family)) font.setFamily(family);
   if (pointSize > 0) font.setPointSize(pointSize);
   return font;
+}
+
+int ButtonCaptionWidth(const QPushButton* button, const QString& caption) {
+  const QStyle* style = button->style();
+  return button->fontMetrics().size(Qt::TextShowMnemonic, caption).width() +
+         2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+         2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+}
+
+int ButtonWidthAtLeast(const QPushButton* button, const QString& caption, int twips) {
+  return std::max(TwipsToPixels(twips), ButtonCaptionWidth(button, caption));
+}
+
+int CaptionWidthNeeded(const QWidget* widget) {
+  if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+    return button->text().isEmpty() ? 0 : ButtonCaptionWidth(button, button->text());
+  }
+  if (qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QRadioButton*>(widget)) {
+    return widget->sizeHint().width();
+  }
+  if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+    if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText) return 0;
+    return label->sizeHint().width();
+  }
+  return 0;
+}
+
+namespace {
+// Whether `layout` or one of the layouts nested in it places `widget`.
+bool Places(const QLayout* layout, const QWidget* widget) {
+  for (int i = 0; i < layout->count(); ++i) {
+    QLayoutItem* item = layout->itemAt(i);
+    if (item->widget() == widget) return true;
+    if (item->layout() != nullptr && Places(item->layout(), widget)) return true;
+  }
+  return false;
+}
+}  // namespace
+
+void KeepCaptionsWhole(QWidget* root) {
+  for (QWidget* widget : root->findChildren<QWidget*>()) {
+    const int need = CaptionWidthNeeded(widget);
+    if (need <= 0) continue;
+    const QWidget* parent = widget->parentWidget();
+    const bool laidOut = parent && parent->layout() && Places(parent->layout(), widget);
+    if (!laidOut) {
+      // Placed by hand: it grows to the right.
+      if (widget->width() < need) widget->resize(need, widget->height());
+    } else if (qobject_cast<QLabel*>(widget) == nullptr &&
+               widget->minimumWidth() != widget->maximumWidth()) {
+      // A label's own size hint holds its caption; a button may be squeezed below its own.
+      // A fixed width is its owner's business (the copy button sets its own).
+      widget->setMinimumWidth(need);
+    }
+  }
 }
 
 }  // namespace valdora

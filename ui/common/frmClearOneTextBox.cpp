@@ -7,10 +7,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
+#include "ui/common/MessageBox.h"
 #include "ui/common/Metrics.h"
 #include "ui/main/WindowCaptions.h"
 #include "ui/main/frmMain.h"
@@ -57,6 +60,10 @@ frmClearOneTextBox::frmClearOneTextBox() : QDialog(nullptr) {
   setObjectName(QStringLiteral("frmClearOneTextBox"));
   setWindowTitle(QStringLiteral("Clear one textbox"));
   setModal(true);
+  // A question to answer, not a window to minimise or maximise.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  KeepFromMinimising(this);
   setFont(InterfaceFont(QStringLiteral("DokChampa")));
 
   lblNeedToClear = new QLabel(QStringLiteral("Need to clear"), this);
@@ -104,8 +111,19 @@ void frmClearOneTextBox::Form_Load() { optClearDateDiff->setChecked(true); }
 
 void frmClearOneTextBox::Form_Activate() {
   if (frmMain* main = frmMain::current()) {
-    const QPoint origin = main->pos();  // the outer left and top of the main window
-    move(origin.x() + main->Frame3->x() + TwipsToPixels(50), origin.y() + TwipsToPixels(2850));
+    // Beside the input fields, not over them: right of the input frame, level with its top.
+    // Placed by its client area, whose position does not depend on a window frame that the
+    // window manager adds only at the first showing.
+    adjustSize();
+    const QPoint frame3 = main->Frame3->mapToGlobal(QPoint(0, 0));
+    QRect place(QPoint(frame3.x() + main->Frame3->width() + TwipsToPixels(120), frame3.y()), size());
+    if (const QScreen* screen = main->screen()) {
+      const QRect room = screen->availableGeometry();
+      place.moveRight(std::min(place.right(), room.right()));
+      place.moveBottom(std::min(place.bottom(), room.bottom()));
+      place.moveTopLeft(QPoint(std::max(place.left(), room.left()), std::max(place.top(), room.top())));
+    }
+    setGeometry(place);
   }
   if (optCancel->isChecked()) optClearDateDiff->setChecked(true);
 }

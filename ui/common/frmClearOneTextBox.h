@@ -37,7 +37,7 @@ class frmClearOneTextBox : public QDialog {
   QPushButton* cmdContinue = nullptr;
 
   void Form_Load();
-  // Places the dialog over the main window's input frame and drops a left-over cancel.
+  // Places the dialog beside the main window's input frame and drops a left-over cancel.
   void Form_Activate();
   void cmdContinue_Click();
 

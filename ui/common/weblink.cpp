@@ -32,16 +32,13 @@ std::int32_t LaunchWithDesktop(const std::string& address) {
   return QDesktopServices::openUrl(url) ? kStarted : kNoAssociation;
 }
 
-// manual.html where it is installed beside the program (share/doc/valdora), else in the
-// docs folder of the source tree the program was built from.
+// manual.html, found as the program text file is: beside the program (the build tree), then
+// in ../share/valdora beside it (an installed prefix). When neither exists the address
+// beside the program stands, and opening it reports the failure.
 QString ManualPath() {
   const QString appDir = QCoreApplication::applicationDirPath();
-  QStringList candidates;
-  candidates << appDir + QStringLiteral("/../share/doc/valdora/manual.html")
-             << appDir + QStringLiteral("/../docs/manual.html");
-  // This file lives in <source>/ui/common/.
-  const QFileInfo self(QString::fromUtf8(__FILE__));
-  if (self.isAbsolute()) candidates << self.absolutePath() + QStringLiteral("/../../docs/manual.html");
+  const QStringList candidates = {appDir + QStringLiteral("/manual.html"),
+                                  appDir + QStringLiteral("/../share/valdora/manual.html")};
   for (const QString& candidate : candidates) {
     if (QFileInfo::exists(candidate)) return QDir::cleanPath(QFileInfo(candidate).absoluteFilePath());
   }

@@ -11,6 +11,7 @@
 
 #include "text/GenText.h"
 #include "text/Language.h"
+#include "ui/common/Keyboard.h"
 #include "ui/common/Metrics.h"
 #include "ui/common/weblink.h"
 #include "ui/help/AboutText.h"
@@ -47,6 +48,7 @@ frmHelp::frmHelp() : QWidget(nullptr) {
   setObjectName(QStringLiteral("frmHelp"));
   setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle(QStringLiteral("Help"));
+  CloseOnEscape(this, [this] { close(); });
   setFont(InterfaceFont(QStringLiteral("Tahoma")));
 
   txbMsg = new QPlainTextEdit(this);

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "ui/common/Metrics.h"
+
 namespace valdora {
 
 namespace {
@@ -38,6 +40,7 @@ void WriteCaptions(QWidget* window, CaptionWindow which, std::int16_t language,
   for (const Caption& caption : Captions(which, language, needToClear)) {
     WriteCaption(window, caption);
   }
+  KeepCaptionsWhole(window);
 }
 
 }  // namespace valdora

@@ -17,7 +17,8 @@ QT_END_NAMESPACE
 namespace valdora {
 
 // Every caption of `which` in `language` into the control of `window` named by it (or its
-// title); `needToClear` is the clear-field dialog's explanation.
+// title); `needToClear` is the clear-field dialog's explanation. Every button, option and
+// check box then keeps at least the width of its caption.
 void WriteCaptions(QWidget* window, CaptionWindow which, std::int16_t language,
                    const std::string& needToClear = {});
 

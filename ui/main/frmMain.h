@@ -117,6 +117,7 @@ class frmMain : public QWidget, public valdora::ComputeHost {
   QPushButton* cmdEnlarge = nullptr;
   QPushButton* cmdClearOutputWindow = nullptr;
   QPushButton* cmdCopyOutput = nullptr;
+  QWidget* outputColumn = nullptr;          // holds the three buttons beside the output
 
   std::array<QLabel*, 2> lblTodaysDate{};
   std::array<QLabel*, 2> lblWeekFromToday{};
@@ -282,6 +283,8 @@ class frmMain : public QWidget, public valdora::ComputeHost {
   void ConnectControls();
   // Runs a key handler on a key event; true when the event was consumed.
   bool FilterKey(QObject* watched, QKeyEvent* event);
+  // A click with `button` (1 left, 2 right, 4 middle) on a today label or a link label.
+  void LabelClicked(QObject* watched, int button);
 
   QButtonGroup* grpFirstCal = nullptr;
   QButtonGroup* grpSecondCal = nullptr;

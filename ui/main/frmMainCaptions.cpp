@@ -6,14 +6,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QWidget>
 #include <initializer_list>
 
 #include "compute/Compute.h"
 #include "text/Language.h"
 #include "ui/common/Metrics.h"
+#include "ui/common/QtTranslations.h"
 #include "ui/common/frmClearOneTextBox.h"
 #include "ui/main/CaptionTable.h"
 #include "ui/main/WindowCaptions.h"
@@ -30,15 +33,22 @@ bool PlacedByLayout(const QWidget* widget) {
   return parent && parent->layout() && parent->layout()->indexOf(widget) >= 0;
 }
 
-// Background and text colour; an invalid text colour leaves the text as it is.
+// Background and text colour of what a widget draws on its own background (labels, option
+// captions, frames); an invalid text colour leaves the text as it is, and disabled text is
+// dimmed towards the background. Text boxes and buttons keep the desktop theme's own pair of
+// colours (and its look of a disabled button), so that they stay legible under a dark theme.
 void Paint(QWidget* widget, const QColor& background, const QColor& text = QColor()) {
   if (!widget) return;
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, background);
+  // Option buttons and check boxes fill their background in the button colour.
+  palette.setColor(widget->backgroundRole(), background);
   if (text.isValid()) {
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Active, QPalette::WindowText, text);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                     QColor((text.red() + background.red()) / 2, (text.green() + background.green()) / 2,
+                            (text.blue() + background.blue()) / 2));
   }
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
@@ -49,6 +59,7 @@ void Paint(QWidget* widget, const QColor& background, const QColor& text = QColo
 void frmMain::ApplyCaptions() {
   WriteCaptions(this, CaptionWindow::Main, intLanguage);
   SetOrdinalCaption();
+  SetCopyOutputButton();  // its caption, and the width it needs, are in the language too
 
   // A fixed left edge made room for the longer German caption; in the layout the caption's
   // own width does that, so only a check box placed by hand is moved to that edge.
@@ -67,6 +78,15 @@ void frmMain::ApplyCaptions() {
   const std::size_t slot = intLanguage >= 0 && intLanguage < ComputeMessageLanguages
                                ? static_cast<std::size_t>(intLanguage) : 0;
   frmClearOneTextBox::ApplyCaptions(intLanguage, ComputeMessage[slot][0]);
+
+  // Names for a screen reader where no caption or label gives one.
+  const bool german = intLanguage == intGerman;
+  for (int i = 0; i < 2; ++i) {
+    const QLabel* label = i == 0 ? lblFirstDate : lblSecondDate;
+    VScroll[i]->setAccessibleName(label->text().remove(QLatin1Char(':')) +
+                                  (german ? QStringLiteral(" +/- 1 Tag") : QStringLiteral(" +/- 1 day")));
+  }
+  txbOutput->setAccessibleName(german ? QStringLiteral("Ergebnisse") : QStringLiteral("Results"));
 }
 
 void frmMain::SetOrdinalCaption() {
@@ -109,4 +129,7 @@ void frmMain::ApplyColours() {
   }
 }
 
-void frmMain::SetLanguageDependentText() { ApplyCaptions(); }
+void frmMain::SetLanguageDependentText() {
+  UseQtTranslations(intLanguage);
+  ApplyCaptions();
+}

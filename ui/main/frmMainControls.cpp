@@ -14,9 +14,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <initializer_list>
 
+#include "ui/common/FocusLabel.h"
 #include "ui/common/FontOnFirstUse.h"
 #include "ui/common/Metrics.h"
 #include "ui/main/frmMain.h"
@@ -199,14 +202,14 @@ void frmMain::BuildControls() {
 
   // Today labels and links.
   for (int i = 0; i < 2; ++i) {
-    lblTodaysDate[i] = new QLabel(this);
+    lblTodaysDate[i] = new FocusLabel(QString(), this);
     lblTodaysDate[i]->setObjectName(QStringLiteral("lblTodaysDate(%1)").arg(i));
-    lblWeekFromToday[i] = new QLabel(this);
+    lblWeekFromToday[i] = new FocusLabel(QString(), this);
     lblWeekFromToday[i]->setObjectName(QStringLiteral("lblWeekFromToday(%1)").arg(i));
   }
   lblOnlineDocumentation =
-      Named(new QLabel(QStringLiteral("Online documentation"), this), "lblOnlineDocumentation");
-  lblOstrandSystems = Named(new QLabel(QStringLiteral("Ostrand Systems"), this), "lblOstrandSystems");
+      Named(new FocusLabel(QStringLiteral("Online documentation"), this), "lblOnlineDocumentation");
+  lblOstrandSystems = Named(new FocusLabel(QStringLiteral("Ostrand Systems"), this), "lblOstrandSystems");
   // Drawn as links: underlined here, blue by ApplyColours (a style sheet would cost the
   // program a style of its own).
   for (QLabel* link : {lblOnlineDocumentation, lblOstrandSystems}) {
@@ -263,18 +266,33 @@ void frmMain::BuildControls() {
     commands->addWidget(button);
   }
 
+  // The button column keeps one width (SetCopyOutputButton: the wider of the copy button's
+  // two forms), so that the copy button's change of caption and width moves nothing else.
   auto* outputButtons = new QVBoxLayout;
-  outputButtons->addWidget(cmdEnlarge);
-  outputButtons->addWidget(cmdClearOutputWindow);
-  outputButtons->addWidget(cmdCopyOutput);
+  outputButtons->addWidget(cmdEnlarge, 0, Qt::AlignLeft);
+  outputButtons->addWidget(cmdClearOutputWindow, 0, Qt::AlignLeft);
+  outputButtons->addWidget(cmdCopyOutput, 0, Qt::AlignLeft);
   outputButtons->addStretch();
+  outputColumn = new QWidget(this);
+  outputColumn->setObjectName(QStringLiteral("outputColumn"));
+  outputColumn->setLayout(outputButtons);
+  outputButtons->setContentsMargins(0, 0, 0, 0);
   auto* output = new QHBoxLayout;
   output->addWidget(txbOutput, 1);
-  output->addLayout(outputButtons);
+  output->addWidget(outputColumn);
 
   // Enter on a focused button presses it, as Space does (SetTheFocus leaves the focus on
   // Compute once two fields are filled).
   for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
+
+  // Controls that come and go keep their place, so that nothing moves under the pointer.
+  for (QWidget* w : std::initializer_list<QWidget*>{chkIncludeFirstDate, chkIncludeWeekends,
+                                                    cmdEnlarge, cmdClearOutputWindow,
+                                                    cmdCopyOutput, chkSaveOutput}) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+  }
 
   auto* window = new QVBoxLayout(this);
   window->setContentsMargins(6, 6, 6, 6);
@@ -349,6 +367,18 @@ void frmMain::ConnectControls() {
     lblWeekFromToday[i]->installEventFilter(this);
   }
   connect(Clock, &QTimer::timeout, this, &frmMain::Clock_Timer);
+
+  // Keyboard: F1 for help and Ctrl+Q to quit from any window of the program; each field
+  // tied to its label, so that a screen reader names it.
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  help->setContext(Qt::ApplicationShortcut);
+  connect(help, &QShortcut::activated, this, &frmMain::cmdHelp_Click);
+  auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+  quit->setContext(Qt::ApplicationShortcut);
+  connect(quit, &QShortcut::activated, this, &frmMain::cmdQuit_Click);
+  lblFirstDate->setBuddy(txbFirstDate);
+  lblDateDifference->setBuddy(txbDateDiff);
+  lblSecondDate->setBuddy(txbSecondDate);
   for (QLineEdit* field : {txbFirstDate, txbDateDiff, txbSecondDate}) field->installEventFilter(this);
   txbOutput->installEventFilter(this);
   txbOutput->viewport()->installEventFilter(this);
@@ -393,27 +423,40 @@ bool frmMain::FilterKey(QObject* watched, QKeyEvent* event) {
   return true;
 }
 
+void frmMain::LabelClicked(QObject* watched, int button) {
+  for (int i = 0; i < 2; ++i) {
+    if (watched == lblTodaysDate[i]) lblTodaysDate_MouseUp(i, button);
+    if (watched == lblWeekFromToday[i]) lblWeekFromToday_MouseUp(i, button);
+  }
+  if (button == 1) {
+    if (watched == lblOnlineDocumentation) lblOnlineDocumentation_Click();
+    if (watched == lblOstrandSystems) lblOstrandSystems_Click();
+  }
+}
+
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     if (watched == txbFirstDate || watched == txbDateDiff || watched == txbSecondDate ||
         watched == txbOutput) {
       return FilterKey(watched, static_cast<QKeyEvent*>(event));
     }
+    // Space or Enter on a focused label acts as its click; with Shift as a right click.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool press = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
+                       key->key() == Qt::Key_Enter;
+    if (press && qobject_cast<FocusLabel*>(watched) != nullptr) {
+      LabelClicked(watched, key->modifiers() & Qt::ShiftModifier ? 2 : 1);
+      return true;
+    }
   } else if (event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const int button = mouse->button() == Qt::RightButton    ? 2
                        : mouse->button() == Qt::MiddleButton ? 4
                                                              : 1;
-    for (int i = 0; i < 2; ++i) {
-      if (watched == lblTodaysDate[i]) lblTodaysDate_MouseUp(i, button);
-      if (watched == lblWeekFromToday[i]) lblWeekFromToday_MouseUp(i, button);
-    }
     if (watched == txbOutput->viewport()) txbOutput_MouseUp();
-    if (mouse->button() == Qt::LeftButton) {
-      if (watched == lblOnlineDocumentation) lblOnlineDocumentation_Click();
-      if (watched == lblOstrandSystems) lblOstrandSystems_Click();
-    }
+    // The links open on the left button only; the today labels take every button.
+    const bool link = watched == lblOnlineDocumentation || watched == lblOstrandSystems;
+    if (mouse->button() == Qt::LeftButton || !link) LabelClicked(watched, button);
   }
   return QWidget::eventFilter(watched, event);
 }
-

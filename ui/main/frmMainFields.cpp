@@ -2,7 +2,9 @@
 // The input fields of the main window: their key handlers, the clear buttons, the spin
 // buttons that step a date by one day, "Second -> First" and the hyphen option's rewrite.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <string>
@@ -24,6 +26,15 @@ std::string TrimmedText(const QLineEdit* field) {
   const auto first = text.find_first_not_of(' ');
   if (first == std::string::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Ends a press held on a spin button. Its repeat would otherwise go on stepping behind the
+// modal message that is about to open and swallow the button's release: one message per step.
+void EndSpinPress(QScrollBar* spin) {
+  if (spin == nullptr) return;
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(0, 0), spin->mapToGlobal(QPointF(0, 0)),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(spin, &release);
 }
 
 }  // namespace
@@ -101,8 +112,10 @@ void frmMain::VScroll_Change(int index) {
 
 std::string frmMain::StepDate(int which, const std::string& text, int delta) {
   std::string result;
-  switch (StepDateText(text, GetCal(which), UsersDateFormat(), chkHyphen->isChecked(), delta,
-                       result)) {
+  const FieldDateOutcome outcome =
+      StepDateText(text, GetCal(which), UsersDateFormat(), chkHyphen->isChecked(), delta, result);
+  if (outcome != FieldDateOutcome::Written) EndSpinPress(VScroll[which == 1 ? 0 : 1]);
+  switch (outcome) {
     case FieldDateOutcome::Written:
       return result;
     case FieldDateOutcome::NotValid:

@@ -7,7 +7,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "text/GenText.h"
 #include "ui/common/Metrics.h"
@@ -24,13 +26,27 @@ constexpr int CopySelectionButtonWidth = 3750;
 
 void frmMain::SetCopyOutputButton() {
   const bool selected = txbOutput->textCursor().hasSelection();
-  cmdCopyOutput->setText(QString::fromStdString(
-      FixedText(selected ? "Copy selected text to clipboard" : "Copy to clipboard")));
-  cmdCopyOutput->setFixedWidth(
-      TwipsToPixels(selected ? CopySelectionButtonWidth : CopyButtonWidth));
   QFont font = cmdCopyOutput->font();
   font.setBold(false);
   cmdCopyOutput->setFont(font);
+  const QString caption = QString::fromStdString(
+      FixedText(selected ? "Copy selected text to clipboard" : "Copy to clipboard"));
+  cmdCopyOutput->setText(caption);
+  cmdCopyOutput->setFixedWidth(ButtonWidthAtLeast(
+      cmdCopyOutput, caption, selected ? CopySelectionButtonWidth : CopyButtonWidth));
+  // The column beside the output is as wide as the wider of the copy button's two forms, so
+  // that its changes move nothing else.
+  int column = 0;
+  for (const auto& [english, twips] :
+       {std::pair{"Copy to clipboard", CopyButtonWidth},
+        std::pair{"Copy selected text to clipboard", CopySelectionButtonWidth}}) {
+    column = std::max(column, ButtonWidthAtLeast(cmdCopyOutput, QString::fromStdString(FixedText(english)),
+                                                 twips));
+  }
+  for (const QPushButton* button : {cmdEnlarge, cmdClearOutputWindow}) {
+    column = std::max(column, button->sizeHint().width());
+  }
+  outputColumn->setFixedWidth(column);
   cmdCopyOutput->setVisible(true);
 }
 

@@ -18,8 +18,10 @@
 #include "compute/Compute.h"
 #include "text/GenText.h"
 #include "text/Language.h"
+#include "ui/common/FocusFrameStyle.h"
 #include "ui/common/FontOnFirstUse.h"
 #include "ui/common/MessageBox.h"
+#include "ui/common/WidgetReport.h"
 #include "ui/common/folder.h"
 #include "ui/common/frmClearOneTextBox.h"
 #include "ui/common/weblink.h"
@@ -56,6 +58,8 @@ bool frmMain::LoadProgramTexts(const std::string& fileName) {
 
 bool frmMain::Form_Load(bool textsLoaded) {
   blnStartUpCompleted = false;
+  UseFocusFrameStyle();
+  StartWidgetReportFromEnvironment();
   if (!textsLoaded && !LoadProgramTexts(strProgramTextFile)) return false;
   InitialiseProgram();
   ApplyCaptions();

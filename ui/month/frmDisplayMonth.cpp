@@ -23,6 +23,7 @@
 
 #include "text/GenText.h"
 #include "text/Language.h"
+#include "ui/common/Keyboard.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/Metrics.h"
 #include "ui/main/WindowCaptions.h"
@@ -141,6 +142,7 @@ frmDisplayMonth::frmDisplayMonth() : QWidget(nullptr) {
   setObjectName(QStringLiteral("frmDisplayMonth"));
   setWindowTitle(QStringLiteral("Display month"));
   setAttribute(Qt::WA_QuitOnClose, false);
+  CloseOnEscape(this, &frmDisplayMonth::cmdClose_Click);
   BuildControls();
   ConnectControls();
 }
@@ -192,6 +194,8 @@ void frmDisplayMonth::BuildControls() {
   optMonday = Named(new QRadioButton(QStringLiteral("Monday"), fraFirstDay), "optMonday");
   fraFirstDay->layout()->addWidget(optSunday);
   fraFirstDay->layout()->addWidget(optMonday);
+  lblMonth->setBuddy(cboMonths);
+  lblYear->setBuddy(txbYear);
 
   const auto button = [this](const char* name, const char* caption, int row) {
     auto* b = Named(new QPushButton(QString::fromLatin1(caption), this), name);
@@ -277,7 +281,9 @@ void frmDisplayMonth::Form_Activate() {
   setWindowTitle(Q(FixedText("Display month", intLanguage == intGerman ? intGerman : intEnglish)));
   intTextLanguage = intLanguage;
   FillMonths();
-  DisplayMonth();  // re-selecting the month re-displays it
+  // Re-selecting the month re-displays it, but without the year message: the return from
+  // that very message activates the window again, and would bring it back for ever.
+  DisplayMonth(false);
   if (!optSunday->isChecked()) optMonday->setChecked(true);
   if (!optJulian->isChecked()) optCommonEra->setChecked(true);
   HideISOColumn();
@@ -311,13 +317,13 @@ void frmDisplayMonth::ShowYearMessage() {
               Q(FixedText("Invalid input", language)));
 }
 
-void frmDisplayMonth::DisplayMonth() {
+void frmDisplayMonth::DisplayMonth(bool askForYear) {
   if (!isVisible()) return;
   const int index = cboMonths->currentIndex();
   if (index < 0 || index > 11) return;  // only while the list is refilled
   std::int32_t year = 0;
   if (!ReadMonthYear(txbYear->text().toStdString(), year)) {
-    ShowYearMessage();
+    if (askForYear) ShowYearMessage();
     return;
   }
   const MonthGrid grid = BuildMonthGrid(year, index + 1, optJulian->isChecked(),

@@ -73,8 +73,9 @@ class frmDisplayMonth : public QWidget {
   std::int16_t intNumWeeks = 0;        // week rows of the last grid
   valdora::Jdn lngFirstCellJDN = 0;    // top-left cell of the last grid
 
-  // Lays the month out again from the controls (nothing while the window is hidden).
-  void DisplayMonth();
+  // Lays the month out again from the controls (nothing while the window is hidden); an
+  // unreadable year leaves the grid as it is, with the year message when `askForYear`.
+  void DisplayMonth(bool askForYear = true);
   // Writes the ISO column for the last grid.
   void DisplayISOWeekDates();
   // Show/hide button and year-digit box enabled exactly for Common Era with Monday first.

@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "text/Language.h"
+#include "ui/common/Keyboard.h"
 #include "ui/common/Metrics.h"
 
 namespace valdora {
@@ -67,6 +68,7 @@ frmLargeDisplay::frmLargeDisplay() : QWidget(nullptr) {
   setObjectName(QStringLiteral("frmLargeDisplay"));
   // Closing this window must never end the program; only the main window's Quit does.
   setAttribute(Qt::WA_QuitOnClose, false);
+  CloseOnEscape(this, [this] { close(); });
 
   auto* box = new OutputTextBox(this);
   box->onMouseUp = [this](Qt::MouseButton button) { txbOutput_MouseUp(button); };

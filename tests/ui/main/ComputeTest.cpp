@@ -3,6 +3,7 @@
 // Compute button, and the output line compared with what valdora-cli writes for the same
 // inputs; the clear-field dialog's four answers; the messages with their texts and titles.
 #include <QProcess>
+#include <QScreen>
 
 #include "MainWindowFixture.h"
 #include "compute/Compute.h"
@@ -22,10 +23,10 @@ QString CliLine(const QStringList& arguments) {
 
 // Answers the clear-field dialog once it is shown: notes where it is, picks `option` and
 // presses Continue, or closes it with Escape when `option` is null.
-void AnswerDialog(const char* option, QPoint& shownAt) {
+void AnswerDialog(const char* option, QRect& shownAt) {
   QTimer::singleShot(0, [option, &shownAt] {
     frmClearOneTextBox& dialog = frmClearOneTextBox::instance();
-    shownAt = dialog.pos();
+    shownAt = dialog.geometry();
     if (option == nullptr) return QTest::keyClick(&dialog, Qt::Key_Escape);
     Click(dialog.findChild<QRadioButton*>(QLatin1StringView(option)));
     QTest::mouseClick(dialog.cmdContinue, Qt::LeftButton);
@@ -133,19 +134,27 @@ class ComputeTest : public QObject, protected MainWindowTestBase {
     QVERIFY(Output().startsWith(u"2008-07-12 CE"_s));
   }
 
-  // The dialog, shown over the input fields; its answer as valdora-cli's --clear (empty: the
-  // dates stay, nothing computed). Which choice it offers is the dialog's own test.
+  // The dialog, shown beside the input fields (never over them) at one place every time; its
+  // answer as valdora-cli's --clear (empty: the dates stay, nothing computed). Which choice it
+  // offers is the dialog's own test.
   void threeFilledFieldsAskTheDialog() {
     const std::pair<const char*, QString> cases[] = {
         {"optClearFirstDate", u"first"_s}, {"optClearDateDiff", u"diff"_s},
         {"optClearSecondDate", u"second"_s}, {"optCancel", {}}, {nullptr, {}}};  // null: Escape
+    QRect firstShownAt;
     for (const auto& [answer, cleared] : cases) {
       w->txbOutput->clear();
       SetFields(u"2000-01-01"_s, u"30"_s, u"2000-01-21"_s);
-      QPoint shownAt;
+      QRect shownAt;
       AnswerDialog(answer, shownAt);
       QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
-      QCOMPARE(shownAt, w->pos() + QPoint(w->Frame3->x() + TwipsToPixels(50), TwipsToPixels(2850)));
+      if (firstShownAt.isNull()) firstShownAt = shownAt;
+      QCOMPARE(shownAt, firstShownAt);
+      for (const QLineEdit* field : {w->txbFirstDate, w->txbDateDiff, w->txbSecondDate}) {
+        QVERIFY2(!shownAt.intersects(QRect(field->mapToGlobal(QPoint(0, 0)), field->size())),
+                 qPrintable(field->objectName()));
+      }
+      QVERIFY(w->screen()->availableGeometry().contains(shownAt));
       QVERIFY(!frmClearOneTextBox::instance().isVisible());
       QVERIFY(recorder.boxes.empty());
       if (cleared.isEmpty()) {
