@@ -308,4 +308,7 @@ def run_cases(cases):
         except Exception as exc:  # noqa: BLE001 - every fault of a case is reported by name
             failed += 1
             print("FAIL %-45s %s: %s" % (name, type(exc).__name__, exc), flush=True)
+            if not isinstance(exc, Failure):  # a fault of the check itself: show where
+                import traceback
+                traceback.print_exc(file=sys.stdout)
     sys.exit(1 if failed else 0)
