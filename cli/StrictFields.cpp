@@ -42,10 +42,19 @@ struct CachedInserts {
   KeyInserts inserts{};
 };
 
+// a == b by a byte loop: a separator is a character or two, and it is compared for every
+// field of a batch (std::string's comparison calls memcmp).
+bool SameText(std::string_view a, std::string_view b) noexcept {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
 // The table of `filter` (key code -> inserted code, 0 dropped) under `separator`.
 template <class Filter>
 const KeyInserts& InsertsFor(CachedInserts& c, const std::string& separator, Filter filter) {
-  if (!c.filled || c.separator != separator) {
+  if (!c.filled || !SameText(c.separator, separator)) {
     for (int code = 0; code < 256; ++code) {
       const char insert = static_cast<char>(code < FirstTypedCode ? 0 : filter(code));
       const auto i = static_cast<std::size_t>(code);
