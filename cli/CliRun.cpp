@@ -48,7 +48,8 @@ class BatchRunner {
       }
     }
     const std::string_view first = line.substr(0, tab[0]);
-    const std::string_view diff = tabs == 0 ? std::string_view() : line.substr(tab[0] + 1, tab[1] - tab[0] - 1);
+    const std::string_view diff =
+        tabs == 0 ? std::string_view() : line.substr(tab[0] + 1, tab[1] - tab[0] - 1);
     const std::string_view second = tabs < 2 ? std::string_view() : line.substr(tab[1] + 1);
     if (blank) {
       Refuse(first, diff, second, "blank-line", "a blank line: nothing to compute");

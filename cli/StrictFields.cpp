@@ -59,10 +59,10 @@ const KeyInserts& InsertsFor(CachedInserts& c, const std::string& separator, Fil
       const char insert = static_cast<char>(code < FirstTypedCode ? 0 : filter(code));
       const auto i = static_cast<std::size_t>(code);
       c.inserts.insert[i] = insert;
-      c.inserts.flags[i] = static_cast<std::uint8_t>(
-          (insert == 0 ? KeyInserts::Dropped : 0) |
-          (insert != static_cast<char>(code) ? KeyInserts::Replaced : 0) |
-          (code == ' ' ? KeyInserts::Blank : 0));
+      c.inserts.flags[i] =
+          static_cast<std::uint8_t>((insert == 0 ? KeyInserts::Dropped : 0) |
+                                    (insert != static_cast<char>(code) ? KeyInserts::Replaced : 0) |
+                                    (code == ' ' ? KeyInserts::Blank : 0));
     }
     c.separator = separator;
     c.filled = true;

@@ -57,10 +57,8 @@ TEST_P(FieldFromItself, KeepsTheText) {
 INSTANTIATE_TEST_SUITE_P(
     Views, FieldFromItself,
     ::testing::Values(StoreRow{"whole", 0, 13, "2024-01-15 CE"},
-                      StoreRow{"head", 0, 10, "2024-01-15"},
-                      StoreRow{"tail", 11, 2, "CE"},
-                      StoreRow{"middle", 5, 2, "01"},
-                      StoreRow{"empty_at_end", 13, 0, ""}),
+                      StoreRow{"head", 0, 10, "2024-01-15"}, StoreRow{"tail", 11, 2, "CE"},
+                      StoreRow{"middle", 5, 2, "01"}, StoreRow{"empty_at_end", 13, 0, ""}),
     [](const ::testing::TestParamInfo<StoreRow>& info) { return std::string(info.param.name); });
 
 }  // namespace
