@@ -159,15 +159,12 @@ std::string PrintableField(std::string_view text) {
 bool CheckDateField(std::string_view text, CalendarCode cal, DateFormat format, bool hyphen,
                     std::string_view fieldName, std::string& storage, std::string_view& typed,
                     std::string& error) {
-  // One pass: every byte one the filter takes, and nothing after the date: past its last
-  // digit only blanks and a bracket closing the year, and no digits apart by blanks alone
-  // (the readers drop blanks, which would join them into one number).
   typed = text;
   if (text.empty()) return true;
   const KeyInserts& inserts = DateFieldInserts(cal == ISO);
   // The common text, blank-free and ending in a digit, needs only the filter: nothing can
   // follow its date and no blank can part its digits. Without branches on the characters.
-  if (!text.empty() && IsDigit(text.back())) {
+  if (IsDigit(text.back())) {
     std::uint8_t flags = 0;
     for (const char c : text) flags |= inserts.flags[static_cast<unsigned char>(c)];
     if ((flags & (KeyInserts::Dropped | KeyInserts::Blank)) == 0) {
@@ -175,6 +172,9 @@ bool CheckDateField(std::string_view text, CalendarCode cal, DateFormat format, 
       return true;
     }
   }
+  // Else one pass: every byte one the filter takes, and nothing after the date: past its
+  // last digit only blanks and a bracket closing the year, and no digits apart by blanks
+  // alone (the readers drop blanks, which would join them into one number).
   bool ok = true;
   bool changed = false;  // a key inserts another character ("w" -> "W")
   bool digits = false;
