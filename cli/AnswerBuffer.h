@@ -16,9 +16,24 @@ class AnswerBuffer {
       : data_(new char[capacity]), capacity_(capacity) {}
 
   void Append(std::string_view text) {
-    if (capacity_ - size_ < text.size()) Grow(text.size());
-    if (!text.empty()) std::memcpy(data_.get() + size_, text.data(), text.size());
-    size_ += text.size();
+    const std::size_t n = text.size();
+    if (capacity_ - size_ < n) Grow(n);
+    char* const to = data_.get() + size_;
+    const char* const from = text.data();
+    // The pieces of an answer line are short: two fixed-size moves that may overlap copy
+    // 4..16 bytes without a call or a branch on the length.
+    if (n >= 8 && n <= 16) {
+      std::memcpy(to, from, 8);
+      std::memcpy(to + n - 8, from + n - 8, 8);
+    } else if (n >= 4 && n < 8) {
+      std::memcpy(to, from, 4);
+      std::memcpy(to + n - 4, from + n - 4, 4);
+    } else if (n > 16) {
+      std::memcpy(to, from, n);
+    } else {
+      for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
+    }
+    size_ += n;
   }
   void Append(char c) {
     if (capacity_ == size_) Grow(1);

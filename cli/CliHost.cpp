@@ -1,12 +1,29 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CliHost.h"
 
+#include <functional>
+
 #include "engine/CalendarText.h"
 #include "engine/DateCore.h"
 #include "holidays/WorkingCalendarSource.h"
 #include "text/Language.h"
 
 namespace valdora {
+namespace {
+
+// to = from. A batch stores a dozen short field texts a line: unless `from` lies in `to`
+// itself, clear and append, which skip the overlap handling of std::string's assign.
+void Store(std::string& to, std::string_view from) {
+  const std::less<const char*> before;
+  if (!before(from.data(), to.data()) && !before(to.data() + to.size(), from.data())) {
+    to.assign(from);
+    return;
+  }
+  to.clear();
+  to.append(from);
+}
+
+}  // namespace
 
 CliHost::CliHost(const CliSettings& settings, AnswerBuffer* sink)
     : settings_(settings), out_(sink ? sink : &output_), days_(!settings.months) {}
@@ -20,9 +37,9 @@ std::string CliMonthsTwoDatesMessage(std::int16_t language) {
 
 void CliHost::Begin(std::string_view first, std::string_view diff, std::string_view second,
                     bool months) {
-  fields_[0].assign(first);
-  fields_[1].assign(diff);
-  fields_[2].assign(second);
+  Store(fields_[0], first);
+  Store(fields_[1], diff);
+  Store(fields_[2], second);
   if (out_ == &output_) output_.Clear();
   start_ = out_->Size();
   messageShown_ = false;
@@ -43,7 +60,7 @@ void CliHost::DiscardOutput() { out_->Truncate(start_); }
 std::string CliHost::FieldText(ComputeField field) const { return fields_[Index(field)]; }
 
 void CliHost::SetFieldText(ComputeField field, std::string_view text) {
-  fields_[Index(field)].assign(text);
+  Store(fields_[Index(field)], text);
 }
 
 CalendarCode CliHost::GetCal(int which) const {

@@ -25,10 +25,6 @@ bool WriteAll(std::FILE* out, std::string_view text) {
   return text.empty() || std::fwrite(text.data(), 1, text.size(), out) == text.size();
 }
 
-bool IsBlank(std::string_view text) noexcept {
-  return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 // The batch loop: lines in, one answer line each, written in large blocks.
 class BatchRunner {
  public:
@@ -38,18 +34,26 @@ class BatchRunner {
 
   void Line(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const std::size_t tab1 = line.find('\t');
-    std::string_view first = line, diff, second;
-    if (tab1 != std::string_view::npos) {
-      first = line.substr(0, tab1);
-      const std::string_view rest = line.substr(tab1 + 1);
-      const std::size_t tab2 = rest.find('\t');
-      diff = rest.substr(0, tab2);
-      if (tab2 != std::string_view::npos) second = rest.substr(tab2 + 1);
+    // One pass over the short line: where its first two tabs are, how many there are, and
+    // whether it holds anything but blanks and tabs.
+    std::size_t tab[2] = {line.size(), line.size()};
+    std::size_t tabs = 0;
+    bool blank = true;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      if (line[i] == '\t') {
+        if (tabs < 2) tab[tabs] = i;
+        ++tabs;
+      } else {
+        blank = blank && line[i] == ' ';
+      }
     }
-    if (IsBlank(line)) {
+    const std::string_view first = line.substr(0, tab[0]);
+    const std::string_view diff =
+        tabs == 0 ? std::string_view() : line.substr(tab[0] + 1, tab[1] - tab[0] - 1);
+    const std::string_view second = tabs < 2 ? std::string_view() : line.substr(tab[1] + 1);
+    if (blank) {
       Refuse(first, diff, second, "blank-line", "a blank line: nothing to compute");
-    } else if (second.find('\t') != std::string_view::npos) {
+    } else if (tabs > 2) {
       Refuse(first, diff, second, "too-many-fields",
              "more than three tab-separated fields (FIRST, DIFF, SECOND)");
     } else {

@@ -2,6 +2,7 @@
 #include "cli/StrictFields.h"
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 
 #include "engine/DateParse.h"
@@ -27,7 +28,13 @@ constexpr int NoLengthLimit = 1;
 // What the window's key filter makes of each byte typed into a field: the character it
 // inserts, or 0 when it drops the key. Asked of the filter once per setting, since a batch
 // checks millions of characters.
-using KeyInserts = std::array<char, 256>;
+struct KeyInserts {
+  // Bits of `flags`, so that one pass ORs a whole text's answer together.
+  static constexpr std::uint8_t Dropped = 1, Replaced = 2, Blank = 4;
+  std::array<char, 256> insert{};
+  std::array<std::uint8_t, 256> flags{};
+  char operator[](unsigned char c) const noexcept { return insert[c]; }
+};
 
 struct CachedInserts {
   std::string separator;  // the setting the table was asked for
@@ -35,13 +42,27 @@ struct CachedInserts {
   KeyInserts inserts{};
 };
 
+// a == b by a byte loop: a separator is a character or two, and it is compared for every
+// field of a batch (std::string's comparison calls memcmp).
+bool SameText(std::string_view a, std::string_view b) noexcept {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
 // The table of `filter` (key code -> inserted code, 0 dropped) under `separator`.
 template <class Filter>
 const KeyInserts& InsertsFor(CachedInserts& c, const std::string& separator, Filter filter) {
-  if (!c.filled || c.separator != separator) {
+  if (!c.filled || !SameText(c.separator, separator)) {
     for (int code = 0; code < 256; ++code) {
-      c.inserts[static_cast<std::size_t>(code)] =
-          static_cast<char>(code < FirstTypedCode ? 0 : filter(code));
+      const char insert = static_cast<char>(code < FirstTypedCode ? 0 : filter(code));
+      const auto i = static_cast<std::size_t>(code);
+      c.inserts.insert[i] = insert;
+      c.inserts.flags[i] =
+          static_cast<std::uint8_t>((insert == 0 ? KeyInserts::Dropped : 0) |
+                                    (insert != static_cast<char>(code) ? KeyInserts::Replaced : 0) |
+                                    (code == ' ' ? KeyInserts::Blank : 0));
     }
     c.separator = separator;
     c.filled = true;
@@ -61,6 +82,16 @@ const KeyInserts& NumberFieldInserts() {
   return InsertsFor(cached, ThousandsSeparator, [](int code) {
     return FilterNumberFieldKey(code, 0, NoLengthLimit, ThousandsSeparator);
   });
+}
+
+// `text` as the filter leaves it: the text itself, or, when a key inserts another character
+// (`changed`), its filtered copy in `storage`.
+std::string_view AsTyped(std::string_view text, const KeyInserts& inserts, bool changed,
+                         std::string& storage) {
+  if (!changed) return text;
+  storage.assign(text);
+  for (char& c : storage) c = inserts[static_cast<unsigned char>(c)];
+  return storage;
 }
 
 // The shape a date of `cal` is written in, for the refusal message.
@@ -128,10 +159,22 @@ std::string PrintableField(std::string_view text) {
 bool CheckDateField(std::string_view text, CalendarCode cal, DateFormat format, bool hyphen,
                     std::string_view fieldName, std::string& storage, std::string_view& typed,
                     std::string& error) {
-  // One pass: every byte one the filter takes, and nothing after the date: past its last
-  // digit only blanks and a bracket closing the year, and no digits apart by blanks alone
-  // (the readers drop blanks, which would join them into one number).
+  typed = text;
+  if (text.empty()) return true;
   const KeyInserts& inserts = DateFieldInserts(cal == ISO);
+  // The common text, blank-free and ending in a digit, needs only the filter: nothing can
+  // follow its date and no blank can part its digits. Without branches on the characters.
+  if (IsDigit(text.back())) {
+    std::uint8_t flags = 0;
+    for (const char c : text) flags |= inserts.flags[static_cast<unsigned char>(c)];
+    if ((flags & (KeyInserts::Dropped | KeyInserts::Blank)) == 0) {
+      typed = AsTyped(text, inserts, (flags & KeyInserts::Replaced) != 0, storage);
+      return true;
+    }
+  }
+  // Else one pass: every byte one the filter takes, and nothing after the date: past its
+  // last digit only blanks and a bracket closing the year, and no digits apart by blanks
+  // alone (the readers drop blanks, which would join them into one number).
   bool ok = true;
   bool changed = false;  // a key inserts another character ("w" -> "W")
   bool digits = false;
@@ -169,12 +212,7 @@ bool CheckDateField(std::string_view text, CalendarCode cal, DateFormat format, 
             DateShape(cal, format, hyphen) + ")";
     return false;
   }
-  typed = text;
-  if (changed) {
-    storage.assign(text);
-    for (char& c : storage) c = inserts[static_cast<unsigned char>(c)];
-    typed = storage;
-  }
+  typed = AsTyped(text, inserts, changed, storage);
   return true;
 }
 

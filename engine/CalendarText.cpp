@@ -73,7 +73,7 @@ bool WriteDateInCalendar(Jdn jdn, CalendarCode cal, DateFormat format, bool hyph
       CalendarLetter(cal, date);
       date.jdn = jdn;
       JdnToEuroDate(date);
-      text = FormatEuroDate(date, format, DateSeparator, ThousandsSeparator);
+      FormatEuroDate(date, format, DateSeparator, ThousandsSeparator, text);
       return true;
     }
     case JDN:
@@ -94,7 +94,7 @@ bool WriteDateInCalendar(Jdn jdn, CalendarCode cal, DateFormat format, bool hyph
       IsoWeekDate date;
       date.jdn = jdn;
       JdnToIsoWeekDate(date);
-      text = FormatIsoWeekDate(date, HyphenOption(hyphen));
+      FormatIsoWeekDate(date, HyphenOption(hyphen), text);
       return true;
     }
     case LPW:

@@ -80,6 +80,13 @@ char GroupCharacter(std::string_view separator) noexcept {
 
 std::string FormatEuroDate(const EuroDate& date, DateFormat format,
                            std::string_view dateSeparator, std::string_view thousandsSeparator) {
+  std::string text;
+  FormatEuroDate(date, format, dateSeparator, thousandsSeparator, text);
+  return text;
+}
+
+void FormatEuroDate(const EuroDate& date, DateFormat format, std::string_view dateSeparator,
+                    std::string_view thousandsSeparator, std::string& text) {
   const bool grouped = (date.year > 9999 || date.year < -9999) &&
                        GroupsReadBack(thousandsSeparator, dateSeparator);
   const char group = grouped ? GroupCharacter(thousandsSeparator) : '\0';
@@ -111,12 +118,13 @@ std::string FormatEuroDate(const EuroDate& date, DateFormat format,
   char local[64];
   if (maxSize <= sizeof local) {  // the usual case: one copy into the text
     const char* end = write(local);
-    return std::string(local, static_cast<std::size_t>(end - local));
+    text.clear();
+    text.append(local, static_cast<std::size_t>(end - local));
+    return;
   }
-  std::string text(maxSize, '\0');
+  text.assign(maxSize, '\0');
   const char* end = write(text.data());
   text.resize(static_cast<std::size_t>(end - text.data()));
-  return text;
 }
 
 void SeparateThousands(std::string& number, std::string_view separator) {

@@ -18,6 +18,9 @@ namespace valdora {
 // equals the date separator (the text would not read back). No calendar label.
 std::string FormatEuroDate(const EuroDate& date, DateFormat format,
                            std::string_view dateSeparator, std::string_view thousandsSeparator);
+// The same, written into `text` in place of what it held (no temporary string).
+void FormatEuroDate(const EuroDate& date, DateFormat format, std::string_view dateSeparator,
+                    std::string_view thousandsSeparator, std::string& text);
 
 // Puts `separator` (its first character) between groups of three digits of `number`; an
 // empty separator leaves it unchanged. A leading "-" stays in front of the first group.

@@ -68,7 +68,9 @@ ParseStatus ParseEuroDate(std::string_view text, std::string_view separator, Cal
     }
   }
   const std::string_view t(kept, length);
-  const bool plausible = separator == "-"
+  // (A character compare: comparing with "-" as text calls memcmp for every date read.)
+  const bool dashes = separator.size() == 1 && separator[0] == '-';
+  const bool plausible = dashes
                              ? (minus == 2 || minus == 3)
                              : (minus <= 1 && CountOccurrences(t, separator) == 2);
   if (!plausible) return StatusMalformed;

@@ -185,6 +185,12 @@ void IsoWeekDateToJdn(IsoWeekDate& date) noexcept {
 }
 
 std::string FormatIsoWeekDate(const IsoWeekDate& date, std::int16_t hyphen) {
+  std::string text;
+  FormatIsoWeekDate(date, hyphen, text);
+  return text;
+}
+
+void FormatIsoWeekDate(const IsoWeekDate& date, std::int16_t hyphen, std::string& out) {
   const bool hyphenated = hyphen == HyphenatedForm;
   char text[48];  // three numbers of at most 11 characters, "-W" and "-"
   char* end = WritePadded(text, date.isoYear, 1);
@@ -193,7 +199,8 @@ std::string FormatIsoWeekDate(const IsoWeekDate& date, std::int16_t hyphen) {
   end = WritePadded(end, date.week, 2);
   if (hyphenated) *end++ = '-';
   end = WritePadded(end, date.weekday, 1);
-  return std::string(text, end);
+  out.clear();
+  out.append(text, static_cast<std::size_t>(end - text));
 }
 
 std::int16_t IsoForm(std::string_view text) noexcept {

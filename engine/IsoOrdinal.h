@@ -28,6 +28,8 @@ void IsoWeekDateToJdn(IsoWeekDate& date) noexcept;
 
 // "2020-W01-1" (hyphenated) or "2020W011" (plain).
 std::string FormatIsoWeekDate(const IsoWeekDate& date, std::int16_t hyphen);
+// The same, written into `text` in place of what it held (no temporary string).
+void FormatIsoWeekDate(const IsoWeekDate& date, std::int16_t hyphen, std::string& text);
 
 // 1 plain form, -1 hyphenated form, 0 not an ISO week date.
 std::int16_t IsoForm(std::string_view text) noexcept;

@@ -26,6 +26,31 @@ TEST(CoreFormat, DateTexts) {
   }
 }
 
+// The writers that fill a given string replace whatever it held, short or long, and write
+// what the value-returning forms write (a long separator takes the writer's other buffer).
+TEST(CoreFormat, WritersReplaceTheText) {
+  const std::string before[] = {"", "x", "2020-W01-1 ISO, Monday", std::string(100, '#')};
+  const std::string longSeparator(20, '/');
+  IsoWeekDate iso;
+  iso.isoYear = -12345;
+  iso.week = 7;
+  iso.weekday = 3;
+  for (const std::string& held : before) {
+    SCOPED_TRACE(::testing::Message() << "text held before: \"" << held << "\"");
+    for (const char* sep : {"-", ".", longSeparator.c_str()}) {
+      const EuroDate date{-10000, 12, 31, 'G', 0};
+      std::string text = held;
+      FormatEuroDate(date, DMY, sep, ",", text);
+      EXPECT_EQ(text, FormatEuroDate(date, DMY, sep, ",")) << "separator " << sep;
+    }
+    for (const std::int16_t hyphen : {std::int16_t{0}, HyphenatedForm}) {
+      std::string text = held;
+      FormatIsoWeekDate(iso, hyphen, text);
+      EXPECT_EQ(text, hyphen == HyphenatedForm ? "-12345-W07-3" : "-12345W073");
+    }
+  }
+}
+
 TEST(CoreFormat, DigitGroups) {
   struct Case { const char *in, *separator, *out; } cases[] = {
       {"-2100000000", ",", "-2,100,000,000"}, {"2451545", ".", "2.451.545"},
