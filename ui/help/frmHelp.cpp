@@ -14,8 +14,8 @@
 #include "ui/common/Keyboard.h"
 #include "ui/common/Metrics.h"
 #include "ui/common/weblink.h"
-#include "ui/help/AboutText.h"
-#include "ui/help/HelpText.h"
+#include "presentation/AboutText.h"
+#include "presentation/HelpText.h"
 
 namespace valdora {
 

@@ -14,7 +14,7 @@
 #include <QTextDocument>
 
 #include "compute/Compute.h"
-#include "engine/CalendarText.h"
+#include "presentation/FieldDates.h"
 #include "text/Language.h"
 #include "ui/common/FontOnFirstUse.h"
 #include "ui/common/MessageBox.h"
@@ -203,18 +203,18 @@ void frmMain::ReExpressDate(bool& ok, bool& showMessage) {
   showMessage = false;
   ShowTodaysDate();
   if (strDateToReExpress.empty() || intOldCal == intNewCal) return;
-  const bool hyphen = chkHyphen->isChecked();
-  Jdn jdn = 0;
-  if (ReadDateInCalendar(strDateToReExpress, static_cast<CalendarCode>(intOldCal),
-                         UsersDateFormat(), hyphen, jdn) <= 0) {
+  std::string text;
+  const FieldDateOutcome outcome =
+      ConvertDateText(strDateToReExpress, static_cast<CalendarCode>(intOldCal),
+                      static_cast<CalendarCode>(intNewCal), UsersDateFormat(),
+                      chkHyphen->isChecked(), text);
+  if (outcome == FieldDateOutcome::NotValid || outcome == FieldDateOutcome::InputOutOfRange) {
     showMessage = true;
     return;
   }
-  std::string text;
-  if (!WriteDateInCalendar(jdn, static_cast<CalendarCode>(intNewCal), UsersDateFormat(), hyphen,
-                           text)) {
-    return;  // no ordinal date before 0001 or after 9999: refused without a message
-  }
+  // A day with no text in the new calendar that reads back (no ordinal date before 0001 or
+  // after 9999, no JDN beyond the reader's range): refused without a message.
+  if (outcome != FieldDateOutcome::Written) return;
   strReExpressedDate = text;
   txbDateDiff->setCursorPosition(txbDateDiff->text().size());
   txbDateDiff->setFocus();

@@ -18,7 +18,7 @@
 #include "ui/common/Metrics.h"
 #include "ui/common/QtTranslations.h"
 #include "ui/common/frmClearOneTextBox.h"
-#include "ui/main/CaptionTable.h"
+#include "presentation/CaptionTable.h"
 #include "ui/main/WindowCaptions.h"
 #include "ui/main/frmMain.h"
 #include "ui/month/frmDisplayMonth.h"

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "compute/Compute.h"
-#include "ui/main/FieldDates.h"
-#include "ui/main/FieldKeys.h"
+#include "presentation/FieldDates.h"
+#include "presentation/FieldKeys.h"
 #include "ui/main/frmMain.h"
 
 using namespace valdora;

@@ -28,7 +28,7 @@
 #include "ui/common/Metrics.h"
 #include "ui/main/WindowCaptions.h"
 #include "ui/main/frmMain.h"
-#include "ui/month/MonthGrid.h"
+#include "presentation/MonthGrid.h"
 
 using namespace valdora;
 

@@ -37,7 +37,7 @@ class frmDisplayMonth : public QWidget {
   // loads a fresh one.
   static void unload();
 
-  // The main window's captions in `language` (ui/main/CaptionTable): written into the
+  // The main window's captions in `language` (presentation/CaptionTable): written into the
   // loaded window, or kept for the next load.
   static void ApplyCaptions(std::int16_t language);
   // Chooses Monday or Sunday first and the Julian or Common Era calendar: in the loaded

@@ -6,8 +6,7 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "engine/DateCore.h"
-#include "engine/DateParse.h"
+#include "presentation/MonthGrid.h"
 #include "ui/common/Metrics.h"
 #include "ui/main/frmMain.h"
 #include "ui/month/frmDisplayMonth.h"
@@ -17,22 +16,7 @@ using namespace valdora;
 void frmMain::cmdDisplayMonth_Click() {
   const QString text = txbFirstDate->text().trimmed();
   txbFirstDate->setText(text);
-  const CalendarCode cal = GetCal(1);
-
-  // A readable CE, JC or JDN first date gives its month (a JC date counted in the Julian
-  // calendar); anything else, today's month in the Common Era calendar.
-  EuroDate date;
-  bool today = text.isEmpty() || (cal != CE && cal != JC && cal != JDN);
-  if (!today) {
-    const std::string typed = text.toStdString();
-    today = ParseEuroDate(typed, DateSeparator, cal, UsersDateFormat(), date) != StatusValid;
-  }
-  if (today) {
-    date = EuroDate{};
-    date.jdn = TodayJdn();
-  }
-  date.calendar = !today && cal == JC ? JulianLetter : GregorianLetter;
-  JdnToEuroDate(date);
+  const MonthToOpen date = MonthOfFirstDate(text.toStdString(), GetCal(1), UsersDateFormat());
 
   frmDisplayMonth& month = frmDisplayMonth::instance();
   month.txbYear->setText(QString::number(date.year));
