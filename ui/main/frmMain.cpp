@@ -6,10 +6,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -23,12 +25,8 @@
 using namespace valdora;
 
 namespace {
-frmMain* g_current = nullptr;
-
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
-
-frmMain* frmMain::current() { return g_current; }
 
 frmMain::frmMain(QWidget* parent)
     : QWidget(parent),
@@ -42,14 +40,11 @@ frmMain::frmMain(QWidget* parent)
       strFirstDateWithCal(valdora::strFirstDateWithCal),
       strSecondDateWithCal(valdora::strSecondDateWithCal) {
   setObjectName(QStringLiteral("frmMain"));
-  g_current = this;
   BuildControls();
   ConnectControls();
 }
 
-frmMain::~frmMain() {
-  if (g_current == this) g_current = nullptr;
-}
+frmMain::~frmMain() = default;
 
 void frmMain::closeEvent(QCloseEvent* event) {
   // Closing by the frame is Quit; the close that Quit itself causes only closes.
@@ -251,6 +246,9 @@ void frmMain::SetNoDateDiffandSameCal() { valdora::SetNoDateDiffandSameCal(*this
 
 ClearChoice frmMain::AskFieldToClear() {
   frmClearOneTextBox& dialog = frmClearOneTextBox::instance();
+  const QScreen* screen = this->screen();
+  dialog.SetPlace(QRect(Frame3->mapToGlobal(QPoint(0, 0)), Frame3->size()),
+                  screen != nullptr ? screen->availableGeometry() : QRect());
   dialog.exec();
   if (dialog.optClearFirstDate->isChecked()) return ClearChoice::FirstDate;
   if (dialog.optClearDateDiff->isChecked()) return ClearChoice::DateDiff;

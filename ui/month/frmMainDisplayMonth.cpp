@@ -19,6 +19,9 @@ void frmMain::cmdDisplayMonth_Click() {
   const MonthToOpen date = MonthOfFirstDate(text.toStdString(), GetCal(1), UsersDateFormat());
 
   frmDisplayMonth& month = frmDisplayMonth::instance();
+  connect(&month, &frmDisplayMonth::closed, this, &frmMain::MonthWindowClosed,
+          Qt::UniqueConnection);
+  month.setWindowIcon(windowIcon());
   month.txbYear->setText(QString::number(date.year));
   month.cboMonths->setCurrentIndex(date.month - 1);
   // Only the first showing places the window; one already open keeps its place.
@@ -29,4 +32,9 @@ void frmMain::cmdDisplayMonth_Click() {
   month.raise();
   month.activateWindow();
   month.DisplayMonth();
+}
+
+void frmMain::MonthWindowClosed() {
+  activateWindow();
+  txbFirstDate->setFocus();
 }
