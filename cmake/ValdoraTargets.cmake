@@ -27,9 +27,9 @@ function(valdora_gtest_tests)
   endforeach()
 endfunction()
 
-# valdora_qttest_tests(TESTS stems... LIBS targets...): one QtTest executable test_ui_<folder>_<stem>
-# (QTEST_MAIN in the file) and one CTest test ui.<folder>.<stem> for each named <stem>.cpp of
-# the current folder, run under the offscreen platform.
+# valdora_qttest_tests(TESTS stems... LIBS targets...): one QtTest executable
+# test_ui_<folder>_<stem> (QTEST_MAIN in the file) and one CTest test ui.<folder>.<stem> for
+# each named <stem>.cpp of the current folder, run under the offscreen platform.
 function(valdora_qttest_tests)
   cmake_parse_arguments(ARG "" "" "TESTS;LIBS" ${ARGN})
   get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)

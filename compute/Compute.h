@@ -151,8 +151,9 @@ std::string DayOrDays(std::int64_t n);
 // "month" when |n| is 1, otherwise "months"; lower case unless intLanguage is German.
 std::string MonthOrMonths(std::int64_t n);
 
-// Writes "Out of Range" and a line break, moves the caret to the end, shows message ResultOutOfRange
-// and gives the focus back: the end of every operation whose result leaves the limits.
+// Writes "Out of Range" and a line break, moves the caret to the end, shows message
+// ResultOutOfRange and gives the focus back: the end of every operation whose result leaves
+// the limits.
 void ReportResultOutOfRange(ComputeHost& host);
 
 }  // namespace valdora
