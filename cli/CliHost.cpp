@@ -6,6 +6,7 @@
 #include "engine/CalendarText.h"
 #include "engine/DateCore.h"
 #include "holidays/WorkingCalendarSource.h"
+#include "presentation/FieldDates.h"
 #include "text/Language.h"
 
 namespace valdora {
@@ -99,10 +100,8 @@ ClearChoice CliHost::AskFieldToClear() {
 }
 
 void CliHost::PutTodayIntoFirstDate() {
-  std::string text;
-  if (WriteDateInCalendar(TodayJdn(), settings_.firstCal, settings_.format,
-                          settings_.hyphen == 1, text))
-    fields_[0] = std::move(text);
+  std::string text = TodayInCalendar(settings_.firstCal, settings_.format, settings_.hyphen == 1);
+  if (!text.empty()) fields_[0] = std::move(text);
 }
 
 }  // namespace valdora

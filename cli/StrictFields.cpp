@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "engine/DateParse.h"
-#include "ui/main/FieldKeys.h"
+#include "presentation/FieldKeys.h"
 
 namespace valdora {
 namespace {

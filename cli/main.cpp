@@ -10,9 +10,9 @@
 #include "cli/CliRun.h"
 #include "compute/Compute.h"
 #include "engine/DateCore.h"
+#include "presentation/MonthGrid.h"
 #include "text/GenText.h"
 #include "text/Language.h"
-#include "ui/month/MonthGrid.h"
 
 namespace {
 

@@ -76,7 +76,8 @@ void CompleteRecord(EuroDate& rec, CalendarCode cal, Jdn jdn) noexcept {
 
 // The parse of one date side; kinds are the messages for malformed and out-of-range text.
 bool ParseDateSide(ComputeHost& host, std::string& text, int which, ComputeField field,
-                   EuroDate& rec, std::string& withCal, int malformedKind, int rangeKind) {
+                   EuroDate& rec, std::string& withCal, ComputeMessageKind malformedKind,
+                   ComputeMessageKind rangeKind) {
   const CalendarCode cal = host.GetCal(which);
   const DateFormat format = host.UsersDateFormat();
   const bool hyphen = intHyphen == 1;
@@ -99,12 +100,14 @@ bool ParseDateSide(ComputeHost& host, std::string& text, int which, ComputeField
 }
 
 // Reads a signed whole number of days or months from the difference text and writes its
-// normalised form into `diff` and the field. False after message kind 4 or 5.
+// normalised form into `diff` and the field. False after message DateDiffNotValid or
+// DateDiffOutOfRange.
 bool ParseDifference(ComputeHost& host, std::string& diff, std::int32_t& value) {
   ParseStatus status = StatusMalformed;
   const Jdn n = ParseJdnText(diff, status);
   if (status != StatusValid) {
-    ShowComputeError(host, status < 0 ? 5 : 4);
+    ShowComputeError(host, status < 0 ? ComputeMessageKind::DateDiffOutOfRange
+                                      : ComputeMessageKind::DateDiffNotValid);
     return false;
   }
   value = n;
@@ -146,7 +149,9 @@ void SetNoDateDiffandSameCal(const ComputeHost& host) {
 }
 
 void cmdCompute_Click(ComputeHost& host) {
-  if (ComputeMessage[intEnglish][9].empty()) FillComputeMessages();
+  if (ComputeMessage[intEnglish][static_cast<std::size_t>(ComputeMessageKind::ResultOutOfRange)]
+          .empty())
+    FillComputeMessages();
   std::string first = host.FieldText(ComputeField::FirstDate);
   std::string diff = host.FieldText(ComputeField::DateDiff);
   std::string second = host.FieldText(ComputeField::SecondDate);
@@ -200,12 +205,14 @@ bool ParseDateDiff(ComputeHost& host, std::string& diff) {
 
 bool ParseFirstDate(ComputeHost& host, std::string& text) {
   return ParseDateSide(host, text, 1, ComputeField::FirstDate, FirstDateRec, strFirstDateWithCal,
-                       1, 3);
+                       ComputeMessageKind::FirstDateNotValid,
+                       ComputeMessageKind::FirstDateOutOfRange);
 }
 
 bool ParseSecondDate(ComputeHost& host, std::string& text) {
   return ParseDateSide(host, text, 2, ComputeField::SecondDate, SecondDateRec,
-                       strSecondDateWithCal, 6, 8);
+                       strSecondDateWithCal, ComputeMessageKind::SecondDateNotValid,
+                       ComputeMessageKind::SecondDateOutOfRange);
 }
 
 bool ComputeWithDays(ComputeHost& host, std::string& first, std::string& diff,

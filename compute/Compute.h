@@ -29,9 +29,8 @@ extern EuroDate FirstDateRec;
 extern EuroDate SecondDateRec;
 
 // Computation messages by language slot (0 English, 1 German, 2 Spanish, 3..5 empty) and
-// kind 0..9. Filled by FillComputeMessages.
+// kind (the number of a ComputeMessageKind). Filled by FillComputeMessages.
 inline constexpr int ComputeMessageLanguages = 6;
-inline constexpr int ComputeMessageKinds = 10;
 extern std::array<std::array<std::string, ComputeMessageKinds>, ComputeMessageLanguages>
     ComputeMessage;
 
@@ -61,11 +60,12 @@ extern std::string strSecondDateWithCal;
 // Fills ComputeMessage (English, German, Spanish). Call once before any computation;
 // cmdCompute_Click also fills it on first use.
 void FillComputeMessages();
-// Message `kind` (0..9) in intLanguage; "" for an empty slot. Throws std::out_of_range for a
-// language above 5 or a kind outside 0..9.
-const std::string& ComputeMessageText(int kind);
-// Shows message `kind` (1..9) titled "Error!" ("Fehler!") with OK only.
-void ShowComputeError(ComputeHost& host, int kind);
+// Message `kind` in intLanguage; "" for an empty slot. Throws std::out_of_range for a
+// language above 5.
+const std::string& ComputeMessageText(ComputeMessageKind kind);
+// Shows message `kind` (any but NeedToClear) titled "Error!" ("Fehler!") with OK only, in
+// the box of the same number.
+void ShowComputeError(ComputeHost& host, ComputeMessageKind kind);
 
 // ---- The command ----
 
@@ -86,11 +86,13 @@ bool ComputeWithMonths(ComputeHost& host, std::string& first, std::string& diff,
                        std::string& second);
 
 // Validates the difference into lngDateDiffDays and writes its normalised text ("1,000") into
-// `diff` and the field; an empty text is 0. False after message kind 4 or 5.
+// `diff` and the field; an empty text is 0. False after message DateDiffNotValid or
+// DateDiffOutOfRange.
 bool ParseDateDiff(ComputeHost& host, std::string& diff);
 // Validates a date in its side's calendar into FirstDateRec / SecondDateRec, writes its
 // normalised text into `text` and the field and sets strFirstDateWithCal / strSecondDateWithCal.
-// False after message kind 1 or 3 (first), 6 or 8 (second); the field keeps its text.
+// False after message FirstDateNotValid or FirstDateOutOfRange (first), SecondDateNotValid or
+// SecondDateOutOfRange (second); the field keeps its text.
 bool ParseFirstDate(ComputeHost& host, std::string& text);
 bool ParseSecondDate(ComputeHost& host, std::string& text);
 
@@ -101,7 +103,7 @@ bool ParseSecondDate(ComputeHost& host, std::string& text);
 // result line and shown (box BoxWorkingCalendarFailed), and the operation fails.
 
 // lngDateDiffDays = the days from JDN1 to JDN2 under the two day-count options. False (after
-// the "Out of Range" line and message kind 9) when |count| > MaxJdn: the difference field
+// the "Out of Range" line and message ResultOutOfRange) when |count| > MaxJdn: the difference field
 // could not read the count back.
 bool CountDaysBetween(ComputeHost& host);
 // JDN1 = JDN2 minus lngDateDiffDays days; false after "Out of Range" when |JDN1| > MaxJdn.
@@ -123,7 +125,7 @@ bool AddMonthsToDate(const EuroDate& source, std::int64_t months, EuroDate& targ
 // Appends " = " and the first (second) date in its calendar and writes that text into its
 // field, then the day name and, for a day difference with verbose on, the notes. A lone date
 // with both calendars equal gets only its day name. False when the date has no text in its
-// calendar (ORD outside 0001..9999): "Out of Range" was written and message kind 9 shown.
+// calendar (ORD outside 0001..9999): "Out of Range" was written and message ResultOutOfRange shown.
 bool DisplayFirstDate(ComputeHost& host);
 bool DisplaySecondDate(ComputeHost& host);
 // Appends ", " and the day name of record.jdn in intLanguage.
@@ -149,8 +151,9 @@ std::string DayOrDays(std::int64_t n);
 // "month" when |n| is 1, otherwise "months"; lower case unless intLanguage is German.
 std::string MonthOrMonths(std::int64_t n);
 
-// Writes "Out of Range" and a line break, moves the caret to the end, shows message kind 9
-// and gives the focus back: the end of every operation whose result leaves the limits.
+// Writes "Out of Range" and a line break, moves the caret to the end, shows message
+// ResultOutOfRange and gives the focus back: the end of every operation whose result leaves
+// the limits.
 void ReportResultOutOfRange(ComputeHost& host);
 
 }  // namespace valdora

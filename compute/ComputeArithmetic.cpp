@@ -136,7 +136,8 @@ const WorkingCalendar* ComputeHost::WorkingCalendarWithin(std::int64_t, std::int
 }
 
 void ReportResultOutOfRange(ComputeHost& host) {
-  ReportFailedOperation(host, CurrentComputeWords().outOfRange, ComputeMessageText(9),
+  ReportFailedOperation(host, CurrentComputeWords().outOfRange,
+                        ComputeMessageText(ComputeMessageKind::ResultOutOfRange),
                         BoxResultOutOfRange);
 }
 

@@ -20,18 +20,34 @@ enum class ComputeField : std::int16_t { FirstDate = 1, DateDiff = 2, SecondDate
 // Answer of the clear-field question: the field to empty, or Cancel (nothing is computed).
 enum class ClearChoice : std::int16_t { Cancel = 0, FirstDate = 1, DateDiff = 2, SecondDate = 3 };
 
-// Which message a box carries. 0..9 are the ComputeMessage kinds (compute/Compute.h), 10 the
+// The messages of the Compute command, one per kind: the index of its text in each language
+// of ComputeMessage (compute/Compute.h).
+enum class ComputeMessageKind : std::int16_t {
+  NeedToClear = 0,            // the clear-field dialog's explanation, never a box
+  FirstDateNotValid = 1,
+  FirstDateNotValidIso = 2,   // in the table, not shown: an ISO date gets FirstDateNotValid
+  FirstDateOutOfRange = 3,
+  DateDiffNotValid = 4,
+  DateDiffOutOfRange = 5,
+  SecondDateNotValid = 6,
+  SecondDateNotValidIso = 7,  // in the table, not shown: an ISO date gets SecondDateNotValid
+  SecondDateOutOfRange = 8,
+  ResultOutOfRange = 9,
+};
+inline constexpr int ComputeMessageKinds = 10;
+
+// Which message a box carries. The boxes of message kinds carry the kind's number, 10 the
 // host's own reason why it cannot give the holidays of a span; the three refusals of the
 // month arithmetic carry the number of their first program text.
 // Every box of the Compute command has only an OK button and no icon.
 enum ComputeBox : std::int16_t {
-  BoxFirstDateNotValid = 1,
-  BoxFirstDateOutOfRange = 3,
-  BoxDateDiffNotValid = 4,
-  BoxDateDiffOutOfRange = 5,
-  BoxSecondDateNotValid = 6,
-  BoxSecondDateOutOfRange = 8,
-  BoxResultOutOfRange = 9,
+  BoxFirstDateNotValid = static_cast<std::int16_t>(ComputeMessageKind::FirstDateNotValid),
+  BoxFirstDateOutOfRange = static_cast<std::int16_t>(ComputeMessageKind::FirstDateOutOfRange),
+  BoxDateDiffNotValid = static_cast<std::int16_t>(ComputeMessageKind::DateDiffNotValid),
+  BoxDateDiffOutOfRange = static_cast<std::int16_t>(ComputeMessageKind::DateDiffOutOfRange),
+  BoxSecondDateNotValid = static_cast<std::int16_t>(ComputeMessageKind::SecondDateNotValid),
+  BoxSecondDateOutOfRange = static_cast<std::int16_t>(ComputeMessageKind::SecondDateOutOfRange),
+  BoxResultOutOfRange = static_cast<std::int16_t>(ComputeMessageKind::ResultOutOfRange),
   BoxWorkingCalendarFailed = 10,  // the host's reason why the holidays are not known
   BoxMonthsTwoDates = 21,            // program texts 21, 22: both dates with the unit months
   BoxMonthsCalendarsDiffer = 23,     // program texts 23, 24

@@ -70,12 +70,15 @@ void FillComputeMessages() {
   es[9] = "El resultado est\u00e1 fuera de rango.";
 }
 
-const std::string& ComputeMessageText(int kind) {
-  if (ComputeMessage[intEnglish][9].empty()) FillComputeMessages();
-  return ComputeMessage.at(static_cast<std::size_t>(intLanguage)).at(static_cast<std::size_t>(kind));
+const std::string& ComputeMessageText(ComputeMessageKind kind) {
+  if (ComputeMessage[intEnglish][static_cast<std::size_t>(ComputeMessageKind::ResultOutOfRange)]
+          .empty())
+    FillComputeMessages();
+  return ComputeMessage.at(static_cast<std::size_t>(intLanguage))
+      .at(static_cast<std::size_t>(kind));
 }
 
-void ShowComputeError(ComputeHost& host, int kind) {
+void ShowComputeError(ComputeHost& host, ComputeMessageKind kind) {
   const std::string title = FixedText("Error") + "!";
   host.ShowComputeMessage(ComputeMessageText(kind), title, static_cast<ComputeBox>(kind));
 }

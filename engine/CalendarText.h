@@ -14,7 +14,8 @@ namespace valdora {
 inline constexpr Jdn LargestJdnText = 2099999999;
 
 // Reads `text` as a date in calendar `cal` (CE, JC, JDN, ORD, ISO, LPW or LPM) with the
-// given date format (CE, JC) and hyphen option (ORD); on status 1 `jdn` holds the day.
+// given date format (CE, JC) and hyphen option (ORD). Answers 1 (StatusValid) on success,
+// then `jdn` holds the day; 0 malformed; -1 out of range; `jdn` is left alone otherwise.
 // Uses the current DateSeparator and ThousandsSeparator. A well-formed date whose day lies
 // beyond MinJdn..MaxJdn answers -1 (out of range).
 ParseStatus ReadDateInCalendar(std::string_view text, CalendarCode cal, DateFormat format,

@@ -325,7 +325,7 @@ std::string separate_thousands(std::string_view number, std::int32_t separator);
 
 // Days from `earlier` to `later`, each read by year/month/day in its calendar ('G', 'J', or 0
 // for CE). Sets `status` non-zero (and answers 0) when a record is not a valid date of the
-// library's range or the difference leaves 32 bits.
+// library's range or the difference leaves 32 bits; on success `status` is left as it was.
 std::int32_t days_elapsed(const EuroDate& later, const EuroDate& earlier,
                           std::int32_t& status) noexcept;
 

@@ -11,7 +11,8 @@
 namespace valdora {
 
 // Days of month (year, month) in the record's calendar ('J' Julian, otherwise CE). `status`
-// is handed to the library; non-zero after the call marks the result unusable.
+// is handed to the library (days_elapsed): left as it was on success, so the caller sets it
+// to 0 first; non-zero after the call marks the result unusable.
 std::int32_t DaysInMonth(const EuroDate& date, std::int32_t& status) noexcept;
 
 // Days of CE year `year` (365 or 366); `status` as for DaysInMonth.

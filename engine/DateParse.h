@@ -20,7 +20,7 @@ ParseStatus ParseEuroDate(std::string_view text, std::string_view separator, Cal
 
 // Reads any signed whole number (digits kept, with a leading "+" or "-"; everything else
 // dropped). Answers the value (0 unless status is 1 or the value lies beyond MinJdn..MaxJdn)
-// and sets `status`: 1, 0 no number, -1 beyond MinJdn..MaxJdn.
+// and sets `status`: 1 valid, 0 no number, -1 beyond MinJdn..MaxJdn.
 std::int32_t ParseJdnText(std::string_view text, ParseStatus& status) noexcept;
 
 // True when `body` is digit groups joined by `separator`: 1..3 digits, then groups of three

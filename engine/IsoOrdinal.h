@@ -26,7 +26,7 @@ void JdnToIsoWeekDate(IsoWeekDate& date) noexcept;
 // date.isoYear, week, weekday -> date.jdn. No range check: the fields come validated.
 void IsoWeekDateToJdn(IsoWeekDate& date) noexcept;
 
-// "2020-W01-1" (hyphenated) or "2020W011" (plain).
+// "2020-W01-1" when `hyphen` is 1, "2020W011" when it is 0 (IsoForm answers -1 and 1 for them).
 std::string FormatIsoWeekDate(const IsoWeekDate& date, std::int16_t hyphen);
 // The same, written into `text` in place of what it held (no temporary string).
 void FormatIsoWeekDate(const IsoWeekDate& date, std::int16_t hyphen, std::string& text);
@@ -34,10 +34,11 @@ void FormatIsoWeekDate(const IsoWeekDate& date, std::int16_t hyphen, std::string
 // 1 plain form, -1 hyphenated form, 0 not an ISO week date.
 std::int16_t IsoForm(std::string_view text) noexcept;
 
-// Reads an ISO week date in either form; on 1 `date` holds the fields and the JDN.
+// Reads an ISO week date in either form; on 1 (valid) `date` holds the fields and the JDN.
 ParseStatus ParseIsoWeekDate(std::string_view text, IsoWeekDate& date) noexcept;
 
-// "2020-366" (hyphenated) or "2020366" (plain) from date.year and `dayOfYear`. The year is
+// "2020-366" when `hyphen` is 1, "2020366" when it is 0 (OrdinalForm answers -1 and 1 for
+// them), from date.year and `dayOfYear`. The year is
 // written with four digits; callers keep to 0001-001..9999-365.
 std::string FormatOrdinalDate(const EuroDate& date, std::int16_t dayOfYear, std::int16_t hyphen);
 

@@ -59,13 +59,15 @@ std::int16_t CheckLeapWeekDate(const LeapWeekDate& date) noexcept;
 // date.jdn -> year, week, weekday; status 0. Closed form, any JDN in MinJdn..MaxJdn.
 void JdnToLeapWeek(LeapWeekDate& date) noexcept;
 
-// Week form -> month and dayOfMonth after validation; false (status set) if invalid.
+// Week form -> month and dayOfMonth after validation: true with status 0; false (status -3)
+// if invalid.
 bool LeapWeekToMonthForm(LeapWeekDate& date) noexcept;
 
-// Month form -> week and weekday after validation; false with status -2 or -3 if invalid.
+// Month form -> week and weekday after validation: true with status 0; false with status -2
+// or -3 if invalid.
 bool MonthFormToLeapWeek(LeapWeekDate& date) noexcept;
 
-// Week form -> jdn after validation; false (status set) if invalid.
+// Week form -> jdn after validation: true with status 0; false (status -1 or -3) if invalid.
 bool LeapWeekToJdn(LeapWeekDate& date) noexcept;
 
 // "2020-02-1", with " LPW" appended when `label` is set.

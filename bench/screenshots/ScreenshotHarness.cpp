@@ -27,6 +27,9 @@
 
 namespace {
 
+using valdora::frmDisplayMonth;
+using valdora::frmMain;
+
 // Lets the windows settle: pending events, layouts, paints and timer ticks for `ms`.
 void Settle(int ms) {
   QElapsedTimer timer;

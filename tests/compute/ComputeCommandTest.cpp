@@ -101,7 +101,7 @@ TEST_F(ComputeCommand, FailureTitleFollowsTheLanguage) {
 
 TEST_F(ComputeCommand, MessageOfAnUnknownLanguageFailsLoudly) {
   intLanguage = 6;  // no such language: a loud failure, not a read beyond the table
-  EXPECT_THROW(ComputeMessageText(1), std::out_of_range);
+  EXPECT_THROW(ComputeMessageText(ComputeMessageKind::FirstDateNotValid), std::out_of_range);
   intLanguage = intEnglish;
 }
 

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-// fuzz-libs: valdora_engine
 // The engine's readers of each calendar taken one by one: CE and JC dates, ISO week dates,
 // ordinal dates, the two leap-week forms, and the form tests. Properties: statuses and forms
 // are 1, 0 or -1; a valid date has its fields in range and agrees with the conversion from its

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-// fuzz-libs: valdora_engine
 // Reading a text in each of the seven calendars of a field, under every combination of date
 // format, hyphen option, date separator, thousands separator and the locale's digit grouping.
 // Properties: the status is 1, 0 or -1; a text that reads as valid writes back, and the

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-// fuzz-libs: valdora_cli_core
 // Lines of `valdora-cli --batch` under options taken from the input's first bytes.
 // Properties: the batch run answers exactly one line per line and succeeds exactly when no
 // answer is an error line; no computation ends in an internal error (an exception escaping

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-// fuzz-libs: valdora_holidays valdora_engine
 // Holiday files of both kinds from hostile bytes (the first eight bytes choose a span).
 // Properties: a refused file gives one line naming it; the holidays given for a span lie
 // within it and are the same when asked again; the working calendar built from them lands

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-// fuzz-libs: valdora_engine
 // Reading Julian day numbers and signed whole numbers: ParseJdnText, ParseJdnInput, the JDN
 // branch of ParseEuroDate, and the key filters. Properties: statuses are 1, 0 or -1; a valid
 // value lies within its limits and is the number its digits denote; every number the engine

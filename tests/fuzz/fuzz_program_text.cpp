@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-// fuzz-libs: valdora_text
 // The program text loader over any file content. Properties: the answer is a text count or
 // one of the loader codes (a line-numbered code names a line of the file); a failed load
 // leaves the store as it was and has a message; loading is deterministic; and a file written

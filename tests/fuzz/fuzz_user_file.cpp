@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-// fuzz-libs: valdora_ui_plain
 // The reader of the user file vdr.usr, over any text. Properties: a damaged file leaves the
 // defaults; what was read is always a file of known codes, which the writer turns into a
 // complete file that reads back as the same settings; and settings built from the input
@@ -9,7 +8,7 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "ui/main/UserFile.h"
+#include "presentation/UserFile.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-// fuzz-libs: valdora_ui_plain
 // The user file on disk as the window reads and saves it (LoadUserFile, SaveUserFile), over
 // any content and whatever stands at the file's path: a regular file, a link to one, a pipe,
 // a link to a pipe, a folder, a dangling link. Properties: loading agrees with the text
@@ -20,7 +19,7 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "ui/main/UserFile.h"
+#include "presentation/UserFile.h"
 
 namespace {
 

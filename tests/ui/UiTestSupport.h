@@ -28,6 +28,8 @@
 
 namespace testing_ui {
 
+using valdora::frmMain;
+
 using namespace Qt::StringLiterals;
 
 inline QString Q(const std::string& text) { return QString::fromStdString(text); }

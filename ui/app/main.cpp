@@ -65,6 +65,7 @@ int main(int argc, char* argv[]) {
 
   // The program texts are read before the window is built: the loader's read buffer has then
   // been given back before the window's memory is taken, which keeps the peak low.
+  using valdora::frmMain;
   if (!frmMain::LoadProgramTexts(frmMain::DefaultProgramTextFile)) return 1;  // message shown
   frmMain window;
   window.Form_Load(true);

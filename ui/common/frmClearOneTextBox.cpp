@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -15,45 +14,43 @@
 
 #include "ui/common/MessageBox.h"
 #include "ui/common/Metrics.h"
+#include "ui/common/LazyWindow.h"
 #include "ui/main/WindowCaptions.h"
-#include "ui/main/frmMain.h"
 
 using namespace valdora;
 
 namespace {
-frmClearOneTextBox* g_dialog = nullptr;
-
 // Captions written by the main window while no dialog is loaded; the next load takes them.
 struct KeptCaptions {
   std::int16_t language = -1;  // -1: the design captions
   std::string needToClear;
 };
-KeptCaptions kept;
+LazyWindow<frmClearOneTextBox, KeptCaptions> theDialog;
 }  // namespace
 
 frmClearOneTextBox& frmClearOneTextBox::instance() {
-  if (g_dialog == nullptr) {
-    g_dialog = new frmClearOneTextBox();
-    const KeptCaptions taken = std::exchange(kept, KeptCaptions{});
-    if (taken.language >= 0) ApplyCaptions(taken.language, taken.needToClear);
-  }
-  return *g_dialog;
+  return theDialog.Get([] { return new frmClearOneTextBox(); },
+                       [](frmClearOneTextBox&, const KeptCaptions& taken) {
+                         if (taken.language >= 0) ApplyCaptions(taken.language, taken.needToClear);
+                       });
 }
 
 void frmClearOneTextBox::ApplyCaptions(std::int16_t language, const std::string& needToClear) {
-  if (g_dialog == nullptr) {
-    kept = KeptCaptions{language, needToClear};
+  frmClearOneTextBox* dialog = theDialog.Loaded();
+  if (dialog == nullptr) {
+    theDialog.kept() = KeptCaptions{language, needToClear};
     return;
   }
-  WriteCaptions(g_dialog, CaptionWindow::ClearField, language, needToClear);
+  WriteCaptions(dialog, CaptionWindow::ClearField, language, needToClear);
 }
 
-bool frmClearOneTextBox::exists() { return g_dialog != nullptr; }
+bool frmClearOneTextBox::exists() { return theDialog.Loaded() != nullptr; }
 
-void frmClearOneTextBox::unload() {
-  delete g_dialog;
-  g_dialog = nullptr;
-  kept = KeptCaptions{};
+void frmClearOneTextBox::unload() { theDialog.Unload(); }
+
+void frmClearOneTextBox::SetPlace(const QRect& beside, const QRect& room) {
+  besideRect = beside;
+  roomRect = room;
 }
 
 frmClearOneTextBox::frmClearOneTextBox() : QDialog(nullptr) {
@@ -110,18 +107,17 @@ frmClearOneTextBox::frmClearOneTextBox() : QDialog(nullptr) {
 void frmClearOneTextBox::Form_Load() { optClearDateDiff->setChecked(true); }
 
 void frmClearOneTextBox::Form_Activate() {
-  if (frmMain* main = frmMain::current()) {
-    // Beside the input fields, not over them: right of the input frame, level with its top.
-    // Placed by its client area, whose position does not depend on a window frame that the
-    // window manager adds only at the first showing.
+  if (besideRect.isValid()) {
+    // Beside the owner's input fields, not over them: right of `besideRect`, level with its
+    // top. Placed by its client area, whose position does not depend on a window frame that
+    // the window manager adds only at the first showing.
     adjustSize();
-    const QPoint frame3 = main->Frame3->mapToGlobal(QPoint(0, 0));
-    QRect place(QPoint(frame3.x() + main->Frame3->width() + TwipsToPixels(120), frame3.y()), size());
-    if (const QScreen* screen = main->screen()) {
-      const QRect room = screen->availableGeometry();
-      place.moveRight(std::min(place.right(), room.right()));
-      place.moveBottom(std::min(place.bottom(), room.bottom()));
-      place.moveTopLeft(QPoint(std::max(place.left(), room.left()), std::max(place.top(), room.top())));
+    QRect place(QPoint(besideRect.right() + 1 + TwipsToPixels(120), besideRect.top()), size());
+    if (roomRect.isValid()) {
+      place.moveRight(std::min(place.right(), roomRect.right()));
+      place.moveBottom(std::min(place.bottom(), roomRect.bottom()));
+      place.moveTopLeft(QPoint(std::max(place.left(), roomRect.left()),
+                               std::max(place.top(), roomRect.top())));
     }
     setGeometry(place);
   }

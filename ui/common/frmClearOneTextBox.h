@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
 #include <cstdint>
 #include <string>
 
@@ -12,6 +13,8 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QShowEvent;
+
+namespace valdora {
 
 class frmClearOneTextBox : public QDialog {
   Q_OBJECT
@@ -26,6 +29,11 @@ class frmClearOneTextBox : public QDialog {
   // The main window's captions in `language`, `needToClear` the explanation on top: written
   // into the loaded dialog, or kept for the next load.
   static void ApplyCaptions(std::int16_t language, const std::string& needToClear);
+
+  // Where the next showing places the dialog: right of `beside` (the owner's input fields, in
+  // screen coordinates), within `room` (the screen's available area; an invalid rectangle:
+  // no limit). Until called the dialog is placed by the window manager.
+  void SetPlace(const QRect& beside, const QRect& room);
 
   QLabel* lblNeedToClear = nullptr;
   QLabel* lblClear = nullptr;
@@ -49,4 +57,9 @@ class frmClearOneTextBox : public QDialog {
 
  private:
   frmClearOneTextBox();
+
+  QRect besideRect;
+  QRect roomRect;
 };
+
+}  // namespace valdora

@@ -12,10 +12,11 @@
 #include "text/GenText.h"
 #include "text/Language.h"
 #include "ui/common/Keyboard.h"
+#include "ui/common/LazyWindow.h"
 #include "ui/common/Metrics.h"
 #include "ui/common/weblink.h"
-#include "ui/help/AboutText.h"
-#include "ui/help/HelpText.h"
+#include "presentation/AboutText.h"
+#include "presentation/HelpText.h"
 
 namespace valdora {
 
@@ -31,18 +32,17 @@ QWidget* MainWindow() {
   return nullptr;
 }
 
+LazyWindow<frmHelp> theHelpWindow;
+
 }  // namespace
 
-frmHelp* frmHelp::s_instance = nullptr;
-
 frmHelp& frmHelp::instance() {
-  if (!s_instance) s_instance = new frmHelp();
-  return *s_instance;
+  return theHelpWindow.Get([] { return new frmHelp(); });
 }
 
-bool frmHelp::exists() { return s_instance != nullptr; }
+bool frmHelp::exists() { return theHelpWindow.Loaded() != nullptr; }
 
-void frmHelp::unload() { delete s_instance; }
+void frmHelp::unload() { theHelpWindow.Unload(); }
 
 frmHelp::frmHelp() : QWidget(nullptr) {
   setObjectName(QStringLiteral("frmHelp"));
@@ -67,9 +67,7 @@ frmHelp::frmHelp() : QWidget(nullptr) {
   Form_Load();
 }
 
-frmHelp::~frmHelp() {
-  if (s_instance == this) s_instance = nullptr;
-}
+frmHelp::~frmHelp() { theHelpWindow.Forget(this); }
 
 void frmHelp::BuildHelpText() {
   for (std::size_t slot = 0; slot < strHelpText.size(); ++slot) {

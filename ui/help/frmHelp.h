@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <array>
 
+#include "ui/common/LazyWindow.h"
+
 class QPlainTextEdit;
 class QPushButton;
 
@@ -43,12 +45,11 @@ class frmHelp : public QWidget {
  private:
   frmHelp();
   ~frmHelp() override;
+  friend class LazyWindow<frmHelp>;  // destroys the window on unload
 
   void Form_Load();
   void Form_Activate();
   void Form_Resize();
-
-  static frmHelp* s_instance;
 };
 
 }  // namespace valdora

@@ -5,7 +5,7 @@
 #include "ui/help/frmHelp.h"
 #include "ui/main/frmMain.h"
 
-void frmMain::cmdHelp_Click() {
+void valdora::frmMain::cmdHelp_Click() {
   valdora::frmHelp& help = valdora::frmHelp::instance();
   if (help.isMinimized()) {
     help.showNormal();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Writes the language-dependent captions of one window (ui/main/CaptionTable) into its
+// Writes the language-dependent captions of one window (presentation/CaptionTable) into its
 // controls: the main window's own, and those it gives the month window and the clear-field
 // dialog, which take them on their next load when they are not loaded.
 #pragma once
@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/main/CaptionTable.h"
+#include "presentation/CaptionTable.h"
 
 QT_BEGIN_NAMESPACE
 class QWidget;

@@ -6,15 +6,17 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include "compute/Compute.h"
-#include "engine/CalendarText.h"
+#include "presentation/FieldDates.h"
 #include "text/Language.h"
 #include "ui/common/FontOnFirstUse.h"
 #include "ui/common/MessageBox.h"
@@ -23,12 +25,8 @@
 using namespace valdora;
 
 namespace {
-frmMain* g_current = nullptr;
-
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
-
-frmMain* frmMain::current() { return g_current; }
 
 frmMain::frmMain(QWidget* parent)
     : QWidget(parent),
@@ -42,14 +40,11 @@ frmMain::frmMain(QWidget* parent)
       strFirstDateWithCal(valdora::strFirstDateWithCal),
       strSecondDateWithCal(valdora::strSecondDateWithCal) {
   setObjectName(QStringLiteral("frmMain"));
-  g_current = this;
   BuildControls();
   ConnectControls();
 }
 
-frmMain::~frmMain() {
-  if (g_current == this) g_current = nullptr;
-}
+frmMain::~frmMain() = default;
 
 void frmMain::closeEvent(QCloseEvent* event) {
   // Closing by the frame is Quit; the close that Quit itself causes only closes.
@@ -203,18 +198,18 @@ void frmMain::ReExpressDate(bool& ok, bool& showMessage) {
   showMessage = false;
   ShowTodaysDate();
   if (strDateToReExpress.empty() || intOldCal == intNewCal) return;
-  const bool hyphen = chkHyphen->isChecked();
-  Jdn jdn = 0;
-  if (ReadDateInCalendar(strDateToReExpress, static_cast<CalendarCode>(intOldCal),
-                         UsersDateFormat(), hyphen, jdn) <= 0) {
+  std::string text;
+  const FieldDateOutcome outcome =
+      ConvertDateText(strDateToReExpress, static_cast<CalendarCode>(intOldCal),
+                      static_cast<CalendarCode>(intNewCal), UsersDateFormat(),
+                      chkHyphen->isChecked(), text);
+  if (outcome == FieldDateOutcome::NotValid || outcome == FieldDateOutcome::InputOutOfRange) {
     showMessage = true;
     return;
   }
-  std::string text;
-  if (!WriteDateInCalendar(jdn, static_cast<CalendarCode>(intNewCal), UsersDateFormat(), hyphen,
-                           text)) {
-    return;  // no ordinal date before 0001 or after 9999: refused without a message
-  }
+  // A day with no text in the new calendar that reads back (no ordinal date before 0001 or
+  // after 9999, no JDN beyond the reader's range): refused without a message.
+  if (outcome != FieldDateOutcome::Written) return;
   strReExpressedDate = text;
   txbDateDiff->setCursorPosition(txbDateDiff->text().size());
   txbDateDiff->setFocus();
@@ -251,6 +246,9 @@ void frmMain::SetNoDateDiffandSameCal() { valdora::SetNoDateDiffandSameCal(*this
 
 ClearChoice frmMain::AskFieldToClear() {
   frmClearOneTextBox& dialog = frmClearOneTextBox::instance();
+  const QScreen* screen = this->screen();
+  dialog.SetPlace(QRect(Frame3->mapToGlobal(QPoint(0, 0)), Frame3->size()),
+                  screen != nullptr ? screen->availableGeometry() : QRect());
   dialog.exec();
   if (dialog.optClearFirstDate->isChecked()) return ClearChoice::FirstDate;
   if (dialog.optClearDateDiff->isChecked()) return ClearChoice::DateDiff;

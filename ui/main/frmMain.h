@@ -33,16 +33,15 @@ class QRadioButton;
 class QScrollBar;
 class QTimer;
 
-class frmMain : public QWidget, public valdora::ComputeHost {
+namespace valdora {
+
+class frmMain : public QWidget, public ComputeHost {
   Q_OBJECT
 
  public:
   // Builds the controls only; Form_Load brings the window to life.
   explicit frmMain(QWidget* parent = nullptr);
   ~frmMain() override;
-
-  // The one main window, or nullptr while none exists.
-  static frmMain* current();
 
   // ---- Controls (objectName = member name; arrays are named "cmdToday(0)" etc.) ----
   QLineEdit* txbFirstDate = nullptr;
@@ -249,6 +248,8 @@ class frmMain : public QWidget, public valdora::ComputeHost {
   // ---- Secondary windows (their own folders) ----
   void cmdEnlarge_Click();
   void cmdDisplayMonth_Click();
+  // The month window was closed: back to this window's first date.
+  void MonthWindowClosed();
   void cmdHelp_Click();
 
   // ---- Captions and colours (frmMainCaptions.cpp) ----
@@ -294,3 +295,5 @@ class frmMain : public QWidget, public valdora::ComputeHost {
   QButtonGroup* grpUnit = nullptr;
   bool blnQuitting = false;  // Quit has run; the close that follows only closes
 };
+
+}  // namespace valdora

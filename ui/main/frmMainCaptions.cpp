@@ -18,7 +18,7 @@
 #include "ui/common/Metrics.h"
 #include "ui/common/QtTranslations.h"
 #include "ui/common/frmClearOneTextBox.h"
-#include "ui/main/CaptionTable.h"
+#include "presentation/CaptionTable.h"
 #include "ui/main/WindowCaptions.h"
 #include "ui/main/frmMain.h"
 #include "ui/month/frmDisplayMonth.h"
@@ -74,10 +74,11 @@ void frmMain::ApplyCaptions() {
 
   // The two secondary windows are built on first use; one not loaded takes these on its load.
   frmDisplayMonth::ApplyCaptions(intLanguage);
-  if (ComputeMessage[intEnglish][0].empty()) FillComputeMessages();
+  constexpr auto kNeedToClear = static_cast<std::size_t>(ComputeMessageKind::NeedToClear);
+  if (ComputeMessage[intEnglish][kNeedToClear].empty()) FillComputeMessages();
   const std::size_t slot = intLanguage >= 0 && intLanguage < ComputeMessageLanguages
                                ? static_cast<std::size_t>(intLanguage) : 0;
-  frmClearOneTextBox::ApplyCaptions(intLanguage, ComputeMessage[slot][0]);
+  frmClearOneTextBox::ApplyCaptions(intLanguage, ComputeMessage[slot][kNeedToClear]);
 
   // Names for a screen reader where no caption or label gives one.
   const bool german = intLanguage == intGerman;

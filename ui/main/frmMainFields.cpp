@@ -10,8 +10,8 @@
 #include <string>
 
 #include "compute/Compute.h"
-#include "ui/main/FieldDates.h"
-#include "ui/main/FieldKeys.h"
+#include "presentation/FieldDates.h"
+#include "presentation/FieldKeys.h"
 #include "ui/main/frmMain.h"
 
 using namespace valdora;
@@ -119,10 +119,12 @@ std::string frmMain::StepDate(int which, const std::string& text, int delta) {
     case FieldDateOutcome::Written:
       return result;
     case FieldDateOutcome::NotValid:
-      valdora::ShowComputeError(*this, which == 1 ? BoxFirstDateNotValid : BoxSecondDateNotValid);
+      valdora::ShowComputeError(*this, which == 1 ? ComputeMessageKind::FirstDateNotValid
+                                                  : ComputeMessageKind::SecondDateNotValid);
       return {};
     case FieldDateOutcome::InputOutOfRange:
-      valdora::ShowComputeError(*this, which == 1 ? BoxFirstDateOutOfRange : BoxSecondDateOutOfRange);
+      valdora::ShowComputeError(*this, which == 1 ? ComputeMessageKind::FirstDateOutOfRange
+                                                  : ComputeMessageKind::SecondDateOutOfRange);
       return {};
     case FieldDateOutcome::ResultOutOfRange:
       valdora::ReportResultOutOfRange(*this);
@@ -158,8 +160,9 @@ void frmMain::cmdMoveSecondDateToFirst_Click() {
       return;
     case FieldDateOutcome::NotValid:
     case FieldDateOutcome::InputOutOfRange:
-      valdora::ShowComputeError(*this, outcome == FieldDateOutcome::NotValid ? BoxSecondDateNotValid
-                                                                    : BoxSecondDateOutOfRange);
+      valdora::ShowComputeError(*this, outcome == FieldDateOutcome::NotValid
+                                           ? ComputeMessageKind::SecondDateNotValid
+                                           : ComputeMessageKind::SecondDateOutOfRange);
       txbSecondDate->end(false);
       txbSecondDate->setFocus();
       return;

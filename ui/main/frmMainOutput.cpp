@@ -13,7 +13,7 @@
 
 #include "text/GenText.h"
 #include "ui/common/Metrics.h"
-#include "ui/main/FieldKeys.h"
+#include "presentation/FieldKeys.h"
 #include "ui/main/frmMain.h"
 
 using namespace valdora;

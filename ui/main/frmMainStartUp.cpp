@@ -25,7 +25,7 @@
 #include "ui/common/folder.h"
 #include "ui/common/frmClearOneTextBox.h"
 #include "ui/common/weblink.h"
-#include "ui/main/UserFile.h"
+#include "presentation/UserFile.h"
 #include "ui/main/frmMain.h"
 
 #include "ui/help/frmHelp.h"

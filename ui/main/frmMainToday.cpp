@@ -10,9 +10,9 @@
 #include <string>
 
 #include "engine/DateCore.h"
+#include "presentation/FieldDates.h"
+#include "presentation/TodayLabels.h"
 #include "text/Language.h"
-#include "ui/main/FieldDates.h"
-#include "ui/main/TodayLabels.h"
 #include "ui/main/frmMain.h"
 
 using namespace valdora;

@@ -24,17 +24,15 @@
 #include "text/GenText.h"
 #include "text/Language.h"
 #include "ui/common/Keyboard.h"
+#include "ui/common/LazyWindow.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/Metrics.h"
 #include "ui/main/WindowCaptions.h"
-#include "ui/main/frmMain.h"
-#include "ui/month/MonthGrid.h"
+#include "presentation/MonthGrid.h"
 
 using namespace valdora;
 
 namespace {
-
-frmDisplayMonth* theMonthWindow = nullptr;
 
 // Written by the main window while no month window is loaded; the next load takes it over.
 struct KeptForLoad {
@@ -43,7 +41,7 @@ struct KeptForLoad {
   bool julian = false;
   std::int16_t captionLanguage = -1;  // -1: the design captions
 };
-KeptForLoad kept;
+LazyWindow<frmDisplayMonth, KeptForLoad> theMonthWindow;
 
 constexpr int kMarginTwips = 120;
 constexpr int kRowTwips = 420;         // vertical step of the controls at the top
@@ -92,51 +90,62 @@ int Bottom(const QWidget* widget) { return widget->y() + widget->height(); }
 }  // namespace
 
 frmDisplayMonth& frmDisplayMonth::instance() {
-  if (theMonthWindow == nullptr) {
-    theMonthWindow = new frmDisplayMonth;
-    theMonthWindow->Form_Load();
-    const KeptForLoad taken = std::exchange(kept, KeptForLoad{});
-    if (taken.hasOptions) SetOptions(taken.monday, taken.julian);
-    if (taken.captionLanguage >= 0) ApplyCaptions(taken.captionLanguage);
-  }
-  return *theMonthWindow;
+  return theMonthWindow.Get(
+      [] {
+        auto* window = new frmDisplayMonth;
+        window->Form_Load();
+        return window;
+      },
+      [](frmDisplayMonth& window, const KeptForLoad& taken) {
+        if (taken.hasOptions) window.CheckOptions(taken.monday, taken.julian);
+        if (taken.captionLanguage >= 0) ApplyCaptions(taken.captionLanguage);
+      });
 }
 
 void frmDisplayMonth::ApplyCaptions(std::int16_t language) {
-  if (theMonthWindow == nullptr) {
-    kept.captionLanguage = language;
+  frmDisplayMonth* window = theMonthWindow.Loaded();
+  if (window == nullptr) {
+    theMonthWindow.kept().captionLanguage = language;
     return;
   }
-  WriteCaptions(theMonthWindow, CaptionWindow::Month, language);
+  WriteCaptions(window, CaptionWindow::Month, language);
 }
 
 void frmDisplayMonth::SetOptions(bool monday, bool julian) {
-  if (theMonthWindow == nullptr) {
+  frmDisplayMonth* window = theMonthWindow.Loaded();
+  if (window == nullptr) {
+    KeptForLoad& kept = theMonthWindow.kept();
     kept.hasOptions = true;
     kept.monday = monday;
     kept.julian = julian;
     return;
   }
-  (monday ? theMonthWindow->optMonday : theMonthWindow->optSunday)->setChecked(true);
-  (julian ? theMonthWindow->optJulian : theMonthWindow->optCommonEra)->setChecked(true);
+  // The owner writes the options while it starts; the ISO controls follow at the window's
+  // next activation.
+  window->blnHoldISOControls = true;
+  window->CheckOptions(monday, julian);
+  window->blnHoldISOControls = false;
+}
+
+void frmDisplayMonth::CheckOptions(bool monday, bool julian) {
+  (monday ? optMonday : optSunday)->setChecked(true);
+  (julian ? optJulian : optCommonEra)->setChecked(true);
 }
 
 void frmDisplayMonth::GetOptions(bool& monday, bool& julian) {
-  if (theMonthWindow != nullptr) {
-    monday = !theMonthWindow->optSunday->isChecked();
-    julian = !theMonthWindow->optCommonEra->isChecked();
+  if (const frmDisplayMonth* window = theMonthWindow.Loaded()) {
+    monday = !window->optSunday->isChecked();
+    julian = !window->optCommonEra->isChecked();
   } else {
+    const KeptForLoad& kept = theMonthWindow.kept();
     monday = kept.hasOptions && kept.monday;
     julian = kept.hasOptions && kept.julian;
   }
 }
 
-bool frmDisplayMonth::exists() { return theMonthWindow != nullptr; }
+bool frmDisplayMonth::exists() { return theMonthWindow.Loaded() != nullptr; }
 
-void frmDisplayMonth::unload() {
-  delete theMonthWindow;
-  kept = KeptForLoad{};
-}
+void frmDisplayMonth::unload() { theMonthWindow.Unload(); }
 
 frmDisplayMonth::frmDisplayMonth() : QWidget(nullptr) {
   setObjectName(QStringLiteral("frmDisplayMonth"));
@@ -148,7 +157,7 @@ frmDisplayMonth::frmDisplayMonth() : QWidget(nullptr) {
 }
 
 frmDisplayMonth::~frmDisplayMonth() {
-  if (theMonthWindow == this) theMonthWindow = nullptr;
+  theMonthWindow.Forget(this);
 }
 
 void frmDisplayMonth::BuildControls() {
@@ -274,7 +283,6 @@ void frmDisplayMonth::Form_Load() {
   chkWithYear->setChecked(true);
   blnISOShown = true;
   cmdShowHideISO_Click();
-  if (frmMain* main = frmMain::current()) setWindowIcon(main->windowIcon());
 }
 
 void frmDisplayMonth::Form_Activate() {
@@ -343,8 +351,7 @@ void frmDisplayMonth::DisplayISOWeekDates() {
 }
 
 void frmDisplayMonth::SetISOControlsEnabled() {
-  const frmMain* main = frmMain::current();
-  if (main != nullptr && !main->blnStartUpCompleted) return;
+  if (blnHoldISOControls) return;
   const bool enabled = optCommonEra->isChecked() && optMonday->isChecked();
   cmdShowHideISO->setEnabled(enabled);
   chkWithYear->setEnabled(enabled);
@@ -462,10 +469,7 @@ void frmDisplayMonth::cmdCopyToClipboard_Click() {
 void frmDisplayMonth::cmdClose_Click() {
   if (blnISOShown) HideISOColumn();
   hide();
-  if (frmMain* main = frmMain::current()) {
-    main->activateWindow();
-    if (main->txbFirstDate != nullptr) main->txbFirstDate->setFocus();
-  }
+  emit closed();
 }
 
 void frmDisplayMonth::closeEvent(QCloseEvent* event) {
@@ -473,6 +477,6 @@ void frmDisplayMonth::closeEvent(QCloseEvent* event) {
   event->accept();
   // Unloaded: the next instance() loads a fresh window. Deleted later, as this event is
   // still being delivered to it.
-  if (theMonthWindow == this) theMonthWindow = nullptr;
+  theMonthWindow.Forget(this);
   deleteLater();
 }

@@ -25,6 +25,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace valdora {
+
 class frmDisplayMonth : public QWidget {
   Q_OBJECT
 
@@ -37,7 +39,7 @@ class frmDisplayMonth : public QWidget {
   // loads a fresh one.
   static void unload();
 
-  // The main window's captions in `language` (ui/main/CaptionTable): written into the
+  // The main window's captions in `language` (presentation/CaptionTable): written into the
   // loaded window, or kept for the next load.
   static void ApplyCaptions(std::int16_t language);
   // Chooses Monday or Sunday first and the Julian or Common Era calendar: in the loaded
@@ -95,6 +97,10 @@ class frmDisplayMonth : public QWidget {
   void cmdCopyToClipboard_Click();
   void cmdClose_Click();
 
+ signals:
+  // The window was closed (its Close button or its frame): the owner takes the focus back.
+  void closed();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -109,9 +115,14 @@ class frmDisplayMonth : public QWidget {
   void HideISOColumn();
   void ShowISOColumn();
   void FocusWindowChanged(QWindow* window);
+  // Checks Monday or Sunday first and the Julian or Common Era calendar.
+  void CheckOptions(bool monday, bool julian);
 
   QGroupBox* fraCalendar = nullptr;
   QGroupBox* fraFirstDay = nullptr;
   QPointer<QWindow> lastFocusWindow;   // the application's previous active window
   bool enterPressedInYear = false;     // Enter went down in txbYear (its key up counts)
+  bool blnHoldISOControls = false;     // SetOptions is writing the options
 };
+
+}  // namespace valdora

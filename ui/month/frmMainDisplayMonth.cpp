@@ -6,8 +6,7 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "engine/DateCore.h"
-#include "engine/DateParse.h"
+#include "presentation/MonthGrid.h"
 #include "ui/common/Metrics.h"
 #include "ui/main/frmMain.h"
 #include "ui/month/frmDisplayMonth.h"
@@ -17,24 +16,12 @@ using namespace valdora;
 void frmMain::cmdDisplayMonth_Click() {
   const QString text = txbFirstDate->text().trimmed();
   txbFirstDate->setText(text);
-  const CalendarCode cal = GetCal(1);
-
-  // A readable CE, JC or JDN first date gives its month (a JC date counted in the Julian
-  // calendar); anything else, today's month in the Common Era calendar.
-  EuroDate date;
-  bool today = text.isEmpty() || (cal != CE && cal != JC && cal != JDN);
-  if (!today) {
-    const std::string typed = text.toStdString();
-    today = ParseEuroDate(typed, DateSeparator, cal, UsersDateFormat(), date) != StatusValid;
-  }
-  if (today) {
-    date = EuroDate{};
-    date.jdn = TodayJdn();
-  }
-  date.calendar = !today && cal == JC ? JulianLetter : GregorianLetter;
-  JdnToEuroDate(date);
+  const MonthToOpen date = MonthOfFirstDate(text.toStdString(), GetCal(1), UsersDateFormat());
 
   frmDisplayMonth& month = frmDisplayMonth::instance();
+  connect(&month, &frmDisplayMonth::closed, this, &frmMain::MonthWindowClosed,
+          Qt::UniqueConnection);
+  month.setWindowIcon(windowIcon());
   month.txbYear->setText(QString::number(date.year));
   month.cboMonths->setCurrentIndex(date.month - 1);
   // Only the first showing places the window; one already open keeps its place.
@@ -45,4 +32,9 @@ void frmMain::cmdDisplayMonth_Click() {
   month.raise();
   month.activateWindow();
   month.DisplayMonth();
+}
+
+void frmMain::MonthWindowClosed() {
+  activateWindow();
+  txbFirstDate->setFocus();
 }

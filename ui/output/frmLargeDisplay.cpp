@@ -20,6 +20,7 @@
 
 #include "text/Language.h"
 #include "ui/common/Keyboard.h"
+#include "ui/common/LazyWindow.h"
 #include "ui/common/Metrics.h"
 
 namespace valdora {
@@ -49,20 +50,17 @@ class OutputTextBox : public QPlainTextEdit {
   }
 };
 
+LazyWindow<frmLargeDisplay> theLargeDisplay;
+
 }  // namespace
 
-frmLargeDisplay* frmLargeDisplay::s_instance = nullptr;
-
 frmLargeDisplay& frmLargeDisplay::instance() {
-  if (!s_instance) s_instance = new frmLargeDisplay();
-  return *s_instance;
+  return theLargeDisplay.Get([] { return new frmLargeDisplay(); });
 }
 
-bool frmLargeDisplay::exists() { return s_instance != nullptr; }
+bool frmLargeDisplay::exists() { return theLargeDisplay.Loaded() != nullptr; }
 
-void frmLargeDisplay::unload() {
-  delete s_instance;  // the destructor clears s_instance
-}
+void frmLargeDisplay::unload() { theLargeDisplay.Unload(); }
 
 frmLargeDisplay::frmLargeDisplay() : QWidget(nullptr) {
   setObjectName(QStringLiteral("frmLargeDisplay"));
@@ -101,9 +99,7 @@ frmLargeDisplay::frmLargeDisplay() : QWidget(nullptr) {
   Form_Load();
 }
 
-frmLargeDisplay::~frmLargeDisplay() {
-  if (s_instance == this) s_instance = nullptr;
-}
+frmLargeDisplay::~frmLargeDisplay() { theLargeDisplay.Forget(this); }
 
 void frmLargeDisplay::Form_Load() {
   lngMaxTextLength = 61440;
@@ -338,7 +334,7 @@ void frmLargeDisplay::closeEvent(QCloseEvent* event) {
   cmdClose_Click();
   event->accept();
   // The close box unloads the window: the next use loads it afresh.
-  if (s_instance == this) s_instance = nullptr;
+  theLargeDisplay.Forget(this);
   hide();
   deleteLater();
 }

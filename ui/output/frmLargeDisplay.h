@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "ui/common/LazyWindow.h"
+
 class QPlainTextEdit;
 class QPushButton;
 
@@ -69,6 +71,7 @@ class frmLargeDisplay : public QWidget {
  private:
   frmLargeDisplay();
   ~frmLargeDisplay() override;
+  friend class LazyWindow<frmLargeDisplay>;  // destroys the window on unload
 
   void Form_Load();
   void Form_Activate();
@@ -76,8 +79,6 @@ class frmLargeDisplay : public QWidget {
   void SetButtonWidth(int twips);
   bool HasSelection() const;
   int TextLength() const;
-
-  static frmLargeDisplay* s_instance;
 };
 
 }  // namespace valdora

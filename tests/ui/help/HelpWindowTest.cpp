@@ -4,8 +4,8 @@
 // placed over the main window, restored when minimised, Close focusing the first date).
 #include "tests/ui/UiTestSupport.h"
 #include "ui/common/weblink.h"
-#include "ui/help/AboutText.h"
-#include "ui/help/HelpText.h"
+#include "presentation/AboutText.h"
+#include "presentation/HelpText.h"
 #include "ui/help/frmHelp.h"
 
 using namespace valdora;

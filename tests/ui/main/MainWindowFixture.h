@@ -36,6 +36,7 @@
 namespace testing_main {
 
 using namespace testing_ui;
+using valdora::frmClearOneTextBox;
 using namespace Qt::StringLiterals;
 
 // Records every message box and answers from a script (Ok/Yes... in order; Ok when empty).

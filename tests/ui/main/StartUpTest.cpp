@@ -4,7 +4,7 @@
 // kept only when asked, damaged user files, and the program texts missing.
 #include "MainWindowFixture.h"
 #include "text/GenText.h"
-#include "ui/main/UserFile.h"
+#include "presentation/UserFile.h"
 #include "ui/month/frmDisplayMonth.h"
 
 using namespace valdora;

@@ -14,7 +14,7 @@
 #include <cstring>
 
 #include "MainWindowFixture.h"
-#include "ui/main/UserFile.h"
+#include "presentation/UserFile.h"
 
 using namespace valdora;
 using namespace testing_main;

@@ -5,8 +5,8 @@
 // must not be lost: the month options read from the user file are saved again unchanged, a
 // reset still resets them, and a first opening after a language change shows its captions.
 #include "tests/ui/main/MainWindowFixture.h"
-#include "ui/main/UserFile.h"
-#include "ui/month/MonthGrid.h"
+#include "presentation/UserFile.h"
+#include "presentation/MonthGrid.h"
 #include "ui/month/frmDisplayMonth.h"
 
 using namespace valdora;

@@ -2,7 +2,7 @@
 // The month window on its own: stepping through months and years, the year check, the ISO
 // column and the window's height, activation, the clipboard text, German names, unloading.
 #include "tests/ui/UiTestSupport.h"
-#include "ui/month/MonthGrid.h"
+#include "presentation/MonthGrid.h"
 #include "ui/month/frmDisplayMonth.h"
 
 using namespace valdora;

@@ -34,6 +34,17 @@ struct MonthGrid {
 // read. False when nothing is left, only a sign, or the number lies beyond +-MaxAbsYear.
 bool ReadMonthYear(std::string_view text, std::int32_t& year);
 
+// The month a month view opens on for the first date field: its year and month (1..12).
+struct MonthToOpen {
+  std::int32_t year = 0;
+  std::int32_t month = 1;
+};
+
+// The month of `text` read as a date of `cal` (trimmed by the caller): a readable CE, JC or
+// JDN date gives its month (a JC date counted in the Julian calendar, a JDN in the Common
+// Era); anything else, today's month in the Common Era calendar. Always succeeds.
+MonthToOpen MonthOfFirstDate(std::string_view text, CalendarCode cal, DateFormat format);
+
 // The 35-character header: " Sun  Mon ... Sat " without its leading blank (Sunday first) or
 // from Monday to Sunday; three-letter day names in `language`.
 std::string MonthGridHeader(bool mondayFirst, std::int16_t language);

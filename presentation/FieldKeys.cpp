@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/FieldKeys.h"
+#include "presentation/FieldKeys.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/help/HelpText.h"
+#include "presentation/HelpText.h"
 
 namespace valdora {
 

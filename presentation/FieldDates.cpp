@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/FieldDates.h"
+#include "presentation/FieldDates.h"
 
 #include <cstdlib>
 #include <utility>

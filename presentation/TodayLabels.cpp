@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/TodayLabels.h"
+#include "presentation/TodayLabels.h"
 
 #include <array>
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The month grid and its ISO week dates column as plain text.
-#include "ui/month/MonthGrid.h"
+#include "presentation/MonthGrid.h"
 
 #include <charconv>
 #include <string>
 
 #include "engine/DateCore.h"
+#include "engine/DateParse.h"
 #include "engine/IsoOrdinal.h"
 #include "engine/StringHelpers.h"
 #include "text/GenText.h"
@@ -188,6 +189,19 @@ std::string MonthCopyText(std::int32_t year, std::int32_t month, const MonthGrid
   const std::string iso =
       IsoColumnText(grid.firstCellJdn, grid.numWeeks, options.withYearDigit, options.language);
   return JoinMonthCopyText(heading, grid.text, &iso, options.language);
+}
+
+MonthToOpen MonthOfFirstDate(std::string_view text, CalendarCode cal, DateFormat format) {
+  EuroDate date;
+  bool today = text.empty() || (cal != CE && cal != JC && cal != JDN);
+  if (!today) today = ParseEuroDate(text, DateSeparator, cal, format, date) != StatusValid;
+  if (today) {
+    date = EuroDate{};
+    date.jdn = TodayJdn();
+  }
+  date.calendar = !today && cal == JC ? JulianLetter : GregorianLetter;
+  JdnToEuroDate(date);
+  return {date.year, date.month};
 }
 
 }  // namespace valdora

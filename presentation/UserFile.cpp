@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/UserFile.h"
+#include "presentation/UserFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

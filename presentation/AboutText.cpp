@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/help/AboutText.h"
+#include "presentation/AboutText.h"
 
 #include "valdora/Version.h"
 
@@ -8,8 +8,7 @@ namespace valdora {
 std::string AboutText(std::int16_t language) {
   const bool german = language == 1;
   const std::string lines[] = {
-      german ? "Ueber Valdora" : "About Valdora",
-      std::string("Version ") + kVersion,
+      german ? "Ueber Valdora" : "About Valdora", std::string("Version ") + kVersion,
       "Copyright (c) 2026 The Valdora developers",
       german ? "Freie Software unter der MIT-Lizenz: Benutzen, Kopieren, Aendern und "
                "Weitergeben sind erlaubt; ohne jede Gewaehrleistung."

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/CaptionTable.h"
+#include "presentation/CaptionTable.h"
 
 #include <cctype>
 
