@@ -15,6 +15,7 @@
 
 #include "compute/Compute.h"
 #include "engine/CalendarText.h"
+#include "holidays/WorkingCalendarSource.h"
 #include "text/Language.h"
 #include "ui/common/FontOnFirstUse.h"
 #include "ui/common/MessageBox.h"
@@ -40,7 +41,8 @@ frmMain::frmMain(QWidget* parent)
       intHyphen(valdora::intHyphen),
       blnNoDateDiffandSameCal(valdora::blnNoDateDiffandSameCal),
       strFirstDateWithCal(valdora::strFirstDateWithCal),
-      strSecondDateWithCal(valdora::strSecondDateWithCal) {
+      strSecondDateWithCal(valdora::strSecondDateWithCal),
+      workingCalendar(std::make_unique<WorkingCalendarSource>()) {
   setObjectName(QStringLiteral("frmMain"));
   g_current = this;
   BuildControls();
@@ -144,12 +146,14 @@ void frmMain::optThousSep_Click(const char* separator) {
 void frmMain::optDays_Click() {
   chkIncludeFirstDate->setVisible(true);
   chkIncludeWeekends->setVisible(true);
+  cmdWorkingWeek->setVisible(true);
   SetTheFocus();
 }
 
 void frmMain::optMonths_Click() {
   chkIncludeFirstDate->setVisible(false);
   chkIncludeWeekends->setVisible(false);
+  cmdWorkingWeek->setVisible(false);
   SetTheFocus();
 }
 

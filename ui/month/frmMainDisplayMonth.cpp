@@ -35,6 +35,9 @@ void frmMain::cmdDisplayMonth_Click() {
   JdnToEuroDate(date);
 
   frmDisplayMonth& month = frmDisplayMonth::instance();
+  month.WorkingDays = [this](std::int64_t first, std::int64_t last) {
+    return MarkedCalendarWithin(first, last);
+  };
   month.txbYear->setText(QString::number(date.year));
   month.cboMonths->setCurrentIndex(date.month - 1);
   // Only the first showing places the window; one already open keeps its place.
