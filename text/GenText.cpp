@@ -32,7 +32,7 @@ constexpr FixedPair kFixedTexts[] = {
     {"OK", "OK"},
     {"Remove", "Entfernen"},
     {"Working week", "Arbeitswoche"},
-    {"Working week…", "Arbeitswoche…"},
+    {"&Working week…", "&Arbeitswoche…"},
     {"Working weekdays", "Arbeitstage"},
     {"A week from today is", "Eine Woche weiter ist"},
     {"Calendar", "Kalender"},

@@ -3,7 +3,7 @@
 """The program on a real desktop: Xvfb, openbox, XTest input, grabs of the real windows.
 
 Usage: desktop_check.py GROUP VALDORA_EXECUTABLE [SHOT_FOLDER]
-GROUP is one of: messages, manual, layout, theme, userfile. Each group starts an X server of
+GROUP is one of: messages, manual, layout, theme, userfile, workingweek. Each group starts an X server of
 its own; each program run has a home and configuration folder of its own.
 """
 
@@ -507,8 +507,68 @@ def group_userfile(desktop):
     return [("large output: quit, restart, settings intact", large_output_keeps_settings)]
 
 
+# ---------------------------------------------------------------------------------------
+# workingweek: the working-week dialog by keyboard, its choice counted and kept
+# ---------------------------------------------------------------------------------------
+
+SAMPLE_HOLIDAYS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data",
+                               "holidays-sample.txt")
+
+
+def group_workingweek(desktop):
+    def days_between(p):
+        """Working days from Monday 2024-12-23 to Tuesday 2024-12-31 (Enter computes)."""
+        p.fill("txbDateDiff", "")
+        p.fill("txbFirstDate", "2024-12-23")
+        p.fill("txbSecondDate", "2024-12-31")
+        p.key("Return")
+        return wait_until("a count", lambda: p.control("txbDateDiff")["text"])
+
+    def chosen_by_keyboard_and_kept():
+        home = home_with(user_file_text())
+        p = Program(desktop, EXE, home=home)
+        try:
+            check(days_between(p) == "8", "all days counted: not 8")
+            p.click("chkIncludeWeekends")
+            wait_until("weekends not counted", lambda: not p.control("chkIncludeWeekends")["checked"])
+            check(days_between(p) == "6", "Monday to Friday: not 6")
+            p.key("alt+w")  # the button beside the check box
+            p.wait_window("frmWorkingWeek")
+            wait_until("Monday focused", lambda: p.control("chkWorkingDay(1)", "frmWorkingWeek")["focus"])
+            p.key("Tab", "Tab", "Tab", "Tab", "space")  # Friday off
+            wait_until("Friday off", lambda: not p.control("chkWorkingDay(5)", "frmWorkingWeek")["checked"])
+            p.key("Tab", "Tab", "Tab", "Tab")  # Saturday, Sunday, the list, Add
+            wait_until("Add focused", lambda: p.control("cmdAddHolidayFile", "frmWorkingWeek")["focus"])
+            p.key("space")
+            p.wait_window("QFileDialog")
+            time.sleep(0.3)
+            p.type(os.path.abspath(SAMPLE_HOLIDAYS))
+            p.key("Return")
+            p.wait_gone("QFileDialog")
+            p.click("cmdOK", "frmWorkingWeek")
+            p.wait_gone("frmWorkingWeek")
+            # Monday to Thursday less 24, 25 and 26 December: 30 and 31 December.
+            check(days_between(p) == "2", "Monday to Thursday with the sample holidays: not 2")
+            close_and_saved(p)
+        finally:
+            p.kill()
+        kept = os.path.join(home, ".config", "Valdora", "vdr.wrk")
+        with open(kept, encoding="utf-8", newline="") as f:
+            text = f.read()
+        check(text == "Fri,Sat,Sun\r\n%s\r\n" % os.path.abspath(SAMPLE_HOLIDAYS),
+              "the working-week file does not hold the choice: %r" % text)
+        p = Program(desktop, EXE, home=home)
+        try:
+            check(not p.control("chkIncludeWeekends")["checked"], "weekends counted after the restart")
+            check(days_between(p) == "2", "the choice was not kept across the restart")
+        finally:
+            p.kill()
+
+    return [("working week by keyboard, counted, kept across a restart", chosen_by_keyboard_and_kept)]
+
+
 GROUPS = {"messages": group_messages, "manual": group_manual, "layout": group_layout, "theme": group_theme,
-          "userfile": group_userfile}
+          "userfile": group_userfile, "workingweek": group_workingweek}
 
 
 def main():

@@ -61,7 +61,7 @@ constexpr CaptionRule kMain[] = {
     {"lblOnlineDocumentation", W::Plain, {"Online documentation"}},
     {"chkIncludeFirstDate", W::Plain, {"Include first date in days-beween-dates"}},
     {"chkIncludeWeekends", W::Plain, {"Count weekend days in days-between-dates"}},
-    {"cmdWorkingWeek", W::Plain, {"Working week…"}},
+    {"cmdWorkingWeek", W::Plain, {"&Working week…"}},  // Alt+W opens it
     {"chkVerbose", W::Plain, {"Verbose"}},
     {"chkHyphen", W::Plain, {"Hyphen in ordinal and"}},
     {"lblHyphen", W::Plain, {"in ISO Week dates"}},

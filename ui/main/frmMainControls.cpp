@@ -176,7 +176,7 @@ void frmMain::BuildControls() {
   Frame6 = Named(new QGroupBox(this), "Frame6");
   chkIncludeFirstDate = Named(new QCheckBox(QStringLiteral("Include first date in days-beween-dates"), Frame6), "chkIncludeFirstDate");
   chkIncludeWeekends = Named(new QCheckBox(QStringLiteral("Count weekend days in days-between-dates"), Frame6), "chkIncludeWeekends");
-  cmdWorkingWeek = Named(new QPushButton(QStringLiteral("Working week…"), Frame6), "cmdWorkingWeek");
+  cmdWorkingWeek = Named(new QPushButton(QStringLiteral("&Working week…"), Frame6), "cmdWorkingWeek");
   chkVerbose = Named(new QCheckBox(QStringLiteral("Verbose"), Frame6), "chkVerbose");
   chkHyphen = Named(new QCheckBox(QStringLiteral("Hyphen in ordinal and"), Frame6), "chkHyphen");
   lblHyphen = Named(new QLabel(QStringLiteral("in ISO Week dates"), Frame6), "lblHyphen");

@@ -128,8 +128,8 @@ class WorkingWeekTest : public QObject, MainWindowTestBase {
   void captions_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("texts");  // title, Monday, Remove, main window's button
-    QTest::newRow("English") << 0 << QStringList{u"Working week"_s, u"Monday"_s, u"Remove"_s, u"Working week…"_s};
-    QTest::newRow("German") << 1 << QStringList{u"Arbeitswoche"_s, u"Montag"_s, u"Entfernen"_s, u"Arbeitswoche…"_s};
+    QTest::newRow("English") << 0 << QStringList{u"Working week"_s, u"Monday"_s, u"Remove"_s, u"&Working week…"_s};
+    QTest::newRow("German") << 1 << QStringList{u"Arbeitswoche"_s, u"Montag"_s, u"Entfernen"_s, u"&Arbeitswoche…"_s};
   }
   void captions() {
     QFETCH(int, language);
