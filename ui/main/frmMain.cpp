@@ -20,6 +20,7 @@
 #include "ui/common/FontOnFirstUse.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/frmClearOneTextBox.h"
+#include "ui/month/frmDisplayMonth.h"
 
 using namespace valdora;
 
@@ -51,6 +52,8 @@ frmMain::frmMain(QWidget* parent)
 
 frmMain::~frmMain() {
   if (g_current == this) g_current = nullptr;
+  // The month window may outlive this window: it must not ask it for working days.
+  if (frmDisplayMonth::exists()) frmDisplayMonth::instance().WorkingDays = nullptr;
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
