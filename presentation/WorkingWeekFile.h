@@ -19,8 +19,8 @@ inline constexpr const char* kWorkingWeekFileName = "vdr.wrk";
 inline constexpr std::size_t kMaxWorkingWeekFileBytes = 1u << 20;
 
 struct WorkingWeekSettings {
-  WeekdaySet week = kMondayToFriday;     // the working weekdays, never empty
-  std::vector<std::string> holidayFiles; // paths, in the order they were added, each once
+  WeekdaySet week = kMondayToFriday;      // the working weekdays, never empty
+  std::vector<std::string> holidayFiles;  // paths, in the order they were added, each once
 
   // Monday to Friday without holiday files.
   bool IsDefault() const noexcept { return week == kMondayToFriday && holidayFiles.empty(); }

@@ -32,8 +32,10 @@ void frmMain::SetWorkingWeek(const WorkingWeekSettings& settings) {
 }
 
 void frmMain::RestoreWorkingWeek() {
-  strWorkingWeekFile =
-      QFileInfo(QString::fromStdString(strUserFile)).dir().filePath(kWorkingWeekFileName).toStdString();
+  strWorkingWeekFile = QFileInfo(QString::fromStdString(strUserFile))
+                           .dir()
+                           .filePath(kWorkingWeekFileName)
+                           .toStdString();
   WorkingWeekSettings settings;
   LoadWorkingWeekFile(strWorkingWeekFile, settings);  // a damaged file gives the default
   SetWorkingWeek(settings);

@@ -32,10 +32,9 @@ W* Named(W* widget, const QString& name) {
 QString FileRow(const std::string& path, std::int16_t language) {
   HolidayFile file;
   std::string problem;
-  const std::string gave = file.Load(path, problem)
-                               ? std::to_string(file.HolidayCount()) + " " +
-                                     FixedText("holidays", language)
-                               : problem;
+  const std::string gave = file.Load(path, problem) ? std::to_string(file.HolidayCount()) + " " +
+                                                          FixedText("holidays", language)
+                                                    : problem;
   return Q(path + "  \u2014  " + gave);
 }
 
@@ -53,8 +52,7 @@ frmWorkingWeek::frmWorkingWeek(const WorkingWeekSettings& settings, std::int16_t
   lblWorkingWeekdays = Named(new QLabel(this), QStringLiteral("lblWorkingWeekdays"));
   // Monday first, as a working week is read; the tab order follows.
   for (int day : {1, 2, 3, 4, 5, 6, 0}) {
-    chkWorkingDay[day] =
-        Named(new QCheckBox(this), QStringLiteral("chkWorkingDay(%1)").arg(day));
+    chkWorkingDay[day] = Named(new QCheckBox(this), QStringLiteral("chkWorkingDay(%1)").arg(day));
     chkWorkingDay[day]->setChecked((settings.week >> day) & 1u);
   }
   lblHolidayFiles = Named(new QLabel(this), QStringLiteral("lblHolidayFiles"));
@@ -97,7 +95,8 @@ frmWorkingWeek::frmWorkingWeek(const WorkingWeekSettings& settings, std::int16_t
   resize(std::max(width(), 560), sizeHint().height());
 
   for (int day = 0; day < 7; ++day)
-    connect(chkWorkingDay[day], &QCheckBox::toggled, this, [this, day] { chkWorkingDay_Click(day); });
+    connect(chkWorkingDay[day], &QCheckBox::toggled, this,
+            [this, day] { chkWorkingDay_Click(day); });
   connect(cmdAddHolidayFile, &QPushButton::clicked, this, &frmWorkingWeek::cmdAddHolidayFile_Click);
   connect(cmdRemoveHolidayFile, &QPushButton::clicked, this,
           &frmWorkingWeek::cmdRemoveHolidayFile_Click);
@@ -110,7 +109,8 @@ WorkingWeekSettings frmWorkingWeek::Choice() const {
   WorkingWeekSettings choice;
   choice.week = 0;
   for (int day = 0; day < 7; ++day)
-    if (chkWorkingDay[day]->isChecked()) choice.week = static_cast<WeekdaySet>(choice.week | (1u << day));
+    if (chkWorkingDay[day]->isChecked())
+      choice.week = static_cast<WeekdaySet>(choice.week | (1u << day));
   choice.holidayFiles = paths_;
   return choice;
 }
@@ -142,15 +142,16 @@ bool frmWorkingWeek::AddHolidayFile(const std::string& path) {
     paths_.push_back(path);
     lstHolidayFiles->addItem(FileRow(path, language_));
   }
-  lstHolidayFiles->setCurrentRow(static_cast<int>(std::find(paths_.begin(), paths_.end(), path) -
-                                                  paths_.begin()));
+  lstHolidayFiles->setCurrentRow(
+      static_cast<int>(std::find(paths_.begin(), paths_.end(), path) - paths_.begin()));
   cmdRemoveHolidayFile->setEnabled(true);
   return true;
 }
 
 void frmWorkingWeek::cmdAddHolidayFile_Click() {
-  const QString filter = Q(FixedText("Holiday files", language_)) + QStringLiteral(" (*.txt *.ics);;") +
-                         Q(FixedText("All files", language_)) + QStringLiteral(" (*)");
+  const QString filter = Q(FixedText("Holiday files", language_)) +
+                         QStringLiteral(" (*.txt *.ics);;") + Q(FixedText("All files", language_)) +
+                         QStringLiteral(" (*)");
   const QString path = QFileDialog::getOpenFileName(
       this, cmdAddHolidayFile->text(), QString(), filter, nullptr,
       QFileDialog::DontUseNativeDialog);  // the same, keyboard-driven dialog on every desktop

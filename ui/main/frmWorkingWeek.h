@@ -37,10 +37,10 @@ class frmWorkingWeek : public QDialog {
   QLabel* lblWorkingWeekdays = nullptr;
   std::array<QCheckBox*, 7> chkWorkingDay{};  // by weekday, 0 Sunday .. 6 Saturday
   QLabel* lblHolidayFiles = nullptr;
-  QListWidget* lstHolidayFiles = nullptr;     // one row per file: path and what it gave
+  QListWidget* lstHolidayFiles = nullptr;  // one row per file: path and what it gave
   QPushButton* cmdAddHolidayFile = nullptr;
   QPushButton* cmdRemoveHolidayFile = nullptr;
-  QLabel* lblProblem = nullptr;               // why the last change was refused; else empty
+  QLabel* lblProblem = nullptr;  // why the last change was refused; else empty
   QPushButton* cmdOK = nullptr;
   QPushButton* cmdCancel = nullptr;
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The working-week file: reading every kind of text (damaged ones give the default), writing
 // and reading back, and the file on disk read only when it is a regular file.
-#include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QtTest>
 
 #include "presentation/WorkingWeekFile.h"
 
@@ -38,12 +38,13 @@ class WorkingWeekFileTest : public QObject {
     QTest::newRow("blank lines skipped, a repeated path kept once")
         << std::string("Sun\r\n\r\n/a b/x.txt\r\n/a b/x.txt\r\n\r\n") << true
         << WorkingWeekSettings{Days({1, 2, 3, 4, 5, 6}), {"/a b/x.txt"}};
-    QTest::newRow("all seven days off") << std::string("Mon,Tue,Wed,Thu,Fri,Sat,Sun\r\n")
-                                        << false << defaults;
+    QTest::newRow("all seven days off")
+        << std::string("Mon,Tue,Wed,Thu,Fri,Sat,Sun\r\n") << false << defaults;
     QTest::newRow("unknown day name") << std::string("Sat,Sunday\r\n/x\r\n") << false << defaults;
     QTest::newRow("empty rest-day item") << std::string("Sat,,Sun\r\n") << false << defaults;
     QTest::newRow("empty file") << std::string() << false << defaults;
-    QTest::newRow("a lone CR inside a path") << std::string("Sat,Sun\n/a\rb\n") << false << defaults;
+    QTest::newRow("a lone CR inside a path")
+        << std::string("Sat,Sun\n/a\rb\n") << false << defaults;
     QTest::newRow("NUL inside a path")
         << std::string("Sat,Sun\r\n/a\0b\r\n", 15) << false << defaults;
     QTest::newRow("larger than the limit")
@@ -65,8 +66,8 @@ class WorkingWeekFileTest : public QObject {
     QTest::newRow("only Sunday works, paths with blanks and non-ASCII")
         << WorkingWeekSettings{Days({0}), {"/x y/Feiertage \xc3\xa4.ics", "rel.txt"}}
         << std::string("Mon,Tue,Wed,Thu,Fri,Sat\r\n/x y/Feiertage \xc3\xa4.ics\r\nrel.txt\r\n");
-    QTest::newRow("every day works") << WorkingWeekSettings{kAllWeekdays, {"/a"}}
-                                     << std::string("none\r\n/a\r\n");
+    QTest::newRow("every day works")
+        << WorkingWeekSettings{kAllWeekdays, {"/a"}} << std::string("none\r\n/a\r\n");
   }
   void roundTrip() {
     QFETCH(WorkingWeekSettings, settings);

@@ -53,7 +53,8 @@ void WithDialog(frmMain& w, std::function<void(frmWorkingWeek&)> steps) {
 void CheckDays(frmWorkingWeek& d, std::initializer_list<int> days) {
   for (int day : days) d.chkWorkingDay[day]->setChecked(true);
   for (int day = 0; day < 7; ++day)
-    if (std::find(days.begin(), days.end(), day) == days.end()) d.chkWorkingDay[day]->setChecked(false);
+    if (std::find(days.begin(), days.end(), day) == days.end())
+      d.chkWorkingDay[day]->setChecked(false);
 }
 
 }  // namespace
@@ -89,16 +90,18 @@ class WorkingWeekTest : public QObject, MainWindowTestBase {
     QTest::addColumn<QString>("shows");
     QTest::newRow("plain list") << kChristmas << u"3 holidays"_s;
     QTest::newRow("iCalendar, a recurring event counted once") << kYearly << u"2 holidays"_s;
-    QTest::newRow("bad line named by its number") << QByteArray("2024-12-24\n24.12.2024\n")
-                                                  << u"line 2"_s;
+    QTest::newRow("bad line named by its number")
+        << QByteArray("2024-12-24\n24.12.2024\n") << u"line 2"_s;
     QTest::newRow("missing file") << QByteArray() << u"holidays-missing"_s;
   }
   void fileRows() {
     QFETCH(QByteArray, content);
     QFETCH(QString, shows);
-    const std::string path = content.isEmpty()
-                                 ? dir.filePath(u"holidays-missing.txt"_s).toStdString()
-                                 : WriteFile(dir, QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_'), content);
+    const std::string path =
+        content.isEmpty()
+            ? dir.filePath(u"holidays-missing.txt"_s).toStdString()
+            : WriteFile(dir, QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_'),
+                        content);
     frmWorkingWeek d(WorkingWeekSettings{kMondayToFriday, {path}}, 0);
     QCOMPARE(d.lstHolidayFiles->count(), 1);
     const QString row = d.lstHolidayFiles->item(0)->text();
@@ -128,15 +131,20 @@ class WorkingWeekTest : public QObject, MainWindowTestBase {
   void captions_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("texts");  // title, Monday, Remove, main window's button
-    QTest::newRow("English") << 0 << QStringList{u"Working week"_s, u"Monday"_s, u"Remove"_s, u"&Working week…"_s};
-    QTest::newRow("German") << 1 << QStringList{u"Arbeitswoche"_s, u"Montag"_s, u"Entfernen"_s, u"&Arbeitswoche…"_s};
+    QTest::newRow("English") << 0
+                             << QStringList{u"Working week"_s, u"Monday"_s, u"Remove"_s,
+                                            u"&Working week…"_s};
+    QTest::newRow("German") << 1
+                            << QStringList{u"Arbeitswoche"_s, u"Montag"_s, u"Entfernen"_s,
+                                           u"&Arbeitswoche…"_s};
   }
   void captions() {
     QFETCH(int, language);
     QFETCH(QStringList, texts);
     frmWorkingWeek d(WorkingWeekSettings{}, static_cast<std::int16_t>(language));
-    QCOMPARE((QStringList{d.windowTitle(), d.chkWorkingDay[1]->text(), d.cmdRemoveHolidayFile->text()}),
-             texts.mid(0, 3));
+    QCOMPARE(
+        (QStringList{d.windowTitle(), d.chkWorkingDay[1]->text(), d.cmdRemoveHolidayFile->text()}),
+        texts.mid(0, 3));
     intLanguage = static_cast<std::int16_t>(language);
     w->SetLanguageDependentText();
     QCOMPARE(w->cmdWorkingWeek->text(), texts[3]);
@@ -258,8 +266,7 @@ class WorkingWeekTest : public QObject, MainWindowTestBase {
     QFETCH(bool, chosen);
     w->txbFirstDate->setText(u"2024-12-23"_s);
     if (chosen) {
-      w->SetWorkingWeek(WorkingWeekSettings{
-          0x1E, {WriteFile(dir, u"marks.txt"_s, kChristmas)}});
+      w->SetWorkingWeek(WorkingWeekSettings{0x1E, {WriteFile(dir, u"marks.txt"_s, kChristmas)}});
     }
     w->cmdDisplayMonth_Click();
     frmDisplayMonth& month = frmDisplayMonth::instance();

@@ -39,7 +39,7 @@ class MonthMarksTest : public QObject {
     QTest::addColumn<int>("year");
     QTest::addColumn<int>("month");
     QTest::addColumn<bool>("monday");
-    QTest::addColumn<int>("week");  // WeekdaySet
+    QTest::addColumn<int>("week");             // WeekdaySet
     QTest::addColumn<QList<int>>("holidays");  // days of the month
     QTest::addColumn<QList<int>>("marked");
     // December 2024 starts on a Sunday and ends on a Tuesday: the grid's last row holds
@@ -48,7 +48,7 @@ class MonthMarksTest : public QObject {
         << 2024 << 12 << false << int(kMondayToFriday) << QList<int>{24, 25, 26}
         << QList<int>{1, 7, 8, 14, 15, 21, 22, 24, 25, 26, 28, 29};
     QTest::newRow("Friday and Saturday off, Monday first, neighbours unmarked")
-        << 2024 << 12 << true << int(0x1F) << QList<int>{} 
+        << 2024 << 12 << true << int(0x1F) << QList<int>{}
         << QList<int>{6, 7, 13, 14, 20, 21, 27, 28};
     QTest::newRow("holiday on a rest day marked once")
         << 2025 << 12 << false << int(kMondayToFriday) << QList<int>{27}
@@ -57,8 +57,8 @@ class MonthMarksTest : public QObject {
         << 2025 << 1 << false << int(kAllWeekdays) << QList<int>{31} << QList<int>{31};
     QTest::newRow("February of a leap year, Sunday only works")
         << 2024 << 2 << false << int(0x01) << QList<int>{}
-        << QList<int>{1, 2, 3, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15, 16, 17, 19, 20, 21, 22, 23, 24,
-                      26, 27, 28, 29};
+        << QList<int>{1,  2,  3,  5,  6,  7,  8,  9,  10, 12, 13, 14, 15,
+                      16, 17, 19, 20, 21, 22, 23, 24, 26, 27, 28, 29};
   }
   void marks() {
     QFETCH(int, year);
