@@ -564,7 +564,35 @@ def group_workingweek(desktop):
         finally:
             p.kill()
 
-    return [("working week by keyboard, counted, kept across a restart", chosen_by_keyboard_and_kept)]
+    def dialog_legible(dark):
+        def case():
+            from PIL import Image
+            p = Program(desktop, EXE, dark=dark)
+            try:
+                p.key("alt+w")
+                p.wait_window("frmWorkingWeek")
+                wait_until("Monday focused", lambda: p.control("chkWorkingDay(1)", "frmWorkingWeek")["focus"])
+                time.sleep(0.3)
+                shot = os.path.join(SHOTS, "workingweek-%s.png" % ("dark" if dark else "light"))
+                p.grab("frmWorkingWeek", shot)
+                image = Image.open(shot)
+                weak = []
+                for c in p.window("frmWorkingWeek")["controls"]:
+                    if c["class"] not in TEXT_CLASSES or not c["enabled"] or len(c["text"].strip()) < 2:
+                        continue
+                    result = measure(p, image, c["name"], "frmWorkingWeek")
+                    if result and result[0] < 3.0:
+                        weak.append("%s %.1f" % (c["name"], result[0]))
+                check(not weak, "text without contrast: %s" % weak)
+                p.key("Escape")
+                p.wait_gone("frmWorkingWeek")
+            finally:
+                p.kill()
+        return case
+
+    return [("working week by keyboard, counted, kept across a restart", chosen_by_keyboard_and_kept),
+            ("working-week window legible, light theme", dialog_legible(False)),
+            ("working-week window legible, dark theme", dialog_legible(True))]
 
 
 GROUPS = {"messages": group_messages, "manual": group_manual, "layout": group_layout, "theme": group_theme,
