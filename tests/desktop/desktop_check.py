@@ -378,6 +378,20 @@ def group_layout(desktop):
 TEXT_CLASSES = ("QLabel", "QPushButton", "QRadioButton", "QCheckBox", "QLineEdit")
 
 
+def weak_texts(p, image, window):
+    """The enabled controls of `window` in the grab `image` whose text stands out from its
+    background by a contrast below 3, as "name contrast"."""
+    weak = []
+    for c in p.window(window)["controls"]:
+        # (A one-character caption such as "," has too few pixels to measure.)
+        if c["class"] not in TEXT_CLASSES or not c["enabled"] or len(c["text"].strip()) < 2:
+            continue
+        result = measure(p, image, c["name"], window)
+        if result and result[0] < 3.0:
+            weak.append("%s %.1f" % (c["name"], result[0]))
+    return weak
+
+
 def measure(p, image, name, window="frmMain"):
     from PIL import Image  # noqa: F401
     w = p.window(window)
@@ -402,14 +416,7 @@ def group_theme(desktop):
                 shot = os.path.join(SHOTS, "theme-%s.png" % ("dark" if dark else "light"))
                 p.grab("frmMain", shot)
                 image = Image.open(shot)
-                weak = []
-                for c in p.window("frmMain")["controls"]:
-                    # (A one-character caption such as "," has too few pixels to measure.)
-                    if c["class"] not in TEXT_CLASSES or not c["enabled"] or len(c["text"].strip()) < 2:
-                        continue
-                    result = measure(p, image, c["name"])
-                    if result and result[0] < 3.0:
-                        weak.append("%s %.1f" % (c["name"], result[0]))
+                weak = weak_texts(p, image, "frmMain")
                 check(not weak, "text without contrast: %s" % weak)
                 if not dark:
                     for name in ("optDateFormatIsYMD", "optSeparatorIsDash", "optThousSepNone", "chkVerbose",
@@ -576,13 +583,7 @@ def group_workingweek(desktop):
                 shot = os.path.join(SHOTS, "workingweek-%s.png" % ("dark" if dark else "light"))
                 p.grab("frmWorkingWeek", shot)
                 image = Image.open(shot)
-                weak = []
-                for c in p.window("frmWorkingWeek")["controls"]:
-                    if c["class"] not in TEXT_CLASSES or not c["enabled"] or len(c["text"].strip()) < 2:
-                        continue
-                    result = measure(p, image, c["name"], "frmWorkingWeek")
-                    if result and result[0] < 3.0:
-                        weak.append("%s %.1f" % (c["name"], result[0]))
+                weak = weak_texts(p, image, "frmWorkingWeek")
                 check(not weak, "text without contrast: %s" % weak)
                 p.key("Escape")
                 p.wait_gone("frmWorkingWeek")
