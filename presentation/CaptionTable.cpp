@@ -61,6 +61,7 @@ constexpr CaptionRule kMain[] = {
     {"lblOnlineDocumentation", W::Plain, {"Online documentation"}},
     {"chkIncludeFirstDate", W::Plain, {"Include first date in days-beween-dates"}},
     {"chkIncludeWeekends", W::Plain, {"Count weekend days in days-between-dates"}},
+    {"cmdWorkingWeek", W::Plain, {"&Working week…"}},  // Alt+W opens it
     {"chkVerbose", W::Plain, {"Verbose"}},
     {"chkHyphen", W::Plain, {"Hyphen in ordinal and"}},
     {"lblHyphen", W::Plain, {"in ISO Week dates"}},
@@ -97,6 +98,23 @@ constexpr CaptionRule kClearField[] = {
     {"", W::Plain, {"Clear"}, {}, 0, CaptionTarget::WindowTitle},
 };
 
+constexpr CaptionRule kWorkingWeek[] = {
+    {"", W::Plain, {"Working week"}, {}, 0, CaptionTarget::WindowTitle},
+    {"lblWorkingWeekdays", W::Label, {"Working weekdays"}},
+    {"chkWorkingDay(1)", W::DayName, {}, {}, 1},
+    {"chkWorkingDay(2)", W::DayName, {}, {}, 2},
+    {"chkWorkingDay(3)", W::DayName, {}, {}, 3},
+    {"chkWorkingDay(4)", W::DayName, {}, {}, 4},
+    {"chkWorkingDay(5)", W::DayName, {}, {}, 5},
+    {"chkWorkingDay(6)", W::DayName, {}, {}, 6},
+    {"chkWorkingDay(0)", W::DayName, {}, {}, 0},
+    {"lblHolidayFiles", W::Label, {"Holiday files"}},
+    {"cmdAddHolidayFile", W::Plain, {"Add…"}},
+    {"cmdRemoveHolidayFile", W::Plain, {"Remove"}},
+    {"cmdOK", W::Plain, {"OK"}},
+    {"cmdCancel", W::Plain, {"Cancel"}},
+};
+
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return text;
@@ -109,6 +127,7 @@ std::span<const CaptionRule> CaptionRules(CaptionWindow window) {
     case CaptionWindow::Main: return kMain;
     case CaptionWindow::Month: return kMonth;
     case CaptionWindow::ClearField: return kClearField;
+    case CaptionWindow::WorkingWeek: return kWorkingWeek;
   }
   return {};
 }

@@ -13,7 +13,7 @@
 
 namespace valdora {
 
-enum class CaptionWindow { Main, Month, ClearField };
+enum class CaptionWindow { Main, Month, ClearField, WorkingWeek };
 
 // How the fixed texts of a rule become a caption.
 enum class CaptionWay {

@@ -264,9 +264,9 @@ struct Descriptor {
   Descriptor& operator=(const Descriptor&) = delete;
 };
 
-// The whole of the regular file at `path` into `text`; false for anything else (missing,
-// not a regular file, more than MaxUserFileSize bytes, a read error).
-bool ReadRegularFile(const std::string& path, std::string& text) {
+}  // namespace
+
+bool ReadRegularFileText(const std::string& path, std::size_t limit, std::string& text) {
   struct stat info {};
   // Devices and pipes are never opened: opening or reading them could block or never end.
   if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
@@ -275,12 +275,12 @@ bool ReadRegularFile(const std::string& path, std::string& text) {
   if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
   // At most one byte beyond the limit, whatever size the file claims: that byte tells that
   // it is too large. The room starts at the claimed size (and a byte for a file that grew).
-  text.resize(std::min(static_cast<std::size_t>(info.st_size), MaxUserFileSize) + 1);
+  text.resize(std::min(static_cast<std::size_t>(info.st_size), limit) + 1);
   std::size_t got = 0;
   for (;;) {
     if (got == text.size()) {
-      if (got > MaxUserFileSize) break;
-      text.resize(std::min(2 * got, MaxUserFileSize + 1));
+      if (got > limit) break;
+      text.resize(std::min(2 * got, limit + 1));
     }
     const ssize_t n = ::read(file.fd, text.data() + got, text.size() - got);
     if (n < 0 && errno == EINTR) continue;
@@ -288,10 +288,12 @@ bool ReadRegularFile(const std::string& path, std::string& text) {
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }
-  if (got > MaxUserFileSize) return false;
+  if (got > limit) return false;
   text.resize(got);
   return true;
 }
+
+namespace {
 
 // Writes all of `text` to `fd`; false on any failed or short write.
 bool WriteAll(int fd, std::string_view text) {
@@ -330,7 +332,7 @@ std::optional<std::string> SaveTarget(const std::string& path, int& mode) {
 
 UserFileStatus LoadUserFile(const std::string& path, UserSettings& settings) {
   std::string text;
-  if (!ReadRegularFile(path, text)) {
+  if (!ReadRegularFileText(path, MaxUserFileSize, text)) {
     settings = UserSettings{};
     return UserFileStatus::Damaged;
   }
@@ -338,10 +340,13 @@ UserFileStatus LoadUserFile(const std::string& path, UserSettings& settings) {
 }
 
 bool SaveUserFile(const std::string& path, const UserSettings& settings) {
+  return SaveFileText(path, FormatUserFile(settings));
+}
+
+bool SaveFileText(const std::string& path, std::string_view text) {
   int mode = -1;
   const std::optional<std::string> target = SaveTarget(path, mode);
   if (!target) return false;
-  const std::string text = FormatUserFile(settings);
 
   // A new file of its own in the target's folder (the rename below cannot cross file systems).
   std::string temporary;

@@ -79,4 +79,14 @@ UserFileStatus LoadUserFile(const std::string& path, UserSettings& settings);
 // file nor missing, is never written over. True when the new file is in place.
 bool SaveUserFile(const std::string& path, const UserSettings& settings);
 
+// The whole of the regular file at `path` (also through a symbolic link) into `text`, read
+// without waiting on pipes or devices and never more than `limit` + 1 bytes; false for
+// anything else (missing, not a regular file, more than `limit` bytes, a read error).
+bool ReadRegularFileText(const std::string& path, std::size_t limit, std::string& text);
+
+// Writes `text` at `path` as SaveUserFile writes the user file: a checked, synced new file
+// renamed over the old one, which a failure leaves as it was. True when the new file is in
+// place.
+bool SaveFileText(const std::string& path, std::string_view text);
+
 }  // namespace valdora

@@ -20,6 +20,20 @@ struct FixedPair {
 // Every fixed text the windows and the Compute command show, cited by its English wording.
 // The wording is kept exactly as the windows cite it, slips included ("days-beween-dates").
 constexpr FixedPair kFixedTexts[] = {
+    {"Add…", "Hinzufuegen…"},
+    {"At least one weekday must stay a working day.",
+     "Mindestens ein Wochentag muss ein Arbeitstag bleiben."},
+    {"Cancel", "Abbrechen"},
+    {"A file whose name has a line break cannot be kept.",
+     "Eine Datei mit Zeilenumbruch im Namen kann nicht gesichert werden."},
+    {"Holiday files", "Feiertagsdateien"},
+    {"holidays", "Feiertage"},
+    {"All files", "Alle Dateien"},
+    {"OK", "OK"},
+    {"Remove", "Entfernen"},
+    {"Working week", "Arbeitswoche"},
+    {"&Working week…", "&Arbeitswoche…"},
+    {"Working weekdays", "Arbeitstage"},
     {"A week from today is", "Eine Woche weiter ist"},
     {"Calendar", "Kalender"},
     {"Cancel this operation", "Annullieren Sie diese Operation"},

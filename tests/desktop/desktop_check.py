@@ -3,7 +3,7 @@
 """The program on a real desktop: Xvfb, openbox, XTest input, grabs of the real windows.
 
 Usage: desktop_check.py GROUP VALDORA_EXECUTABLE [SHOT_FOLDER]
-GROUP is one of: messages, manual, layout, theme, userfile. Each group starts an X server of
+GROUP is one of: messages, manual, layout, theme, userfile, workingweek. Each group starts an X server of
 its own; each program run has a home and configuration folder of its own.
 """
 
@@ -378,6 +378,20 @@ def group_layout(desktop):
 TEXT_CLASSES = ("QLabel", "QPushButton", "QRadioButton", "QCheckBox", "QLineEdit")
 
 
+def weak_texts(p, image, window):
+    """The enabled controls of `window` in the grab `image` whose text stands out from its
+    background by a contrast below 3, as "name contrast"."""
+    weak = []
+    for c in p.window(window)["controls"]:
+        # (A one-character caption such as "," has too few pixels to measure.)
+        if c["class"] not in TEXT_CLASSES or not c["enabled"] or len(c["text"].strip()) < 2:
+            continue
+        result = measure(p, image, c["name"], window)
+        if result and result[0] < 3.0:
+            weak.append("%s %.1f" % (c["name"], result[0]))
+    return weak
+
+
 def measure(p, image, name, window="frmMain"):
     from PIL import Image  # noqa: F401
     w = p.window(window)
@@ -402,14 +416,7 @@ def group_theme(desktop):
                 shot = os.path.join(SHOTS, "theme-%s.png" % ("dark" if dark else "light"))
                 p.grab("frmMain", shot)
                 image = Image.open(shot)
-                weak = []
-                for c in p.window("frmMain")["controls"]:
-                    # (A one-character caption such as "," has too few pixels to measure.)
-                    if c["class"] not in TEXT_CLASSES or not c["enabled"] or len(c["text"].strip()) < 2:
-                        continue
-                    result = measure(p, image, c["name"])
-                    if result and result[0] < 3.0:
-                        weak.append("%s %.1f" % (c["name"], result[0]))
+                weak = weak_texts(p, image, "frmMain")
                 check(not weak, "text without contrast: %s" % weak)
                 if not dark:
                     for name in ("optDateFormatIsYMD", "optSeparatorIsDash", "optThousSepNone", "chkVerbose",
@@ -517,8 +524,90 @@ def group_userfile(desktop):
     return [("large output: quit, restart, settings intact", large_output_keeps_settings)]
 
 
+# ---------------------------------------------------------------------------------------
+# workingweek: the working-week dialog by keyboard, its choice counted and kept
+# ---------------------------------------------------------------------------------------
+
+SAMPLE_HOLIDAYS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data",
+                               "holidays-sample.txt")
+
+
+def group_workingweek(desktop):
+    def days_between(p):
+        """Working days from Monday 2024-12-23 to Tuesday 2024-12-31 (Enter computes)."""
+        p.fill("txbDateDiff", "")
+        p.fill("txbFirstDate", "2024-12-23")
+        p.fill("txbSecondDate", "2024-12-31")
+        p.key("Return")
+        return wait_until("a count", lambda: p.control("txbDateDiff")["text"])
+
+    def chosen_by_keyboard_and_kept():
+        home = home_with(user_file_text())
+        p = Program(desktop, EXE, home=home)
+        try:
+            check(days_between(p) == "8", "all days counted: not 8")
+            p.click("chkIncludeWeekends")
+            wait_until("weekends not counted", lambda: not p.control("chkIncludeWeekends")["checked"])
+            check(days_between(p) == "6", "Monday to Friday: not 6")
+            p.key("alt+w")  # the button beside the check box
+            p.wait_window("frmWorkingWeek")
+            wait_until("Monday focused", lambda: p.control("chkWorkingDay(1)", "frmWorkingWeek")["focus"])
+            p.key("Tab", "Tab", "Tab", "Tab", "space")  # Friday off
+            wait_until("Friday off", lambda: not p.control("chkWorkingDay(5)", "frmWorkingWeek")["checked"])
+            p.key("Tab", "Tab", "Tab", "Tab")  # Saturday, Sunday, the list, Add
+            wait_until("Add focused", lambda: p.control("cmdAddHolidayFile", "frmWorkingWeek")["focus"])
+            p.key("space")
+            p.wait_window("QFileDialog")
+            time.sleep(0.3)
+            p.type(os.path.abspath(SAMPLE_HOLIDAYS))
+            p.key("Return")
+            p.wait_gone("QFileDialog")
+            p.click("cmdOK", "frmWorkingWeek")
+            p.wait_gone("frmWorkingWeek")
+            # Monday to Thursday less 24, 25 and 26 December: 30 and 31 December.
+            check(days_between(p) == "2", "Monday to Thursday with the sample holidays: not 2")
+            close_and_saved(p)
+        finally:
+            p.kill()
+        kept = os.path.join(home, ".config", "Valdora", "vdr.wrk")
+        with open(kept, encoding="utf-8", newline="") as f:
+            text = f.read()
+        check(text == "Fri,Sat,Sun\r\n%s\r\n" % os.path.abspath(SAMPLE_HOLIDAYS),
+              "the working-week file does not hold the choice: %r" % text)
+        p = Program(desktop, EXE, home=home)
+        try:
+            check(not p.control("chkIncludeWeekends")["checked"], "weekends counted after the restart")
+            check(days_between(p) == "2", "the choice was not kept across the restart")
+        finally:
+            p.kill()
+
+    def dialog_legible(dark):
+        def case():
+            from PIL import Image
+            p = Program(desktop, EXE, dark=dark)
+            try:
+                p.key("alt+w")
+                p.wait_window("frmWorkingWeek")
+                wait_until("Monday focused", lambda: p.control("chkWorkingDay(1)", "frmWorkingWeek")["focus"])
+                time.sleep(0.3)
+                shot = os.path.join(SHOTS, "workingweek-%s.png" % ("dark" if dark else "light"))
+                p.grab("frmWorkingWeek", shot)
+                image = Image.open(shot)
+                weak = weak_texts(p, image, "frmWorkingWeek")
+                check(not weak, "text without contrast: %s" % weak)
+                p.key("Escape")
+                p.wait_gone("frmWorkingWeek")
+            finally:
+                p.kill()
+        return case
+
+    return [("working week by keyboard, counted, kept across a restart", chosen_by_keyboard_and_kept),
+            ("working-week window legible, light theme", dialog_legible(False)),
+            ("working-week window legible, dark theme", dialog_legible(True))]
+
+
 GROUPS = {"messages": group_messages, "manual": group_manual, "layout": group_layout, "theme": group_theme,
-          "userfile": group_userfile}
+          "userfile": group_userfile, "workingweek": group_workingweek}
 
 
 def main():

@@ -17,10 +17,12 @@
 
 #include "compute/Compute.h"
 #include "presentation/FieldDates.h"
+#include "holidays/WorkingCalendarSource.h"
 #include "text/Language.h"
 #include "ui/common/FontOnFirstUse.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/frmClearOneTextBox.h"
+#include "ui/month/frmDisplayMonth.h"
 
 using namespace valdora;
 
@@ -38,13 +40,17 @@ frmMain::frmMain(QWidget* parent)
       intHyphen(valdora::intHyphen),
       blnNoDateDiffandSameCal(valdora::blnNoDateDiffandSameCal),
       strFirstDateWithCal(valdora::strFirstDateWithCal),
-      strSecondDateWithCal(valdora::strSecondDateWithCal) {
+      strSecondDateWithCal(valdora::strSecondDateWithCal),
+      workingCalendar(std::make_unique<WorkingCalendarSource>()) {
   setObjectName(QStringLiteral("frmMain"));
   BuildControls();
   ConnectControls();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+  // The month window may outlive this window: it must not ask it for working days.
+  if (frmDisplayMonth::exists()) frmDisplayMonth::instance().WorkingDays = nullptr;
+}
 
 void frmMain::closeEvent(QCloseEvent* event) {
   // Closing by the frame is Quit; the close that Quit itself causes only closes.
@@ -139,12 +145,14 @@ void frmMain::optThousSep_Click(const char* separator) {
 void frmMain::optDays_Click() {
   chkIncludeFirstDate->setVisible(true);
   chkIncludeWeekends->setVisible(true);
+  cmdWorkingWeek->setVisible(true);
   SetTheFocus();
 }
 
 void frmMain::optMonths_Click() {
   chkIncludeFirstDate->setVisible(false);
   chkIncludeWeekends->setVisible(false);
+  cmdWorkingWeek->setVisible(false);
   SetTheFocus();
 }
 

@@ -14,11 +14,17 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "compute/ComputeHost.h"
 #include "engine/DateTypes.h"
+#include "presentation/WorkingWeekFile.h"
+
+namespace valdora {
+class WorkingCalendarSource;
+}
 
 class QButtonGroup;
 class QCheckBox;
@@ -101,6 +107,7 @@ class frmMain : public QWidget, public ComputeHost {
 
   QCheckBox* chkIncludeFirstDate = nullptr;
   QCheckBox* chkIncludeWeekends = nullptr;
+  QPushButton* cmdWorkingWeek = nullptr;    // opens the working-week dialog
   QCheckBox* chkVerbose = nullptr;
   QCheckBox* chkHyphen = nullptr;
   QLabel* lblHyphen = nullptr;
@@ -207,6 +214,22 @@ class frmMain : public QWidget, public ComputeHost {
   void cmdQuit_Click();
   void Form_Unload();
 
+  // ---- Working week and holidays (frmMainWorkingWeek.cpp) ----
+  std::string strWorkingWeekFile;         // full path of the working-week file
+  // The working week and holiday files chosen; `workingCalendar` is built from them.
+  valdora::WorkingWeekSettings WorkingWeek;
+  // Takes `settings` as the working week: reads its holiday files (a file that cannot be
+  // read makes computations with weekend days not counted fail with its reason) and
+  // redraws an open month window.
+  void SetWorkingWeek(const valdora::WorkingWeekSettings& settings);
+  void RestoreWorkingWeek();
+  // Writes the working-week file (removed when the choice is the default); false on failure.
+  bool SaveWorkingWeek();
+  void cmdWorkingWeek_Click();
+  // The working calendar for the days [first, last] while it is not the default; nullptr
+  // otherwise or when it cannot be known (for the month window's marks).
+  const valdora::WorkingCalendar* MarkedCalendarWithin(std::int64_t first, std::int64_t last);
+
   // ---- Input fields (frmMainFields.cpp) ----
   // Key handlers: the key code in (Enter 13, Backspace 8, copy 3, paste 22, cut 24, else the
   // character), the key code to insert out; 0 drops the key.
@@ -274,6 +297,8 @@ class frmMain : public QWidget, public ComputeHost {
   // Shows the clear-field dialog and tells the choice; empties nothing.
   valdora::ClearChoice AskFieldToClear() override;
   void PutTodayIntoFirstDate() override;
+  const valdora::WorkingCalendar* WorkingCalendarWithin(std::int64_t first, std::int64_t last,
+                                                        std::string& problem) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -294,6 +319,8 @@ class frmMain : public QWidget, public ComputeHost {
   QButtonGroup* grpThousSep = nullptr;
   QButtonGroup* grpUnit = nullptr;
   bool blnQuitting = false;  // Quit has run; the close that follows only closes
+  std::unique_ptr<valdora::WorkingCalendarSource> workingCalendar;
+  std::string workingCalendarProblem;  // why a holiday file of WorkingWeek could not be read
 };
 
 }  // namespace valdora

@@ -176,6 +176,7 @@ void frmMain::BuildControls() {
   Frame6 = Named(new QGroupBox(this), "Frame6");
   chkIncludeFirstDate = Named(new QCheckBox(QStringLiteral("Include first date in days-beween-dates"), Frame6), "chkIncludeFirstDate");
   chkIncludeWeekends = Named(new QCheckBox(QStringLiteral("Count weekend days in days-between-dates"), Frame6), "chkIncludeWeekends");
+  cmdWorkingWeek = Named(new QPushButton(QStringLiteral("&Working week…"), Frame6), "cmdWorkingWeek");
   chkVerbose = Named(new QCheckBox(QStringLiteral("Verbose"), Frame6), "chkVerbose");
   chkHyphen = Named(new QCheckBox(QStringLiteral("Hyphen in ordinal and"), Frame6), "chkHyphen");
   lblHyphen = Named(new QLabel(QStringLiteral("in ISO Week dates"), Frame6), "lblHyphen");
@@ -184,7 +185,11 @@ void frmMain::BuildControls() {
     auto* box = new QVBoxLayout(Frame6);
     box->setSpacing(2);
     box->addWidget(chkIncludeFirstDate);
-    box->addWidget(chkIncludeWeekends);
+    auto* weekends = new QHBoxLayout;
+    weekends->addWidget(chkIncludeWeekends);
+    weekends->addWidget(cmdWorkingWeek);
+    weekends->addStretch();
+    box->addLayout(weekends);
     box->addWidget(chkVerbose);
     box->addWidget(chkHyphen);
     lblHyphen->setIndent(TwipsToPixels(300));
@@ -286,7 +291,7 @@ void frmMain::BuildControls() {
   for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
 
   // Controls that come and go keep their place, so that nothing moves under the pointer.
-  for (QWidget* w : std::initializer_list<QWidget*>{chkIncludeFirstDate, chkIncludeWeekends,
+  for (QWidget* w : std::initializer_list<QWidget*>{chkIncludeFirstDate, chkIncludeWeekends, cmdWorkingWeek,
                                                     cmdEnlarge, cmdClearOutputWindow,
                                                     cmdCopyOutput, chkSaveOutput}) {
     QSizePolicy policy = w->sizePolicy();
@@ -349,6 +354,7 @@ void frmMain::ConnectControls() {
 
   connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
   connect(cmdReset, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
+  connect(cmdWorkingWeek, &QPushButton::clicked, this, &frmMain::cmdWorkingWeek_Click);
   connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
   connect(cmdDisplayMonth, &QPushButton::clicked, this, &frmMain::cmdDisplayMonth_Click);
   connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);

@@ -126,6 +126,7 @@ void frmMain::SetDefaultOptions() {
 }
 
 void frmMain::RestoreSettings() {
+  RestoreWorkingWeek();
   UserSettings settings;
   const UserFileStatus status = LoadUserFile(strUserFile, settings);
   if (status == UserFileStatus::Damaged) {
@@ -208,6 +209,8 @@ void frmMain::cmdReset_Click() {
                                   MsgButtons::YesNo, QMessageBox::No);
   if (answer == QMessageBox::Yes) {
     QFile::remove(Q(strUserFile));
+    SetWorkingWeek(WorkingWeekSettings{});
+    SaveWorkingWeek();
     const std::int16_t shownLanguage = intLanguage;
     SetDefaultOptions();
     // The defaults are in English; captions still in another language would not match them.
@@ -218,6 +221,7 @@ void frmMain::cmdReset_Click() {
 
 void frmMain::cmdQuit_Click() {
   SaveSettings();  // a failed save is not reported
+  SaveWorkingWeek();
   blnQuitting = true;
   Clock->stop();
   // Every window closes and the program ends; the two that may never have been built also

@@ -29,6 +29,7 @@
 #include "ui/common/Metrics.h"
 #include "ui/main/WindowCaptions.h"
 #include "presentation/MonthGrid.h"
+#include "presentation/MonthMarks.h"
 
 using namespace valdora;
 
@@ -334,8 +335,13 @@ void frmDisplayMonth::DisplayMonth(bool askForYear) {
     if (askForYear) ShowYearMessage();
     return;
   }
-  const MonthGrid grid = BuildMonthGrid(year, index + 1, optJulian->isChecked(),
-                                        optMonday->isChecked(), intLanguage);
+  MonthGrid grid = BuildMonthGrid(year, index + 1, optJulian->isChecked(),
+                                  optMonday->isChecked(), intLanguage);
+  if (WorkingDays) {
+    const Jdn last = grid.firstCellJdn + 7 * grid.numWeeks - 1;
+    if (const WorkingCalendar* calendar = WorkingDays(grid.firstCellJdn, last))
+      MarkRestDays(grid, *calendar);
+  }
   txbMonth->setPlainText(Q(grid.text));
   lngFirstCellJDN = grid.firstCellJdn;
   intNumWeeks = grid.numWeeks;

@@ -11,9 +11,11 @@
 #include <QWindow>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "engine/DateTypes.h"
+#include "engine/WorkingCalendar.h"
 
 class QCheckBox;
 class QCloseEvent;
@@ -74,6 +76,10 @@ class frmDisplayMonth : public QWidget {
   bool blnISOShown = false;            // the ISO column is visible
   std::int16_t intNumWeeks = 0;        // week rows of the last grid
   valdora::Jdn lngFirstCellJDN = 0;    // top-left cell of the last grid
+  // Given by the owner: the working calendar for the days [first, last] whose rest days and
+  // holidays the grid marks, or nullptr for no marks (the default working week).
+  std::function<const valdora::WorkingCalendar*(std::int64_t first, std::int64_t last)>
+      WorkingDays;
 
   // Lays the month out again from the controls (nothing while the window is hidden); an
   // unreadable year leaves the grid as it is, with the year message when `askForYear`.

@@ -22,6 +22,9 @@ void frmMain::cmdDisplayMonth_Click() {
   connect(&month, &frmDisplayMonth::closed, this, &frmMain::MonthWindowClosed,
           Qt::UniqueConnection);
   month.setWindowIcon(windowIcon());
+  month.WorkingDays = [this](std::int64_t first, std::int64_t last) {
+    return MarkedCalendarWithin(first, last);
+  };
   month.txbYear->setText(QString::number(date.year));
   month.cboMonths->setCurrentIndex(date.month - 1);
   // Only the first showing places the window; one already open keeps its place.
