@@ -53,8 +53,8 @@ void RunComputation(CliHost& host, const CliSettings& settings, std::string_view
   if (!CheckDateField(second, settings.secondCal, settings.format, hyphen, "second date",
                       secondStorage, typedSecond, run.error) ||
       !CheckDiffField(diff, typedDiff, unit, run.error) ||
-      !CheckDateField(first, settings.firstCal, settings.format, hyphen, "first date",
-                      firstStorage, typedFirst, run.error)) {
+      !CheckDateField(first, settings.firstCal, settings.format, hyphen, "first date", firstStorage,
+                      typedFirst, run.error)) {
     run.outcome = CliOutcome::Refused;
     run.errorKind = "field-refused";
     host.Begin(first, diff, second, settings.months);
@@ -72,9 +72,9 @@ void RunComputation(CliHost& host, const CliSettings& settings, std::string_view
   Compute(host);
   run.operation = OperationOf(typedFirst, typedDiff, typedSecond, host.Cleared());
   // A lone first date (or today's, put there) and an addition compute the second date.
-  run.resultIsSecond = run.operation == CliOperation::Add ||
-                       (run.operation == CliOperation::Conversion &&
-                        (Filled(typedFirst) || !Filled(typedSecond)));
+  run.resultIsSecond =
+      run.operation == CliOperation::Add ||
+      (run.operation == CliOperation::Conversion && (Filled(typedFirst) || !Filled(typedSecond)));
   if (host.MessageShown()) {
     run.outcome = CliOutcome::Message;
   } else if (run.operation == CliOperation::None) {

@@ -25,10 +25,10 @@ enum class CliOutcome {
 struct CliComputation {
   CliOutcome outcome = CliOutcome::Nothing;
   CliOperation operation = CliOperation::None;
-  bool months = false;     // the difference counted months
+  bool months = false;          // the difference counted months
   bool resultIsSecond = false;  // the computed date is the second date (else the first)
-  std::string error;       // Refused, Nothing: the message (one line)
-  const char* errorKind = "";  // Refused, Nothing: its kind name
+  std::string error;            // Refused, Nothing: the message (one line)
+  const char* errorKind = "";   // Refused, Nothing: its kind name
 };
 
 // Runs one computation on `host` (which holds the settings): the strict field checks in the

@@ -35,10 +35,34 @@ bool ReadInteger(std::string_view text, std::int64_t& value) {
 
 // Codes of the long options (getopt_long returns them).
 enum OptionCode : int {
-  kFirst = 256, kDiff, kSecond, kFirstCal, kSecondCal, kMonths, kIncludeFirst, kExcludeWeekends,
-  kNoVerbose, kNoHyphen, kFormat, kSeparator, kThousands, kLanguage, kToday, kClear, kFields,
-  kBatch, kJson, kMonth, kJulian, kMonday, kIso, kNoYearDigit, kVersionOption, kWeekend,
-  kHolidays, kHelp = 'h'
+  kFirst = 256,
+  kDiff,
+  kSecond,
+  kFirstCal,
+  kSecondCal,
+  kMonths,
+  kIncludeFirst,
+  kExcludeWeekends,
+  kNoVerbose,
+  kNoHyphen,
+  kFormat,
+  kSeparator,
+  kThousands,
+  kLanguage,
+  kToday,
+  kClear,
+  kFields,
+  kBatch,
+  kJson,
+  kMonth,
+  kJulian,
+  kMonday,
+  kIso,
+  kNoYearDigit,
+  kVersionOption,
+  kWeekend,
+  kHolidays,
+  kHelp = 'h'
 };
 
 constexpr option kOptions[] = {

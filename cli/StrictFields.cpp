@@ -230,15 +230,15 @@ bool CheckDiffField(std::string_view text, std::string& number, DiffUnit& unit,
   const KeyInserts& inserts = NumberFieldInserts();
   for (const char c : t) ok = ok && inserts[static_cast<unsigned char>(c)] != 0;
   // The group separator only between groups of three ("1,000"), never as a decimal point.
-  const bool grouped = !ThousandsSeparator.empty() &&
-                       body.find(ThousandsSeparator) != std::string_view::npos;
+  const bool grouped =
+      !ThousandsSeparator.empty() && body.find(ThousandsSeparator) != std::string_view::npos;
   ok = ok && (grouped ? IsGroupedNumber(body, ThousandsSeparator)
                       : body.find_first_not_of("0123456789") == std::string_view::npos);
   if (!ok) {
     const std::string example = "-1" + ThousandsSeparator + "000";
     error = "date difference \"" + PrintableField(text) +
-            "\": not a whole number with an optional unit d, w, m or y (such as 10, " +
-            example + " or 2w)";
+            "\": not a whole number with an optional unit d, w, m or y (such as 10, " + example +
+            " or 2w)";
     return false;
   }
   if (unit != DiffUnit::Weeks && unit != DiffUnit::Years) {

@@ -40,8 +40,7 @@ bool CheckDateField(std::string_view text, CalendarCode cal, DateFormat format, 
 // the digits. On success `days` is the text the Compute command reads for it: the number
 // as typed, or, for weeks and years, the number times 7 or 12 in plain digits; `unit` is the
 // letter's unit. An empty text passes with unit None.
-bool CheckDiffField(std::string_view text, std::string& number, DiffUnit& unit,
-                    std::string& error);
+bool CheckDiffField(std::string_view text, std::string& number, DiffUnit& unit, std::string& error);
 
 // The refusal of a difference `text` whose day unit (d, w) contradicts --months.
 std::string UnitConflictMessage(std::string_view text);

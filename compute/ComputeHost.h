@@ -23,9 +23,9 @@ enum class ClearChoice : std::int16_t { Cancel = 0, FirstDate = 1, DateDiff = 2,
 // The messages of the Compute command, one per kind: the index of its text in each language
 // of ComputeMessage (compute/Compute.h).
 enum class ComputeMessageKind : std::int16_t {
-  NeedToClear = 0,            // the clear-field dialog's explanation, never a box
+  NeedToClear = 0,  // the clear-field dialog's explanation, never a box
   FirstDateNotValid = 1,
-  FirstDateNotValidIso = 2,   // in the table, not shown: an ISO date gets FirstDateNotValid
+  FirstDateNotValidIso = 2,  // in the table, not shown: an ISO date gets FirstDateNotValid
   FirstDateOutOfRange = 3,
   DateDiffNotValid = 4,
   DateDiffOutOfRange = 5,
@@ -48,7 +48,7 @@ enum ComputeBox : std::int16_t {
   BoxSecondDateNotValid = static_cast<std::int16_t>(ComputeMessageKind::SecondDateNotValid),
   BoxSecondDateOutOfRange = static_cast<std::int16_t>(ComputeMessageKind::SecondDateOutOfRange),
   BoxResultOutOfRange = static_cast<std::int16_t>(ComputeMessageKind::ResultOutOfRange),
-  BoxWorkingCalendarFailed = 10,  // the host's reason why the holidays are not known
+  BoxWorkingCalendarFailed = 10,     // the host's reason why the holidays are not known
   BoxMonthsTwoDates = 21,            // program texts 21, 22: both dates with the unit months
   BoxMonthsCalendarsDiffer = 23,     // program texts 23, 24
   BoxMonthsCalendarNotAllowed = 25,  // program texts 25..27: ISO, JDN, LPW or ORD

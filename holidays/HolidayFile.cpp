@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <system_error>
-#include <filesystem>
 
 #include "holidays/PlainHolidays.h"
 
@@ -22,9 +22,8 @@ bool LooksLikeICalendar(std::string_view content) {
   constexpr std::string_view begin = "BEGIN:VCALENDAR";
   const std::string_view head = content.substr(start, begin.size());
   return head.size() == begin.size() &&
-         std::equal(head.begin(), head.end(), begin.begin(), [](char a, char b) {
-           return (a >= 'a' && a <= 'z' ? a - 'a' + 'A' : a) == b;
-         });
+         std::equal(head.begin(), head.end(), begin.begin(),
+                    [](char a, char b) { return (a >= 'a' && a <= 'z' ? a - 'a' + 'A' : a) == b; });
 }
 
 // "1 timed event", "2 timed events".

@@ -79,8 +79,8 @@ std::int32_t RecurrenceLastYear() {
     icalrecurrencetype rule = icalrecurrencetype_from_string("FREQ=YEARLY");
     IteratorPtr it(icalrecur_iterator_new(rule, icaltime_from_string("20000101")));
     std::int32_t last = 2000;
-    for (icaltimetype t = icalrecur_iterator_next(it.get()); !icaltime_is_null_time(t) && t.year <= 9999;
-         t = icalrecur_iterator_next(it.get()))
+    for (icaltimetype t = icalrecur_iterator_next(it.get());
+         !icaltime_is_null_time(t) && t.year <= 9999; t = icalrecur_iterator_next(it.get()))
       last = t.year;
     return last;
   }();
@@ -115,14 +115,12 @@ void IcsHolidays::Events::CountUnknown(icalcomponent* c) {
   for (icalproperty* p = icalcomponent_get_first_property(c, ICAL_ANY_PROPERTY); p;
        p = icalcomponent_get_next_property(c, ICAL_ANY_PROPERTY)) {
     const icalproperty_kind kind = icalproperty_isa(p);
-    if (kind == ICAL_X_PROPERTY ||
-        (kind == ICAL_XLICERROR_PROPERTY && IsUnknownName(p)))
+    if (kind == ICAL_X_PROPERTY || (kind == ICAL_XLICERROR_PROPERTY && IsUnknownName(p)))
       ++ignored.unknownProperties;
   }
 }
 
-bool IcsHolidays::Events::ReadEvent(icalcomponent* event,
-                                    std::multimap<std::string, Jdn>& moved,
+bool IcsHolidays::Events::ReadEvent(icalcomponent* event, std::multimap<std::string, Jdn>& moved,
                                     std::string& problem) {
   CountUnknown(event);
   for (icalcomponent* c = icalcomponent_get_first_component(event, ICAL_ANY_COMPONENT); c;
@@ -155,7 +153,8 @@ bool IcsHolidays::Events::ReadEvent(icalcomponent* event,
   std::int64_t days = 1;
   if (icalproperty* p = icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY)) {
     Jdn end = 0;
-    if (JdnOf(icalproperty_get_dtend(p), end)) days = std::max<std::int64_t>(1, std::int64_t{end} - startJdn);
+    if (JdnOf(icalproperty_get_dtend(p), end))
+      days = std::max<std::int64_t>(1, std::int64_t{end} - startJdn);
   } else if (icalproperty* d = icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY)) {
     days = std::max(1, icaldurationtype_as_int(icalproperty_get_duration(d)) / 86400);
   }
@@ -183,7 +182,8 @@ bool IcsHolidays::Events::ReadEvent(icalcomponent* event,
     if (excluded(s)) continue;
     for (std::int64_t d = 0; d < days && s + d <= MaxJdn; ++d) {
       if (fixed.size() >= kMaxHolidaysPerFile) {
-        problem = Summary(event) + " gives more than " + std::to_string(kMaxHolidaysPerFile) + " days";
+        problem =
+            Summary(event) + " gives more than " + std::to_string(kMaxHolidaysPerFile) + " days";
         return false;
       }
       fixed.push_back(static_cast<Jdn>(s + d));

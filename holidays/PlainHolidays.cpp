@@ -11,7 +11,8 @@ bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) noexcept { return c == ' ' || c == '\t'; }
 
 // Reads exactly `count` digits at `at`, advancing it.
-bool Digits(std::string_view text, std::size_t& at, std::size_t count, std::int32_t& value) noexcept {
+bool Digits(std::string_view text, std::size_t& at, std::size_t count,
+            std::int32_t& value) noexcept {
   if (text.size() - at < count) return false;
   value = 0;
   for (std::size_t i = 0; i < count; ++i, ++at) {

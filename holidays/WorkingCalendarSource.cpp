@@ -9,8 +9,8 @@ namespace valdora {
 namespace {
 
 // Monday first, as people list a week; the bit is the engine's DayOfWeek.
-constexpr std::array<std::pair<std::string_view, int>, 7> kWeekdayNames = {{
-    {"Mon", 1}, {"Tue", 2}, {"Wed", 3}, {"Thu", 4}, {"Fri", 5}, {"Sat", 6}, {"Sun", 0}}};
+constexpr std::array<std::pair<std::string_view, int>, 7> kWeekdayNames = {
+    {{"Mon", 1}, {"Tue", 2}, {"Wed", 3}, {"Thu", 4}, {"Fri", 5}, {"Sat", 6}, {"Sun", 0}}};
 
 bool SameLetters(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -33,8 +33,9 @@ bool ReadRestDays(std::string_view text, WeekdaySet& rest) {
   for (;;) {
     const std::size_t comma = text.find(',');
     const std::string_view item = text.substr(0, comma);
-    const auto found = std::find_if(kWeekdayNames.begin(), kWeekdayNames.end(),
-                                    [item](const auto& day) { return SameLetters(item, day.first); });
+    const auto found =
+        std::find_if(kWeekdayNames.begin(), kWeekdayNames.end(),
+                     [item](const auto& day) { return SameLetters(item, day.first); });
     if (found == kWeekdayNames.end()) return false;
     set = static_cast<WeekdaySet>(set | (1u << found->second));
     if (comma == std::string_view::npos) break;
@@ -78,13 +79,12 @@ void WorkingCalendarSource::ClearHolidayFiles() {
   heldFirst_ = 1, heldLast_ = 0;
 }
 
-const WorkingCalendar* WorkingCalendarSource::CalendarWithin(std::int64_t first,
-                                                             std::int64_t last,
+const WorkingCalendar* WorkingCalendarSource::CalendarWithin(std::int64_t first, std::int64_t last,
                                                              std::string& problem) {
   if (heldFirst_ <= first && last <= heldLast_) return &calendar_;
   // Fixed lists are taken whole; recurring events over the span asked and the one held.
-  const bool recurs = std::any_of(files_.begin(), files_.end(),
-                                  [](const HolidayFile& f) { return f.Recurs(); });
+  const bool recurs =
+      std::any_of(files_.begin(), files_.end(), [](const HolidayFile& f) { return f.Recurs(); });
   std::int64_t from = -kEverything, to = kEverything;
   if (recurs) {
     const bool held = heldFirst_ <= heldLast_;

@@ -55,7 +55,8 @@ double BestNanos(std::size_t n, Run run) {
 }
 
 // Counts over pairs whose second day lies up to `span` days from the first, both signs.
-double CountNanos(const WorkingCalendar& cal, std::size_t n, std::int64_t span, std::mt19937_64& rng) {
+double CountNanos(const WorkingCalendar& cal, std::size_t n, std::int64_t span,
+                  std::mt19937_64& rng) {
   std::uniform_int_distribution<std::int64_t> first(-1000000000, 1000000000), apart(-span, span);
   std::vector<std::int64_t> a(n), b(n);
   for (std::size_t i = 0; i < n; ++i) a[i] = first(rng), b[i] = a[i] + apart(rng);

@@ -72,8 +72,8 @@ struct Literal {
   // Steps r working days from s in direction dir, then jumps w weeks, then pays each holiday
   // passed over with one more step.
   std::int64_t StepAndJump(std::int64_t s, std::int64_t r, std::int64_t w, int dir) const {
-    for (; r > 0; --r)
-      do s += dir;
+    for (; r > 0; --r) do
+        s += dir;
       while (!Working(s));
     const std::int64_t landed = s + dir * 7 * w;
     for (std::int64_t h = Passed(s, landed), x = landed;; --h) {
@@ -100,8 +100,8 @@ struct Literal {
     const std::int64_t n = std::llabs(d), w = n / PerWeek();
     const int dir = d > 0 ? -1 : 1;
     std::int64_t x = StepAndJump(s, n - w * PerWeek(), w, dir);
-    if (includeFirst)
-      do x -= dir;
+    if (includeFirst) do
+        x -= dir;
       while (!Working(x));
     return x;
   }
@@ -138,19 +138,22 @@ TEST_F(WorkingDayArithmetic, AgreesWithTheRulesStepByStep) {
     host.week = static_cast<WeekdaySet>(anyWeek(rng));
     host.spanOnly = round % 2 == 1;
     host.holidays.clear();
-    for (int i = static_cast<int>(rng() % 60); i > 0; --i) host.holidays.push_back(centre + spread(rng));
+    for (int i = static_cast<int>(rng() % 60); i > 0; --i)
+      host.holidays.push_back(centre + spread(rng));
     // Every tenth round the default, Monday to Friday without holidays: the rules as they
     // were before any working calendar, quirks included.
     if (round % 10 == 0) host.week = kMondayToFriday, host.holidays.clear();
     for (const std::int16_t includeFirst : {0, 1}) {
       host.includeFirstDate = includeFirst;
-      const Literal rules{host.week, {host.holidays.begin(), host.holidays.end()}, includeFirst == 1};
+      const Literal rules{
+          host.week, {host.holidays.begin(), host.holidays.end()}, includeFirst == 1};
       for (int i = 0; i < 10; ++i) {
         const Jdn a = centre + spread(rng), b = centre + spread(rng);
         std::int32_t d = count(rng);
         if (d == 0) d = 1;
-        SCOPED_TRACE(::testing::Message() << "week " << int{host.week} << " first included "
-                                          << includeFirst << " a " << a << " b " << b << " d " << d);
+        SCOPED_TRACE(::testing::Message()
+                     << "week " << int{host.week} << " first included " << includeFirst << " a "
+                     << a << " b " << b << " d " << d);
         host.Compute(FormatJdn(a), "", FormatJdn(b));
         ASSERT_EQ(host.Diff(), FormatJdn(static_cast<Jdn>(rules.Count(a, b))));
         host.Compute(FormatJdn(a), std::to_string(d), "");
@@ -175,21 +178,69 @@ TEST_F(WorkingDayArithmetic, KnownResults) {
     Jdn second;  // 0: to be computed
     Jdn expected;
   } cases[] = {
-      {"Saturday plus 5 is the next Saturday", kMondayToFriday, {}, 0, kMonday - 2, "5", 0,
+      {"Saturday plus 5 is the next Saturday",
+       kMondayToFriday,
+       {},
+       0,
+       kMonday - 2,
+       "5",
+       0,
        kMonday + 5},
-      {"a holiday in that week moves it to Monday", kMondayToFriday, {kMonday + 2}, 0,
-       kMonday - 2, "5", 0, kMonday + 7},
-      {"a holiday on a rest day changes nothing", kMondayToFriday, {kMonday + 6}, 0,
-       kMonday - 2, "5", 0, kMonday + 5},
-      {"a holiday first date is not counted", kMondayToFriday, {kMonday}, 1, kMonday, "1", 0,
+      {"a holiday in that week moves it to Monday",
+       kMondayToFriday,
+       {kMonday + 2},
+       0,
+       kMonday - 2,
+       "5",
+       0,
+       kMonday + 7},
+      {"a holiday on a rest day changes nothing",
+       kMondayToFriday,
+       {kMonday + 6},
+       0,
+       kMonday - 2,
+       "5",
+       0,
+       kMonday + 5},
+      {"a holiday first date is not counted",
+       kMondayToFriday,
+       {kMonday},
+       1,
+       kMonday,
+       "1",
+       0,
        kMonday + 1},
-      {"Friday and Saturday rest: Thursday plus 1", sundayToThursday, {}, 0, kMonday + 3, "1", 0,
+      {"Friday and Saturday rest: Thursday plus 1",
+       sundayToThursday,
+       {},
+       0,
+       kMonday + 3,
+       "1",
+       0,
        kMonday + 6},
-      {"Friday and Saturday rest: Thursday to Sunday", sundayToThursday, {}, 0, kMonday + 3, "",
-       kMonday + 6, 1},
-      {"a rest-day second date starts from the last working day", sundayToThursday, {}, 0, 0,
-       "1", kMonday + 5, kMonday + 2},
-      {"a holiday second date too", kMondayToFriday, {kMonday + 4}, 0, 0, "1", kMonday + 4,
+      {"Friday and Saturday rest: Thursday to Sunday",
+       sundayToThursday,
+       {},
+       0,
+       kMonday + 3,
+       "",
+       kMonday + 6,
+       1},
+      {"a rest-day second date starts from the last working day",
+       sundayToThursday,
+       {},
+       0,
+       0,
+       "1",
+       kMonday + 5,
+       kMonday + 2},
+      {"a holiday second date too",
+       kMondayToFriday,
+       {kMonday + 4},
+       0,
+       0,
+       "1",
+       kMonday + 4,
        kMonday + 2},
   };
   for (const Case& c : cases) {
@@ -197,7 +248,9 @@ TEST_F(WorkingDayArithmetic, KnownResults) {
     host.holidays = c.holidays;
     host.includeFirstDate = c.includeFirst;
     host.Compute(c.first ? FormatJdn(c.first) : "", c.diff, c.second ? FormatJdn(c.second) : "");
-    const std::string& got = c.second == 0 ? host.Second() : c.first == 0 ? host.First() : host.Diff();
+    const std::string& got = c.second == 0  ? host.Second()
+                             : c.first == 0 ? host.First()
+                                            : host.Diff();
     EXPECT_EQ(got, FormatJdn(c.expected)) << c.name;
   }
 }
@@ -213,13 +266,23 @@ TEST_F(WorkingDayArithmetic, VerboseNoteNamesWhatWasLeftOut) {
   } cases[] = {
       {"Monday to Friday", intEnglish, kMondayToFriday, {}, ", not counting weekend days"},
       {"Sunday to Thursday", intEnglish, 0x1F, {}, ", not counting rest days"},
-      {"Monday to Friday and holidays", intEnglish, kMondayToFriday, {kMonday + 1},
+      {"Monday to Friday and holidays",
+       intEnglish,
+       kMondayToFriday,
+       {kMonday + 1},
        ", not counting rest days and holidays"},
       {"German, other rest days", intGerman, 0x1F, {}, ", die Ruhetage nicht gezaehlt"},
-      {"German, holidays", intGerman, kMondayToFriday, {kMonday + 1},
+      {"German, holidays",
+       intGerman,
+       kMondayToFriday,
+       {kMonday + 1},
        ", die Ruhetage und Feiertage nicht gezaehlt"},
-      {"holidays in force, none of them in the span", intEnglish, kMondayToFriday,
-       {kMonday + 400}, ", not counting rest days and holidays", true},
+      {"holidays in force, none of them in the span",
+       intEnglish,
+       kMondayToFriday,
+       {kMonday + 400},
+       ", not counting rest days and holidays",
+       true},
   };
   host.verbose = 1;
   for (const Case& c : cases) {
@@ -228,7 +291,8 @@ TEST_F(WorkingDayArithmetic, VerboseNoteNamesWhatWasLeftOut) {
     host.holidays = c.holidays;
     host.spanOnly = c.spanOnly;
     const std::string count = host.Compute(FormatJdn(kMonday), "", FormatJdn(kMonday + 9));
-    EXPECT_NE(count.find(std::string(c.note) + "\r\n"), std::string::npos) << c.name << ": " << count;
+    EXPECT_NE(count.find(std::string(c.note) + "\r\n"), std::string::npos)
+        << c.name << ": " << count;
     const std::string add = host.Compute(FormatJdn(kMonday), "3", "");
     EXPECT_NE(add.find(std::string(c.note) + "\r\n"), std::string::npos) << c.name << ": " << add;
   }
@@ -245,7 +309,12 @@ TEST_F(WorkingDayArithmetic, VerboseNoteNamesWhatWasLeftOut) {
 // The holidays a count left out, for the front ends to report: those on working weekdays
 // after the earlier date up to the later one, whichever date comes first.
 TEST_F(WorkingDayArithmetic, HolidaysInSpanAreThoseTheCountLeftOut) {
-  struct Case { const char* name; std::vector<Jdn> holidays; Jdn first, second; std::int64_t left; } cases[] = {
+  struct Case {
+    const char* name;
+    std::vector<Jdn> holidays;
+    Jdn first, second;
+    std::int64_t left;
+  } cases[] = {
       {"a Wednesday inside", {kMonday + 2}, kMonday, kMonday + 7, 1},
       {"a Saturday inside changes nothing", {kMonday + 5}, kMonday, kMonday + 7, 0},
       {"on the earlier date", {kMonday}, kMonday, kMonday + 7, 0},
@@ -309,7 +378,8 @@ TEST_F(WorkingDayArithmetic, SparseWeekBeyondTheLimits) {
   const Jdn last = MaxJdn - 1;
   host.Compute("", "300,000,000", FormatJdn(last));
   const Jdn lastSunday = last - DayOfWeek(last);
-  EXPECT_EQ(host.First(), FormatJdn(static_cast<Jdn>(lastSunday - std::int64_t{7} * 300000000))) << host.output;
+  EXPECT_EQ(host.First(), FormatJdn(static_cast<Jdn>(lastSunday - std::int64_t{7} * 300000000)))
+      << host.output;
 }
 
 }  // namespace

@@ -49,11 +49,11 @@ struct Reference {
     return to < from ? -n : n;
   }
   std::int64_t Offset(std::int64_t day, std::int64_t n) const {
-    for (; n > 0; --n)
-      do ++day;
+    for (; n > 0; --n) do
+        ++day;
       while (!Working(day));
-    for (; n < 0; ++n)
-      do --day;
+    for (; n < 0; ++n) do
+        --day;
       while (!Working(day));
     return day;
   }
@@ -80,16 +80,36 @@ TEST(WorkingCalendar, KnownCases) {
       {"Sundays only, four weeks", Days({0}), {}, kMonday, kMonday + 28, 4},
       {"every day, one week", kAllWeekdays, {}, kMonday, kMonday + 7, 7},
       {"holiday on a Wednesday", kMondayToFriday, {kMonday + 2}, kMonday, kMonday + 7, 4},
-      {"holiday listed twice counts once", kMondayToFriday, {kMonday + 2, kMonday + 2},
-       kMonday, kMonday + 7, 4},
-      {"holiday on a rest day changes nothing", kMondayToFriday, {kMonday + 5}, kMonday,
-       kMonday + 7, 5},
-      {"holiday on the earlier day is outside the span", kMondayToFriday, {kMonday}, kMonday,
-       kMonday + 7, 5},
-      {"holiday on the later day is inside", kMondayToFriday, {kMonday + 7}, kMonday,
-       kMonday + 7, 4},
-      {"negative span with a holiday comes nearer zero", kMondayToFriday, {kMonday + 2},
-       kMonday + 7, kMonday, -4},
+      {"holiday listed twice counts once",
+       kMondayToFriday,
+       {kMonday + 2, kMonday + 2},
+       kMonday,
+       kMonday + 7,
+       4},
+      {"holiday on a rest day changes nothing",
+       kMondayToFriday,
+       {kMonday + 5},
+       kMonday,
+       kMonday + 7,
+       5},
+      {"holiday on the earlier day is outside the span",
+       kMondayToFriday,
+       {kMonday},
+       kMonday,
+       kMonday + 7,
+       5},
+      {"holiday on the later day is inside",
+       kMondayToFriday,
+       {kMonday + 7},
+       kMonday,
+       kMonday + 7,
+       4},
+      {"negative span with a holiday comes nearer zero",
+       kMondayToFriday,
+       {kMonday + 2},
+       kMonday + 7,
+       kMonday,
+       -4},
   };
   for (const Known& c : cases) {
     const WorkingCalendar calendar = Calendar(c.week, c.holidays);
@@ -105,7 +125,11 @@ TEST(WorkingCalendar, KnownOffsets) {
       {"Saturday minus 1 is Friday", kMondayToFriday, {}, kMonday - 2, -1, kMonday - 3},
       {"zero stays on a rest day", kMondayToFriday, {}, kMonday - 2, 0, kMonday - 2},
       {"over a holiday Monday", kMondayToFriday, {kMonday}, kMonday - 3, 1, kMonday + 1},
-      {"back over two holidays", kMondayToFriday, {kMonday - 3, kMonday - 4}, kMonday, -1,
+      {"back over two holidays",
+       kMondayToFriday,
+       {kMonday - 3, kMonday - 4},
+       kMonday,
+       -1,
        kMonday - 5},
       {"Sundays only", Days({0}), {}, kMonday, 3, kMonday + 20},
       {"Sundays only, a holiday Sunday", Days({0}), {kMonday + 13}, kMonday, 3, kMonday + 27},
@@ -117,7 +141,11 @@ TEST(WorkingCalendar, KnownOffsets) {
 }
 
 TEST(WorkingCalendar, RefusesAWeekWithoutWorkingDays) {
-  struct Case { const char* name; WeekdaySet week; bool accepted; } cases[] = {
+  struct Case {
+    const char* name;
+    WeekdaySet week;
+    bool accepted;
+  } cases[] = {
       {"no day", 0, false},
       {"a bit beyond Saturday", 0x80 | kMondayToFriday, false},
       {"Saturday alone", Days({6}), true},
@@ -131,7 +159,8 @@ TEST(WorkingCalendar, RefusesAWeekWithoutWorkingDays) {
     // The holiday index follows the week actually set: the Tuesday holiday counts only
     // while Tuesday is a working weekday.
     EXPECT_EQ(calendar.HolidaysOnWorkingWeekdays(kMonday, kMonday + 1),
-              calendar.IsWorkingWeekday(kMonday + 1) ? 1 : 0) << c.name;
+              calendar.IsWorkingWeekday(kMonday + 1) ? 1 : 0)
+        << c.name;
   }
 }
 
@@ -225,7 +254,11 @@ TEST(WorkingCalendar, SampledChecksOverTheWholeRange) {
 // At the ends of the range and of the exact bound, against the reference and the closed form.
 TEST(WorkingCalendar, ExactAtTheEnds) {
   const std::set<std::int64_t> none;
-  struct Case { const char* name; WeekdaySet week; std::int64_t from, n; } cases[] = {
+  struct Case {
+    const char* name;
+    WeekdaySet week;
+    std::int64_t from, n;
+  } cases[] = {
       {"from MaxJdn forward, Sundays only", Days({0}), MaxJdn, 2100000000},
       {"from MinJdn backward, Sundays only", Days({0}), MinJdn, -2100000000},
       {"from MaxJdn backward over the whole range", kMondayToFriday, MaxJdn, -3000000000},

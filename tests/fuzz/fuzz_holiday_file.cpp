@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(problem.rfind("f.txt: ", 0) == 0, context + " problem '" + problem + "'");
     return 0;
   }
-  for (const Jdn d : days) FUZZ_CHECK(d >= first && d <= last, context + " day " + std::to_string(d));
+  for (const Jdn d : days)
+    FUZZ_CHECK(d >= first && d <= last, context + " day " + std::to_string(d));
   std::vector<Jdn> again;
   FUZZ_CHECK(file.HolidaysWithin(first, last, again, problem), context + " asked again");
   FUZZ_CHECK(Sorted(days) == Sorted(again), context + " asked again");

@@ -50,7 +50,8 @@ class RunFolder {
 };
 
 void Put(const fs::path& path, std::string_view content) {
-  std::ofstream(path, std::ios::binary).write(content.data(), static_cast<std::streamsize>(content.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(content.data(), static_cast<std::streamsize>(content.size()));
 }
 
 std::string Get(const fs::path& path) {
@@ -89,7 +90,8 @@ void CheckSaved(const fs::path& path, const fs::path& written, UserSettings sett
   // newest part.
   for (auto text : {&UserSettings::firstDate, &UserSettings::dateDiff, &UserSettings::secondDate}) {
     if ((settings.*text).size() <= MaxSavedInputSize) continue;
-    FUZZ_CHECK((settings.*text).starts_with(back.*text) && (back.*text).size() + 4 > MaxSavedInputSize,
+    FUZZ_CHECK((settings.*text).starts_with(back.*text) &&
+                   (back.*text).size() + 4 > MaxSavedInputSize,
                "saved input is not the beginning");
     settings.*text = back.*text;
   }
@@ -111,16 +113,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const fs::path path = folder.path() / "vdr.usr";
   const fs::path other = folder.path() / "other";
   switch (kind) {
-    case Regular: Put(path, content); break;
-    case LinkToRegular: Put(other, content); fs::create_symlink("other", path); break;
-    case Pipe: FUZZ_CHECK(::mkfifo(path.c_str(), 0600) == 0, "mkfifo"); break;
+    case Regular:
+      Put(path, content);
+      break;
+    case LinkToRegular:
+      Put(other, content);
+      fs::create_symlink("other", path);
+      break;
+    case Pipe:
+      FUZZ_CHECK(::mkfifo(path.c_str(), 0600) == 0, "mkfifo");
+      break;
     case LinkToPipe:
       FUZZ_CHECK(::mkfifo(other.c_str(), 0600) == 0, "mkfifo");
       fs::create_symlink("other", path);
       break;
-    case Directory: fs::create_directory(path); break;
-    case DanglingLink: fs::create_symlink("missing", path); break;
-    case kKinds: break;
+    case Directory:
+      fs::create_directory(path);
+      break;
+    case DanglingLink:
+      fs::create_symlink("missing", path);
+      break;
+    case kKinds:
+      break;
   }
   const std::set<std::string> names = Names(folder.path());
 

@@ -44,13 +44,23 @@ std::vector<Jdn> Within(HolidayFile& file, Jdn first, Jdn last) {
 }
 
 TEST(PlainHolidays, GoodLists) {
-  struct Case { const char* name; std::string content; std::vector<Jdn> dates; } cases[] = {
+  struct Case {
+    const char* name;
+    std::string content;
+    std::vector<Jdn> dates;
+  } cases[] = {
       {"LF lines", "2024-01-01\n2024-12-25\n", {Ce(2024, 1, 1), Ce(2024, 12, 25)}},
-      {"CR LF lines, no final line end", "2024-01-01\r\n2024-12-25", {Ce(2024, 1, 1), Ce(2024, 12, 25)}},
+      {"CR LF lines, no final line end",
+       "2024-01-01\r\n2024-12-25",
+       {Ce(2024, 1, 1), Ce(2024, 12, 25)}},
       {"comments and blank lines", "# firm\n\n  # indented\n\t\n2024-05-01\n", {Ce(2024, 5, 1)}},
-      {"byte-order mark", "\xEF\xBB\xBF" "2024-05-01\n", {Ce(2024, 5, 1)}},
+      {"byte-order mark",
+       "\xEF\xBB\xBF"
+       "2024-05-01\n",
+       {Ce(2024, 5, 1)}},
       {"blanks around a date", "  2024-05-01 \t\r\n", {Ce(2024, 5, 1)}},
-      {"negative and large years", "-0044-03-15\n12024-02-29\n0000-01-01\n",
+      {"negative and large years",
+       "-0044-03-15\n12024-02-29\n0000-01-01\n",
        {Ce(-44, 3, 15), Ce(0, 1, 1), Ce(12024, 2, 29)}},
       {"a date listed twice counts once", "2024-05-01\n2024-05-01\n", {Ce(2024, 5, 1)}},
       {"empty file", "", {}},
@@ -66,7 +76,11 @@ TEST(PlainHolidays, GoodLists) {
 }
 
 TEST(PlainHolidays, BadLineIsNamed) {
-  struct Case { const char* name; std::string content; const char* problem; } cases[] = {
+  struct Case {
+    const char* name;
+    std::string content;
+    const char* problem;
+  } cases[] = {
       {"month of one digit", "2024-01-01\n2024-2-01\n",
        "days.txt, line 2: \"2024-2-01\" is not a date in the form yyyy-mm-dd"},
       {"two-digit year", "# c\n\n24-01-01\n", "days.txt, line 3: \"24-01-01\""},
@@ -99,9 +113,9 @@ TEST(HolidayFiles, SampleFilesOfBothKinds) {
   EXPECT_EQ(ics.HolidayCount(), 4u);
   EXPECT_EQ(ics.IgnoredNote(), "1 timed event, 1 other component and 1 unknown property ignored");
   const std::vector<Jdn> expected = {
-      Ce(2024, 3, 14),  Ce(2024, 6, 7),   Ce(2024, 10, 14), Ce(2024, 12, 27),
-      Ce(2024, 12, 28), Ce(2025, 3, 14),  Ce(2025, 12, 27), Ce(2025, 12, 28),  // 2025-10-13 excluded
-      Ce(2026, 3, 14),  Ce(2026, 10, 12), Ce(2026, 12, 27), Ce(2026, 12, 28)};
+      Ce(2024, 3, 14), Ce(2024, 6, 7),   Ce(2024, 10, 14), Ce(2024, 12, 27), Ce(2024, 12, 28),
+      Ce(2025, 3, 14), Ce(2025, 12, 27), Ce(2025, 12, 28),  // 2025-10-13 excluded
+      Ce(2026, 3, 14), Ce(2026, 10, 12), Ce(2026, 12, 27), Ce(2026, 12, 28)};
   EXPECT_EQ(Within(ics, Ce(2024, 1, 1), Ce(2026, 12, 31)), expected);
   // Asked again over a part, from what was kept; and over a span before the events began.
   EXPECT_EQ(Within(ics, Ce(2025, 1, 1), Ce(2025, 12, 31)),
@@ -113,28 +127,39 @@ TEST(HolidayFiles, SampleFilesOfBothKinds) {
 }
 
 TEST(HolidayFiles, ICalendarEventKinds) {
-  struct Case { const char* name; std::string content; std::vector<Jdn> holidays; const char* note; } cases[] = {
+  struct Case {
+    const char* name;
+    std::string content;
+    std::vector<Jdn> holidays;
+    const char* note;
+  } cases[] = {
       {"multi-day event by DURATION",
        Ics({"BEGIN:VEVENT", "DTSTART;VALUE=DATE:20240101", "DURATION:P3D", "END:VEVENT"}),
-       {Ce(2024, 1, 1), Ce(2024, 1, 2), Ce(2024, 1, 3)}, ""},
+       {Ce(2024, 1, 1), Ce(2024, 1, 2), Ce(2024, 1, 3)},
+       ""},
       {"RDATE adds an occurrence, EXDATE removes one",
        Ics({"BEGIN:VEVENT", "DTSTART;VALUE=DATE:20240105", "RRULE:FREQ=MONTHLY;COUNT=3",
             "RDATE;VALUE=DATE:20240620", "EXDATE;VALUE=DATE:20240205", "END:VEVENT"}),
-       {Ce(2024, 1, 5), Ce(2024, 3, 5), Ce(2024, 6, 20)}, ""},
+       {Ce(2024, 1, 5), Ce(2024, 3, 5), Ce(2024, 6, 20)},
+       ""},
       {"moved instance of a recurring event",
        Ics({"BEGIN:VEVENT", "UID:a", "DTSTART;VALUE=DATE:20240110", "RRULE:FREQ=MONTHLY;COUNT=3",
             "END:VEVENT", "BEGIN:VEVENT", "UID:a", "RECURRENCE-ID;VALUE=DATE:20240210",
             "DTSTART;VALUE=DATE:20240212", "END:VEVENT"}),
-       {Ce(2024, 1, 10), Ce(2024, 2, 12), Ce(2024, 3, 10)}, ""},
+       {Ce(2024, 1, 10), Ce(2024, 2, 12), Ce(2024, 3, 10)},
+       ""},
       {"timed events, alarms, journals and X- properties are ignored",
        Ics({"X-ONE:1", "BEGIN:VEVENT", "DTSTART:20240301T090000", "END:VEVENT", "BEGIN:VEVENT",
             "DTSTART;VALUE=DATE:20240302", "X-TWO:2", "BEGIN:VALARM", "ACTION:DISPLAY",
             "TRIGGER:-PT15M", "END:VALARM", "END:VEVENT", "BEGIN:VJOURNAL", "END:VJOURNAL"}),
-       {Ce(2024, 3, 2)}, "1 timed event, 2 other components and 2 unknown properties ignored"},
+       {Ce(2024, 3, 2)},
+       "1 timed event, 2 other components and 2 unknown properties ignored"},
       {"byte-order mark and lower-case BEGIN",
-       "\xEF\xBB\xBF" "begin:vcalendar\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20240302\r\n"
+       "\xEF\xBB\xBF"
+       "begin:vcalendar\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20240302\r\n"
        "END:VEVENT\r\nEND:VCALENDAR\r\n",
-       {Ce(2024, 3, 2)}, ""},
+       {Ce(2024, 3, 2)},
+       ""},
   };
   for (const Case& c : cases) {
     HolidayFile file;
@@ -147,11 +172,15 @@ TEST(HolidayFiles, ICalendarEventKinds) {
 }
 
 TEST(HolidayFiles, ICalendarFilesLibicalCannotRead) {
-  struct Case { const char* name; std::string content; const char* problem; } cases[] = {
+  struct Case {
+    const char* name;
+    std::string content;
+    const char* problem;
+  } cases[] = {
       {"no end", "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20240101\r\n",
        "cal.ics: libical cannot read it"},
-      {"unreadable start date", Ics({"BEGIN:VEVENT", "SUMMARY:Feast", "DTSTART;VALUE=DATE:2024x",
-                                     "END:VEVENT"}),
+      {"unreadable start date",
+       Ics({"BEGIN:VEVENT", "SUMMARY:Feast", "DTSTART;VALUE=DATE:2024x", "END:VEVENT"}),
        "cal.ics: event \"Feast\": "},
       {"event without start", Ics({"BEGIN:VEVENT", "SUMMARY:Feast", "END:VEVENT"}),
        "cal.ics: event \"Feast\" has no start date"},
@@ -176,7 +205,11 @@ TEST(HolidayFiles, RecurrencesEndAtLibicalsLastYear) {
   const std::int32_t lastYear = RecurrenceLastYear();
   ASSERT_GE(lastYear, 2100);
   const Jdn lastDay = Ce(lastYear, 12, 31), beyond = Ce(lastYear + 10, 1, 1);
-  struct Case { const char* name; const char* rule; bool answered; } cases[] = {
+  struct Case {
+    const char* name;
+    const char* rule;
+    bool answered;
+  } cases[] = {
       {"for ever", "RRULE:FREQ=YEARLY", false},
       {"until beyond the last year", "RRULE:FREQ=YEARLY;UNTIL=29991231", false},
       {"count beyond the last year", "RRULE:FREQ=YEARLY;COUNT=5000", false},
@@ -187,9 +220,9 @@ TEST(HolidayFiles, RecurrencesEndAtLibicalsLastYear) {
   for (const Case& c : cases) {
     HolidayFile file;
     std::string problem;
-    ASSERT_TRUE(file.Read(Ics({"BEGIN:VEVENT", "SUMMARY:Feast", "DTSTART;VALUE=DATE:20240704",
-                               c.rule, "END:VEVENT"}),
-                          "cal.ics", problem))
+    ASSERT_TRUE(file.Read(
+        Ics({"BEGIN:VEVENT", "SUMMARY:Feast", "DTSTART;VALUE=DATE:20240704", c.rule, "END:VEVENT"}),
+        "cal.ics", problem))
         << c.name << ": " << problem;
     std::vector<Jdn> days;
     EXPECT_TRUE(file.HolidaysWithin(Ce(2024, 1, 1), lastDay, days, problem)) << c.name << problem;
@@ -221,7 +254,11 @@ TEST(HolidayFiles, FilesThatCannotBeRead) {
     out.seekp(static_cast<std::streamoff>(kMaxHolidayFileBytes));
     out.put('\n');
   }
-  struct Case { const char* name; std::string path; const char* problem; } cases[] = {
+  struct Case {
+    const char* name;
+    std::string path;
+    const char* problem;
+  } cases[] = {
       {"missing", missing, ": cannot be read ("},
       {"a folder", folder.string(), ": cannot be read ("},
       {"too large", tooLarge, ": too large for a holiday file"},
@@ -317,7 +354,11 @@ TEST(WorkingCalendarSource, HolidayListInForceWithoutHolidaysInTheSpan) {
       << problem;
   WorkingCalendarSource source;
   source.AddHolidayFile(std::move(file));
-  struct Case { const char* name; Jdn first, last; bool held; } cases[] = {
+  struct Case {
+    const char* name;
+    Jdn first, last;
+    bool held;
+  } cases[] = {
       {"before the first recurrence", Ce(2019, 1, 1), Ce(2019, 12, 31), false},
       {"between two recurrences", Ce(2021, 4, 1), Ce(2021, 5, 1), false},
       {"over a recurrence", Ce(2022, 3, 1), Ce(2022, 3, 31), true},
@@ -336,12 +377,19 @@ TEST(WorkingCalendarSource, HolidayListInForceWithoutHolidaysInTheSpan) {
 }
 
 TEST(RestDays, ReadAndWritten) {
-  struct Case { const char* name; const char* text; bool valid; WeekdaySet rest; const char* written; } cases[] = {
+  struct Case {
+    const char* name;
+    const char* text;
+    bool valid;
+    WeekdaySet rest;
+    const char* written;
+  } cases[] = {
       {"the default weekend", "Sat,Sun", true, 0x41, "Sat,Sun"},
       {"any case and order", "sun,FRI", true, 0x21, "Fri,Sun"},
       {"none", "NONE", true, 0, "none"},
       {"named twice", "Sat,Sat", true, 0x40, "Sat"},
-      {"six days leave one working", "Mon,Tue,Wed,Thu,Fri,Sat", true, 0x7E, "Mon,Tue,Wed,Thu,Fri,Sat"},
+      {"six days leave one working", "Mon,Tue,Wed,Thu,Fri,Sat", true, 0x7E,
+       "Mon,Tue,Wed,Thu,Fri,Sat"},
       {"all seven", "Mon,Tue,Wed,Thu,Fri,Sat,Sun", false, 0, nullptr},
       {"unknown name", "Sat,Sonntag", false, 0, nullptr},
       {"empty item", "Sat,", false, 0, nullptr},

@@ -30,9 +30,10 @@ QList<HeldMessage> heldMessages;
 
 void HoldStartUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type == QtFatalMsg) {
-    std::fputs("valdora: no display available (DISPLAY and WAYLAND_DISPLAY are unset or cannot "
-               "be used; for headless use set QT_QPA_PLATFORM=offscreen)\n",
-               stderr);
+    std::fputs(
+        "valdora: no display available (DISPLAY and WAYLAND_DISPLAY are unset or cannot "
+        "be used; for headless use set QT_QPA_PLATFORM=offscreen)\n",
+        stderr);
     std::fflush(stderr);
     std::_Exit(1);
   }

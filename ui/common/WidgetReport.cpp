@@ -46,8 +46,9 @@ class WidgetReporter : public QObject {
     if (event->type() == QEvent::Show && !event->spontaneous() && watched->isWidgetType()) {
       const auto* widget = static_cast<QWidget*>(watched);
       if (widget->isWindow()) {
-        ++shown_[widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
-                                                : widget->objectName()];
+        ++shown_[widget->objectName().isEmpty()
+                     ? QString::fromLatin1(widget->metaObject()->className())
+                     : widget->objectName()];
         QTimer::singleShot(0, this, &WidgetReporter::Write);
       }
     }
@@ -126,7 +127,8 @@ QJsonObject DescribeWindow(const QWidget* window) {
     c.insert(QStringLiteral("enabled"), w->isEnabled());
     c.insert(QStringLiteral("focus"), w->hasFocus());
     // The name a screen reader announces: the widget's own, its caption or its label's.
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w));
+    QAccessibleInterface* accessible =
+        QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w));
     c.insert(QStringLiteral("accessibleName"),
              accessible != nullptr ? accessible->text(QAccessible::Name) : w->accessibleName());
     if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
@@ -136,7 +138,8 @@ QJsonObject DescribeWindow(const QWidget* window) {
       c.insert(QStringLiteral("buddy"), label->buddy() ? label->buddy()->objectName() : QString());
     }
     if (const auto* edit = qobject_cast<const QPlainTextEdit*>(w)) {
-      c.insert(QStringLiteral("length"), static_cast<qint64>(edit->document()->characterCount() - 1));
+      c.insert(QStringLiteral("length"),
+               static_cast<qint64>(edit->document()->characterCount() - 1));
       c.insert(QStringLiteral("selected"), edit->textCursor().hasSelection());
       c.insert(QStringLiteral("head"), edit->document()->firstBlock().text().left(400));
     }

@@ -11,9 +11,9 @@
 #include <string>
 #include <utility>
 
+#include "presentation/FieldKeys.h"
 #include "text/GenText.h"
 #include "ui/common/Metrics.h"
-#include "presentation/FieldKeys.h"
 #include "ui/main/frmMain.h"
 
 using namespace valdora;
@@ -40,8 +40,9 @@ void frmMain::SetCopyOutputButton() {
   for (const auto& [english, twips] :
        {std::pair{"Copy to clipboard", CopyButtonWidth},
         std::pair{"Copy selected text to clipboard", CopySelectionButtonWidth}}) {
-    column = std::max(column, ButtonWidthAtLeast(cmdCopyOutput, QString::fromStdString(FixedText(english)),
-                                                 twips));
+    column =
+        std::max(column, ButtonWidthAtLeast(cmdCopyOutput,
+                                            QString::fromStdString(FixedText(english)), twips));
   }
   for (const QPushButton* button : {cmdEnlarge, cmdClearOutputWindow}) {
     column = std::max(column, button->sizeHint().width());

@@ -21,8 +21,10 @@ class CaptionFitTest : public QObject {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("twips");
     QTest::newRow("short caption keeps the described width") << u"Copy"_s << 2500;
-    QTest::newRow("German caption wider than 2500 twips") << u"Kopieren in Zwischenablage"_s << 1500;
-    QTest::newRow("long German selection caption") << u"Kopieren ausgewaehlter Text in Zwischenablage"_s << 3750;
+    QTest::newRow("German caption wider than 2500 twips")
+        << u"Kopieren in Zwischenablage"_s << 1500;
+    QTest::newRow("long German selection caption")
+        << u"Kopieren ausgewaehlter Text in Zwischenablage"_s << 3750;
     QTest::newRow("no described width") << u"Zweites -> Erstes"_s << 0;
   }
 
@@ -114,8 +116,9 @@ class CaptionFitTest : public QObject {
     QVERIFY(w.Form_Load(true));
     intLanguage = static_cast<std::int16_t>(language);
     w.SetLanguageDependentText();
-    for (QWidget* control : {static_cast<QWidget*>(w.VScroll[0]), static_cast<QWidget*>(w.VScroll[1]),
-                             static_cast<QWidget*>(w.txbOutput)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(w.VScroll[0]), static_cast<QWidget*>(w.VScroll[1]),
+          static_cast<QWidget*>(w.txbOutput)}) {
       QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
     }
     QVERIFY(w.VScroll[0]->accessibleName().startsWith(w.lblFirstDate->text().remove(u':')));

@@ -40,10 +40,10 @@ class FixedPitchFontTest : public QObject {
     QTest::newRow("a known family that is not installed is not chosen")
         << noto << QStringList{noto, u"Zeta Terminal"_s} << QStringList{u"Zeta Terminal"_s}
         << u"Zeta Terminal"_s;
-    QTest::newRow("none fixed-pitch") << noto << QStringList{u"Sans"_s, noto} << QStringList{}
-                                      << QString();
-    QTest::newRow("no system family") << QString() << QStringList{dejavu} << QStringList{dejavu}
-                                      << dejavu;
+    QTest::newRow("none fixed-pitch")
+        << noto << QStringList{u"Sans"_s, noto} << QStringList{} << QString();
+    QTest::newRow("no system family")
+        << QString() << QStringList{dejavu} << QStringList{dejavu} << dejavu;
   }
 
   void familyChosen() {
@@ -53,8 +53,8 @@ class FixedPitchFontTest : public QObject {
     QFETCH(QString, chosen);
     const QSet<QString> fixedSet(fixed.cbegin(), fixed.cend());
     QStringList asked;
-    const QString family = FirstFixedPitchFamily(
-        FixedPitchCandidates(systemFixed, installed), [&](const QString& f) {
+    const QString family =
+        FirstFixedPitchFamily(FixedPitchCandidates(systemFixed, installed), [&](const QString& f) {
           asked << f;
           return fixedSet.contains(f);
         });

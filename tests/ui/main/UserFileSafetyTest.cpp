@@ -52,7 +52,8 @@ QByteArray Contents(const QString& path) {
 
 // The names in a folder, to see that a save left no file behind.
 QStringList Names(const QString& folder) {
-  return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+  return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                QDir::NoDotAndDotDot);
 }
 
 // What lstat tells of a path (type, device, inode, link target), to see it left alone.
@@ -101,8 +102,15 @@ bool FillLeaving(const QString& folder, qint64 room) {
 }
 
 // What is put at the user file's path for a hostile-path case.
-enum Thing { Pipe, LinkToPipe, EndlessDevice, LinkToEndlessDevice, LinkToNullDevice, Folder,
-             DanglingLink };
+enum Thing {
+  Pipe,
+  LinkToPipe,
+  EndlessDevice,
+  LinkToEndlessDevice,
+  LinkToNullDevice,
+  Folder,
+  DanglingLink
+};
 
 }  // namespace
 
@@ -137,10 +145,10 @@ class UserFileSafetyTest : public QObject, MainWindowTestBase {
     QTest::newRow("exactly the limit: all") << QByteArray(limit, 'x') << QByteArray(limit, 'x');
     QTest::newRow("cut at a line start")
         << "oldest\n" + QByteArray(limit - 5, 'o') + "\n" + lines << lines;
-    QTest::newRow("the cut falls on a line start")
-        << "old\n" + QByteArray(limit - 1, 'n') + "\n" << QByteArray(limit - 1, 'n') + "\n";
-    QTest::newRow("CR LF kept together")
-        << "old\r\n" + QByteArray(limit - 3, 'n') + "\r\n" << QByteArray(limit - 3, 'n') + "\r\n";
+    QTest::newRow("the cut falls on a line start") << "old\n" + QByteArray(limit - 1, 'n') + "\n"
+                                                   << QByteArray(limit - 1, 'n') + "\n";
+    QTest::newRow("CR LF kept together") << "old\r\n" + QByteArray(limit - 3, 'n') + "\r\n"
+                                         << QByteArray(limit - 3, 'n') + "\r\n";
     QTest::newRow("one endless line: at a character start")
         << "x" + QByteArray("\xC3\xA4").repeated(limit) + "y"
         << QByteArray("\xC3\xA4").repeated(limit / 2 - 1) + "y";
@@ -218,7 +226,8 @@ class UserFileSafetyTest : public QObject, MainWindowTestBase {
     // 17 MiB in long lines (a window with many short lines takes long to fill).
     const QString filler(1000, u'o');
     QString output;
-    for (int i = 0; output.size() < 17 * 1024 * 1024; ++i) output += u"output line %1 "_s.arg(i) + filler + u'\n';
+    for (int i = 0; output.size() < 17 * 1024 * 1024; ++i)
+      output += u"output line %1 "_s.arg(i) + filler + u'\n';
     output += u"newest line"_s;
     w->txbOutput->setPlainText(output);
     CloseWindow();
@@ -253,7 +262,9 @@ class UserFileSafetyTest : public QObject, MainWindowTestBase {
     const QByteArray made = (link ? other : path).toLocal8Bit();
     switch (thing) {
       case Pipe:
-      case LinkToPipe: QCOMPARE(::mkfifo(made.constData(), 0600), 0); break;
+      case LinkToPipe:
+        QCOMPARE(::mkfifo(made.constData(), 0600), 0);
+        break;
       case EndlessDevice:
       case LinkToEndlessDevice:
       case LinkToNullDevice: {
@@ -264,7 +275,9 @@ class UserFileSafetyTest : public QObject, MainWindowTestBase {
         }
         break;
       }
-      case Folder: QVERIFY(QDir().mkpath(path)); break;
+      case Folder:
+        QVERIFY(QDir().mkpath(path));
+        break;
     }
     if (link) QVERIFY(QFile::link(u"other"_s, path));
     const QString before = Describe(path) + u" / "_s + Describe(other);
@@ -346,16 +359,18 @@ class UserFileSafetyTest : public QObject, MainWindowTestBase {
     QTest::addColumn<QStringList>("set");
     QTest::newRow("no display set") << QStringList{};
     QTest::newRow("display names no server") << QStringList{u"DISPLAY=:58"_s};
-    QTest::newRow("only a missing wayland socket") << QStringList{u"WAYLAND_DISPLAY=valdora-none"_s};
+    QTest::newRow("only a missing wayland socket")
+        << QStringList{u"WAYLAND_DISPLAY=valdora-none"_s};
   }
   void noDisplayGivesOneClearLine() {
     QFETCH(QStringList, set);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s,
-                                u"XDG_SESSION_TYPE"_s}) {
+    for (const QString& name :
+         {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"XDG_SESSION_TYPE"_s}) {
       environment.remove(name);
     }
-    for (const QString& entry : set) environment.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    for (const QString& entry : set)
+      environment.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
     environment.insert(u"XDG_CONFIG_HOME"_s, temp.path());
     QProcess program;
     program.setProcessEnvironment(environment);
@@ -364,8 +379,9 @@ class UserFileSafetyTest : public QObject, MainWindowTestBase {
     const QByteArray errors = program.readAllStandardError();
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);  // no abort, no core dump
     QCOMPARE(program.exitCode(), 1);
-    QVERIFY2(errors.startsWith("valdora: no display available") && errors.contains("QT_QPA_PLATFORM") &&
-                 errors.count('\n') == 1 && errors.endsWith('\n'),
+    QVERIFY2(errors.startsWith("valdora: no display available") &&
+                 errors.contains("QT_QPA_PLATFORM") && errors.count('\n') == 1 &&
+                 errors.endsWith('\n'),
              errors.constData());
     QVERIFY(Names(temp.path()).isEmpty());  // nothing written
   }
