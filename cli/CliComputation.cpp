@@ -31,9 +31,9 @@ CliOperation OperationOf(std::string_view first, std::string_view diff, std::str
 }
 
 // Runs the command; an unexpected failure becomes a message, never a crash.
-void Compute(CliHost& host) {
+void Compute(CliHost& host, ComputeState& state) {
   try {
-    cmdCompute_Click(host);
+    cmdCompute_Click(host, state);
   } catch (const std::exception& e) {
     host.ShowComputeMessage(std::string("internal error: ") + e.what(), "", BoxResultOutOfRange);
   }
@@ -43,9 +43,8 @@ void Compute(CliHost& host) {
 
 void RunComputation(CliHost& host, const CliSettings& settings, std::string_view first,
                     std::string_view diff, std::string_view second, CliComputation& run) {
-  // Storage of the checked texts, kept between calls so that a batch reuses it (valdora-cli
-  // runs on one thread).
-  static std::string firstStorage, typedDiff, secondStorage;
+  // Storage of the checked texts (a date's fits within a string's own buffer).
+  std::string firstStorage, typedDiff, secondStorage;
   run = CliComputation{};
   const bool hyphen = settings.hyphen == 1;
   DiffUnit unit = DiffUnit::None;
@@ -69,7 +68,7 @@ void RunComputation(CliHost& host, const CliSettings& settings, std::string_view
   }
   run.months = settings.months || UnitCountsMonths(unit);
   host.Begin(typedFirst, typedDiff, typedSecond, run.months);
-  Compute(host);
+  Compute(host, run.state);
   run.operation = OperationOf(typedFirst, typedDiff, typedSecond, host.Cleared());
   // A lone first date (or today's, put there) and an addition compute the second date.
   run.resultIsSecond =

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "cli/CliHost.h"
+#include "compute/Compute.h"
 
 namespace valdora {
 
@@ -29,6 +30,7 @@ struct CliComputation {
   bool resultIsSecond = false;  // the computed date is the second date (else the first)
   std::string error;            // Refused, Nothing: the message (one line)
   const char* errorKind = "";   // Refused, Nothing: its kind name
+  ComputeState state;           // what the Compute command read and left (dates, day count)
 };
 
 // Runs one computation on `host` (which holds the settings): the strict field checks in the

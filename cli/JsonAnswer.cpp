@@ -162,9 +162,9 @@ void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run
   const std::string& second = host.Field(ComputeField::SecondDate);
   const CalendarCode firstCal = host.GetCal(1), secondCal = host.GetCal(2);
   w.Key("first");
-  first.empty() ? w.Null() : DateValue(w, firstCal, first, FirstDateRec.jdn, false);
+  first.empty() ? w.Null() : DateValue(w, firstCal, first, run.state.FirstDateRec.jdn, false);
   w.Key("second");
-  second.empty() ? w.Null() : DateValue(w, secondCal, second, SecondDateRec.jdn, false);
+  second.empty() ? w.Null() : DateValue(w, secondCal, second, run.state.SecondDateRec.jdn, false);
   // A conversion within one calendar writes no second field: the result is the given date.
   w.Key("result");
   const bool toSecond = run.resultIsSecond;
@@ -174,12 +174,12 @@ void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run
     const std::string& written = toSecond ? second : first;
     DateValue(w, toSecond ? secondCal : firstCal,
               written.empty() ? (toSecond ? first : second) : written,
-              toSecond ? SecondDateRec.jdn : FirstDateRec.jdn, true);
+              toSecond ? run.state.SecondDateRec.jdn : run.state.FirstDateRec.jdn, true);
   }
   const bool moves = run.operation == CliOperation::Add || run.operation == CliOperation::Subtract;
   w.Key("days");
   if (run.operation == CliOperation::DaysBetween || (moves && !run.months)) {
-    w.Int(lngDateDiffDays);
+    w.Int(run.state.lngDateDiffDays);
   } else {
     w.Null();
   }
@@ -192,7 +192,8 @@ void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run
   }
   w.Key("breakdown");
   DateDiffBreakdown b;
-  if (run.operation == CliOperation::DaysBetween && BreakDownDateDiff(lngDateDiffDays, b)) {
+  if (run.operation == CliOperation::DaysBetween &&
+      BreakDownDateDiff(run.state, run.state.lngDateDiffDays, b)) {
     w.Open();
     w.Key("years").Int(b.years);
     w.Key("months").Int(b.months);
@@ -205,7 +206,7 @@ void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run
   w.Key("workingCalendar").Raw(workingCalendar);
   w.Key("holidaysInSpan");
   if (run.operation == CliOperation::DaysBetween && host.Settings().includeWeekends == 0) {
-    w.Int(lngHolidaysInSpan);
+    w.Int(run.state.lngHolidaysInSpan);
   } else {
     w.Null();
   }

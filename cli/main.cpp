@@ -56,7 +56,6 @@ int Run(int argc, char** argv) {
   intLanguage = command.language;
   intTextLanguage = command.language;
   if (command.fixedToday) SetFixedToday(command.todayYear, command.todayMonth, command.todayDay);
-  FillComputeMessages();
 
   WorkingCalendarSource workingCalendar;
   if (!LoadWorkingCalendar(command, workingCalendar, message)) {

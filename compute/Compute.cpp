@@ -75,12 +75,12 @@ void CompleteRecord(EuroDate& rec, CalendarCode cal, Jdn jdn) noexcept {
 }
 
 // The parse of one date side; kinds are the messages for malformed and out-of-range text.
-bool ParseDateSide(ComputeHost& host, std::string& text, int which, ComputeField field,
-                   EuroDate& rec, std::string& withCal, ComputeMessageKind malformedKind,
-                   ComputeMessageKind rangeKind) {
+bool ParseDateSide(ComputeHost& host, const ComputeState& state, std::string& text, int which,
+                   ComputeField field, EuroDate& rec, std::string& withCal,
+                   ComputeMessageKind malformedKind, ComputeMessageKind rangeKind) {
   const CalendarCode cal = host.GetCal(which);
   const DateFormat format = host.UsersDateFormat();
-  const bool hyphen = intHyphen == 1;
+  const bool hyphen = state.intHyphen == 1;
   Jdn jdn = 0;
   ParseStatus status = ReadDateInCalendar(text, cal, format, hyphen, jdn);
   // The normalised text replaces the typed one; a failed write leaves `text` as it was.
@@ -132,26 +132,23 @@ void AppendDifferencePart(ComputeHost& host, const std::string& dateWithCal,
 
 }  // namespace
 
-void ReadComputeOptions(const ComputeHost& host) {
-  intFirstCal = host.GetCal(1);
-  intSecondCal = host.GetCal(2);
-  intIncludeFirstDate = host.IncludeFirstDateValue() == 1 ? 1 : 0;
-  intIncludeWeekends = host.IncludeWeekendsValue() == 1 ? 1 : 0;
-  intVerbose = host.VerboseValue() == 1 ? 1 : 0;
-  intHyphen = host.HyphenValue() == 1 ? 1 : 0;
+void ReadComputeOptions(const ComputeHost& host, ComputeState& state) {
+  state.intFirstCal = host.GetCal(1);
+  state.intSecondCal = host.GetCal(2);
+  state.intIncludeFirstDate = host.IncludeFirstDateValue() == 1 ? 1 : 0;
+  state.intIncludeWeekends = host.IncludeWeekendsValue() == 1 ? 1 : 0;
+  state.intVerbose = host.VerboseValue() == 1 ? 1 : 0;
+  state.intHyphen = host.HyphenValue() == 1 ? 1 : 0;
 }
 
-void SetNoDateDiffandSameCal(const ComputeHost& host) {
-  blnNoDateDiffandSameCal =
+void SetNoDateDiffandSameCal(const ComputeHost& host, ComputeState& state) {
+  state.blnNoDateDiffandSameCal =
       NoDateDiffAndSameCal(host, host.FieldText(ComputeField::FirstDate),
                            host.FieldText(ComputeField::DateDiff),
                            host.FieldText(ComputeField::SecondDate));
 }
 
-void cmdCompute_Click(ComputeHost& host) {
-  if (ComputeMessage[intEnglish][static_cast<std::size_t>(ComputeMessageKind::ResultOutOfRange)]
-          .empty())
-    FillComputeMessages();
+void cmdCompute_Click(ComputeHost& host, ComputeState& state) {
   std::string first = host.FieldText(ComputeField::FirstDate);
   std::string diff = host.FieldText(ComputeField::DateDiff);
   std::string second = host.FieldText(ComputeField::SecondDate);
@@ -182,100 +179,101 @@ void cmdCompute_Click(ComputeHost& host) {
     second = host.FieldText(ComputeField::SecondDate);
   }
 
-  ReadComputeOptions(host);
-  blnNoDateDiffandSameCal = NoDateDiffAndSameCal(host, first, diff, second);
+  ReadComputeOptions(host, state);
+  state.blnNoDateDiffandSameCal = NoDateDiffAndSameCal(host, first, diff, second);
 
   const bool onlyFirst = !first.empty() && diff.empty() && second.empty();
   const bool onlySecond = first.empty() && diff.empty() && !second.empty();
   if (host.DaysSelected() || onlyFirst || onlySecond) {
-    ComputeWithDays(host, first, diff, second);
+    ComputeWithDays(host, state, first, diff, second);
   } else {
-    ComputeWithMonths(host, first, diff, second);
+    ComputeWithMonths(host, state, first, diff, second);
   }
   host.SetTheFocus();
 }
 
-bool ParseDateDiff(ComputeHost& host, std::string& diff) {
+bool ParseDateDiff(ComputeHost& host, ComputeState& state, std::string& diff) {
   if (diff.empty()) {
-    lngDateDiffDays = 0;
+    state.lngDateDiffDays = 0;
     return true;
   }
-  return ParseDifference(host, diff, lngDateDiffDays);
+  return ParseDifference(host, diff, state.lngDateDiffDays);
 }
 
-bool ParseFirstDate(ComputeHost& host, std::string& text) {
-  return ParseDateSide(host, text, 1, ComputeField::FirstDate, FirstDateRec, strFirstDateWithCal,
-                       ComputeMessageKind::FirstDateNotValid,
+bool ParseFirstDate(ComputeHost& host, ComputeState& state, std::string& text) {
+  return ParseDateSide(host, state, text, 1, ComputeField::FirstDate, state.FirstDateRec,
+                       state.strFirstDateWithCal, ComputeMessageKind::FirstDateNotValid,
                        ComputeMessageKind::FirstDateOutOfRange);
 }
 
-bool ParseSecondDate(ComputeHost& host, std::string& text) {
-  return ParseDateSide(host, text, 2, ComputeField::SecondDate, SecondDateRec,
-                       strSecondDateWithCal, ComputeMessageKind::SecondDateNotValid,
+bool ParseSecondDate(ComputeHost& host, ComputeState& state, std::string& text) {
+  return ParseDateSide(host, state, text, 2, ComputeField::SecondDate, state.SecondDateRec,
+                       state.strSecondDateWithCal, ComputeMessageKind::SecondDateNotValid,
                        ComputeMessageKind::SecondDateOutOfRange);
 }
 
-bool ComputeWithDays(ComputeHost& host, std::string& first, std::string& diff,
-                     std::string& second) {
+bool ComputeWithDays(ComputeHost& host, ComputeState& state, std::string& first,
+                     std::string& diff, std::string& second) {
   const bool f = !first.empty(), d = !diff.empty(), s = !second.empty();
   bool ok = true;
   if (s && d && !f) {
-    if (!ParseSecondDate(host, second) || !ParseDateDiff(host, diff)) return false;
-    ok = SubtractDaysFromSecond(host);
+    if (!ParseSecondDate(host, state, second) || !ParseDateDiff(host, state, diff)) return false;
+    ok = SubtractDaysFromSecond(host, state);
     if (ok) {
-      AppendDifferencePart(host, strSecondDateWithCal, diff, false);
-      host.AppendOutput(DayOrDays(lngDateDiffDays));
-      ok = DisplayFirstDate(host);
+      AppendDifferencePart(host, state.strSecondDateWithCal, diff, false);
+      host.AppendOutput(DayOrDays(state.lngDateDiffDays));
+      ok = DisplayFirstDate(host, state);
     }
   } else if (s && !d && f) {
-    if (!ParseSecondDate(host, second)) return false;
-    lngDateDiffDays = 0;
-    if (!ParseFirstDate(host, first)) return false;
-    ok = CountDaysBetween(host);
-    if (ok) DisplayDateDiff(host);
+    if (!ParseSecondDate(host, state, second)) return false;
+    state.lngDateDiffDays = 0;
+    if (!ParseFirstDate(host, state, first)) return false;
+    ok = CountDaysBetween(host, state);
+    if (ok) DisplayDateDiff(host, state);
   } else if (s && !d && !f) {
-    if (!ParseSecondDate(host, second)) return false;
-    lngDateDiffDays = 0;
-    ok = SubtractDaysFromSecond(host);
+    if (!ParseSecondDate(host, state, second)) return false;
+    state.lngDateDiffDays = 0;
+    ok = SubtractDaysFromSecond(host, state);
     if (ok) {
-      host.AppendOutput(strSecondDateWithCal);
-      ok = DisplayFirstDate(host);
+      host.AppendOutput(state.strSecondDateWithCal);
+      ok = DisplayFirstDate(host, state);
     }
   } else if (!s && d && f) {
-    if (!ParseDateDiff(host, diff) || !ParseFirstDate(host, first)) return false;
-    ok = AddDaysToFirst(host);
+    if (!ParseDateDiff(host, state, diff) || !ParseFirstDate(host, state, first)) return false;
+    ok = AddDaysToFirst(host, state);
     if (ok) {
-      AppendDifferencePart(host, strFirstDateWithCal, diff, true);
-      host.AppendOutput(DayOrDays(lngDateDiffDays));
-      ok = DisplaySecondDate(host);
+      AppendDifferencePart(host, state.strFirstDateWithCal, diff, true);
+      host.AppendOutput(DayOrDays(state.lngDateDiffDays));
+      ok = DisplaySecondDate(host, state);
     }
   } else if (!s && !d && f) {
-    lngDateDiffDays = 0;
-    if (!ParseFirstDate(host, first)) return false;
-    ok = AddDaysToFirst(host);
+    state.lngDateDiffDays = 0;
+    if (!ParseFirstDate(host, state, first)) return false;
+    ok = AddDaysToFirst(host, state);
     if (ok) {
-      host.AppendOutput(strFirstDateWithCal);
-      ok = DisplaySecondDate(host);
+      host.AppendOutput(state.strFirstDateWithCal);
+      ok = DisplaySecondDate(host, state);
     }
   }
   EndOutputLine(host);
   return ok;
 }
 
-bool ComputeWithMonths(ComputeHost& host, std::string& first, std::string& diff,
-                       std::string& second) {
+bool ComputeWithMonths(ComputeHost& host, ComputeState& state, std::string& first,
+                       std::string& diff, std::string& second) {
   const std::string title = FixedText("Compute");
   if (!first.empty() && !second.empty()) {
     host.ShowComputeMessage(ProgramText(21) + "\r\n" + ProgramText(22), title, BoxMonthsTwoDates);
     host.SelectDays();
     return false;
   }
-  if (intFirstCal != intSecondCal) {
+  if (state.intFirstCal != state.intSecondCal) {
     host.ShowComputeMessage(ProgramText(23) + "\r\n" + ProgramText(24), title,
                             BoxMonthsCalendarsDiffer);
     return false;
   }
-  if (intFirstCal == ISO || intFirstCal == JDN || intFirstCal == LPW || intFirstCal == ORD) {
+  const std::int16_t cal = state.intFirstCal;
+  if (cal == ISO || cal == JDN || cal == LPW || cal == ORD) {
     host.ShowComputeMessage(
         ProgramText(25) + "\r\n" + ProgramText(26) + "\r\n" + ProgramText(27), title,
         BoxMonthsCalendarNotAllowed);
@@ -283,23 +281,24 @@ bool ComputeWithMonths(ComputeHost& host, std::string& first, std::string& diff,
   }
   std::int32_t months = 0;
   if (!ParseDifference(host, diff, months)) return false;
-  const bool lpm = intFirstCal == LPM;
+  const bool lpm = state.intFirstCal == LPM;
   bool ok = true;
   if (first.empty()) {
-    if (!ParseSecondDate(host, second)) return false;
-    ok = AddMonthsToDate(SecondDateRec, -static_cast<std::int64_t>(months), FirstDateRec, lpm);
+    if (!ParseSecondDate(host, state, second)) return false;
+    ok = AddMonthsToDate(state.SecondDateRec, -static_cast<std::int64_t>(months),
+                         state.FirstDateRec, lpm);
     if (ok) {
-      AppendDifferencePart(host, strSecondDateWithCal, diff, false);
+      AppendDifferencePart(host, state.strSecondDateWithCal, diff, false);
       host.AppendOutput(MonthOrMonths(months));
-      DisplayFirstDate(host);
+      DisplayFirstDate(host, state);
     }
   } else {
-    if (!ParseFirstDate(host, first)) return false;
-    ok = AddMonthsToDate(FirstDateRec, months, SecondDateRec, lpm);
+    if (!ParseFirstDate(host, state, first)) return false;
+    ok = AddMonthsToDate(state.FirstDateRec, months, state.SecondDateRec, lpm);
     if (ok) {
-      AppendDifferencePart(host, strFirstDateWithCal, diff, true);
+      AppendDifferencePart(host, state.strFirstDateWithCal, diff, true);
       host.AppendOutput(MonthOrMonths(months));
-      DisplaySecondDate(host);
+      DisplaySecondDate(host, state);
     }
   }
   if (!ok) ReportResultOutOfRange(host);

@@ -84,7 +84,8 @@ void ReportFailedOperation(ComputeHost& host, const std::string& line, const std
 
 // The host's working calendar for the days [low, high], noting what it leaves out; nullptr
 // after its reason was reported.
-const WorkingCalendar* CalendarWithin(ComputeHost& host, std::int64_t low, std::int64_t high) {
+const WorkingCalendar* CalendarWithin(ComputeHost& host, ComputeState& state, std::int64_t low,
+                                      std::int64_t high) {
   std::string problem;
   const WorkingCalendar* cal = host.WorkingCalendarWithin(low, high, problem);
   if (cal == nullptr) {
@@ -93,8 +94,8 @@ const WorkingCalendar* CalendarWithin(ComputeHost& host, std::int64_t low, std::
     ReportFailedOperation(host, problem, problem, BoxWorkingCalendarFailed);
     return nullptr;
   }
-  blnOtherWorkingWeek = cal->WorkingWeek() != kMondayToFriday;
-  blnHolidays = cal->HasHolidayList();
+  state.blnOtherWorkingWeek = cal->WorkingWeek() != kMondayToFriday;
+  state.blnHolidays = cal->HasHolidayList();
   return cal;
 }
 
@@ -102,12 +103,12 @@ const WorkingCalendar* CalendarWithin(ComputeHost& host, std::int64_t low, std::
 // days that decided the result all lie in the span whose holidays the calendar holds. The
 // first span holds one week each way; the next is sized by the working days per week.
 template <typename Find>
-bool FindWithinSpan(ComputeHost& host, std::int64_t from, std::int64_t workingDays, Find find,
-                    std::int64_t& result) {
+bool FindWithinSpan(ComputeHost& host, ComputeState& state, std::int64_t from,
+                    std::int64_t workingDays, Find find, std::int64_t& result) {
   std::int64_t low = from - 7, high = from + 7;
   bool sized = false;
   for (;;) {
-    const WorkingCalendar* cal = CalendarWithin(host, low, high);
+    const WorkingCalendar* cal = CalendarWithin(host, state, low, high);
     if (cal == nullptr) return false;
     if (!sized) {
       // Whole weeks for the working days, and a week more for a remainder and a start on a
@@ -137,24 +138,25 @@ const WorkingCalendar* ComputeHost::WorkingCalendarWithin(std::int64_t, std::int
 
 void ReportResultOutOfRange(ComputeHost& host) {
   ReportFailedOperation(host, CurrentComputeWords().outOfRange,
-                        ComputeMessageText(ComputeMessageKind::ResultOutOfRange),
+                        std::string(ComputeMessageText(ComputeMessageKind::ResultOutOfRange)),
                         BoxResultOutOfRange);
 }
 
-bool CountDaysBetween(ComputeHost& host) {
-  const std::int64_t jdn1 = FirstDateRec.jdn, jdn2 = SecondDateRec.jdn;
+bool CountDaysBetween(ComputeHost& host, ComputeState& state) {
+  const std::int64_t jdn1 = state.FirstDateRec.jdn, jdn2 = state.SecondDateRec.jdn;
   std::int64_t d = jdn2 - jdn1;  // [-4200000000, 4200000000]
-  blnOtherWorkingWeek = blnHolidays = false;
-  lngHolidaysInSpan = 0;
-  if (intIncludeWeekends == 0) {
+  state.blnOtherWorkingWeek = state.blnHolidays = false;
+  state.lngHolidaysInSpan = 0;
+  if (state.intIncludeWeekends == 0) {
     // The working days after the earlier date up to the later one, negative when the second
     // date comes first; a working first date included counts one more.
-    const WorkingCalendar* cal = CalendarWithin(host, std::min(jdn1, jdn2), std::max(jdn1, jdn2));
+    const WorkingCalendar* cal =
+        CalendarWithin(host, state, std::min(jdn1, jdn2), std::max(jdn1, jdn2));
     if (cal == nullptr) return false;
     d = cal->CountWorkingDays(jdn1, jdn2);
-    lngHolidaysInSpan = std::llabs(cal->HolidaysOnWorkingWeekdays(jdn1, jdn2));
-    if (intIncludeFirstDate == 1 && cal->IsWorkingDay(jdn1)) d += d < 0 ? -1 : 1;
-  } else if (intIncludeFirstDate == 1) {
+    state.lngHolidaysInSpan = std::llabs(cal->HolidaysOnWorkingWeekdays(jdn1, jdn2));
+    if (state.intIncludeFirstDate == 1 && cal->IsWorkingDay(jdn1)) d += d < 0 ? -1 : 1;
+  } else if (state.intIncludeFirstDate == 1) {
     d += d >= 0 ? 1 : -1;
   }
   host.SetTheFocus();
@@ -163,48 +165,48 @@ bool CountDaysBetween(ComputeHost& host) {
     ReportResultOutOfRange(host);
     return false;
   }
-  lngDateDiffDays = static_cast<std::int32_t>(d);
+  state.lngDateDiffDays = static_cast<std::int32_t>(d);
   return true;
 }
 
-bool SubtractDaysFromSecond(ComputeHost& host) {
-  const std::int64_t d = lngDateDiffDays;
-  const std::int64_t jdn2 = SecondDateRec.jdn;
+bool SubtractDaysFromSecond(ComputeHost& host, ComputeState& state) {
+  const std::int64_t d = state.lngDateDiffDays;
+  const std::int64_t jdn2 = state.SecondDateRec.jdn;
   std::int64_t jdn1 = jdn2;
-  blnOtherWorkingWeek = blnHolidays = false;
+  state.blnOtherWorkingWeek = state.blnHolidays = false;
   if (d == 0) {
     // The plain conversion of a second date.
-  } else if (intIncludeWeekends == 1) {
+  } else if (state.intIncludeWeekends == 1) {
     jdn1 = jdn2 - d;
-    if (intIncludeFirstDate == 1) jdn1 += d > 0 ? 1 : -1;
+    if (state.intIncludeFirstDate == 1) jdn1 += d > 0 ? 1 : -1;
   } else {
-    const bool includeFirst = intIncludeFirstDate == 1;
+    const bool includeFirst = state.intIncludeFirstDate == 1;
     const auto find = [&](const WorkingCalendar& cal) {
       return SubtractWorkingDays(cal, jdn2, d, includeFirst);
     };
-    if (!FindWithinSpan(host, jdn2, std::llabs(d), find, jdn1)) return false;
+    if (!FindWithinSpan(host, state, jdn2, std::llabs(d), find, jdn1)) return false;
   }
-  return StoreResult(host, jdn1, FirstDateRec);
+  return StoreResult(host, jdn1, state.FirstDateRec);
 }
 
-bool AddDaysToFirst(ComputeHost& host) {
-  const std::int64_t d = lngDateDiffDays;
-  const std::int64_t jdn1 = FirstDateRec.jdn;
+bool AddDaysToFirst(ComputeHost& host, ComputeState& state) {
+  const std::int64_t d = state.lngDateDiffDays;
+  const std::int64_t jdn1 = state.FirstDateRec.jdn;
   std::int64_t jdn2 = jdn1;
-  blnOtherWorkingWeek = blnHolidays = false;
+  state.blnOtherWorkingWeek = state.blnHolidays = false;
   if (d == 0) {
     // The plain conversion of a first date.
-  } else if (intIncludeWeekends == 1) {
+  } else if (state.intIncludeWeekends == 1) {
     jdn2 = jdn1 + d;
-    if (intIncludeFirstDate == 1) jdn2 += d > 0 ? -1 : 1;
+    if (state.intIncludeFirstDate == 1) jdn2 += d > 0 ? -1 : 1;
   } else {
-    const bool includeFirst = intIncludeFirstDate == 1;
+    const bool includeFirst = state.intIncludeFirstDate == 1;
     const auto find = [&](const WorkingCalendar& cal) {
       return AddWorkingDays(cal, jdn1, d, includeFirst);
     };
-    if (!FindWithinSpan(host, jdn1, std::llabs(d), find, jdn2)) return false;
+    if (!FindWithinSpan(host, state, jdn1, std::llabs(d), find, jdn2)) return false;
   }
-  return StoreResult(host, jdn2, SecondDateRec);
+  return StoreResult(host, jdn2, state.SecondDateRec);
 }
 
 bool AddMonthsToDate(const EuroDate& source, std::int64_t months, EuroDate& target,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The result lines of the Compute command: the dates written in their calendars, the day
 // names, the verbose notes, the days-between line with its breakdown, and the unit words.
+#include <array>
 #include <cstdlib>
 #include <string_view>
 
@@ -23,21 +24,19 @@ std::string Lower(std::string s) {
   return s;
 }
 
-ComputeWords g_words;
-
 // Writes the side's date in its calendar into its field and its text-with-calendar, appends
 // that text, the day name and (for a day difference, verbose on) the notes.
-bool DisplayDateSide(ComputeHost& host, int which, ComputeField field, const EuroDate& rec,
-                     std::string& withCal) {
+bool DisplayDateSide(ComputeHost& host, const ComputeState& state, int which, ComputeField field,
+                     const EuroDate& rec, std::string& withCal) {
   const CalendarCode cal = host.GetCal(which);
-  if (blnNoDateDiffandSameCal) {
+  if (state.blnNoDateDiffandSameCal) {
     AppendDayOfWeek(host, rec);
     host.SetTheFocus();
     return true;
   }
   host.AppendOutput(" = ");
   // Written straight into the text-with-calendar; a failed write leaves it as it was.
-  if (!WriteDateInCalendar(rec.jdn, cal, host.UsersDateFormat(), intHyphen == 1, withCal)) {
+  if (!WriteDateInCalendar(rec.jdn, cal, host.UsersDateFormat(), state.intHyphen == 1, withCal)) {
     ReportResultOutOfRange(host);
     return false;
   }
@@ -48,7 +47,8 @@ bool DisplayDateSide(ComputeHost& host, int which, ComputeField field, const Eur
   }
   host.AppendOutput(withCal);
   AppendDayOfWeek(host, rec);
-  if (lngDateDiffDays != 0 && intVerbose == 1 && host.DaysSelected()) AppendVerboseNotes(host);
+  if (state.lngDateDiffDays != 0 && state.intVerbose == 1 && host.DaysSelected())
+    AppendVerboseNotes(host, state);
   host.SetTheFocus();
   return true;
 }
@@ -63,9 +63,9 @@ void AppendUnit(ComputeHost& host, bool comma, std::int64_t n, const std::string
 }
 
 // The parenthesised breakdown of a positive days-between count, or nothing.
-void AppendBreakdown(ComputeHost& host, std::int32_t d) {
+void AppendBreakdown(ComputeHost& host, const ComputeState& state, std::int32_t d) {
   DateDiffBreakdown b;
-  if (!BreakDownDateDiff(d, b)) return;
+  if (!BreakDownDateDiff(state, d, b)) return;
   const ComputeWords& w = CurrentComputeWords();
   host.AppendOutput(" (");
   if (b.years > 0) AppendUnit(host, false, b.years, w.year, w.years);
@@ -78,19 +78,17 @@ void AppendBreakdown(ComputeHost& host, std::int32_t d) {
   host.AppendOutput(")");
 }
 
-}  // namespace
-
-const ComputeWords& CurrentComputeWords() {
-  if (g_words.language == intLanguage) return g_words;
-  const bool german = intLanguage == intGerman;
-  auto unit = [german](std::string_view english) {
-    return german ? FixedText(english) : Lower(FixedText(english));
+// The words of one language slot (0..2; slot 2 has no fixed texts and gives empty words).
+ComputeWords WordsIn(std::int16_t language) {
+  const bool german = language == intGerman;
+  auto text = [language](std::string_view english) { return FixedText(english, language); };
+  auto unit = [german, &text](std::string_view english) {
+    return german ? text(english) : Lower(text(english));
   };
   ComputeWords w;
-  w.language = intLanguage;
-  w.to = Lower(FixedText("To"));
-  w.plus = FixedText("plus");
-  w.minus = FixedText("minus");
+  w.to = Lower(text("To"));
+  w.plus = text("plus");
+  w.minus = text("minus");
   w.day = unit("Day");
   w.days = unit("Days");
   w.month = unit("Month");
@@ -99,20 +97,30 @@ const ComputeWords& CurrentComputeWords() {
   w.years = unit("Years");
   w.week = unit("Week");
   w.weeks = unit("Weeks");
-  w.outOfRange = FixedText("Out of Range");
-  w.includingFirst = FixedText("including 1st date");
-  w.excludingFirst = FixedText("excluding 1st date");
-  w.notCountingWeekends = FixedText("not counting weekend days");
-  g_words = std::move(w);
-  return g_words;
+  w.outOfRange = text("Out of Range");
+  w.includingFirst = text("including 1st date");
+  w.excludingFirst = text("excluding 1st date");
+  w.notCountingWeekends = text("not counting weekend days");
+  return w;
 }
 
-bool DisplayFirstDate(ComputeHost& host) {
-  return DisplayDateSide(host, 1, ComputeField::FirstDate, FirstDateRec, strFirstDateWithCal);
+}  // namespace
+
+const ComputeWords& CurrentComputeWords() {
+  // Built once, on first use; the fixed texts never change.
+  static const std::array<ComputeWords, 3> words = {WordsIn(intEnglish), WordsIn(intGerman),
+                                                    WordsIn(intSpanish)};
+  return words.at(static_cast<std::size_t>(intLanguage));
 }
 
-bool DisplaySecondDate(ComputeHost& host) {
-  return DisplayDateSide(host, 2, ComputeField::SecondDate, SecondDateRec, strSecondDateWithCal);
+bool DisplayFirstDate(ComputeHost& host, ComputeState& state) {
+  return DisplayDateSide(host, state, 1, ComputeField::FirstDate, state.FirstDateRec,
+                         state.strFirstDateWithCal);
+}
+
+bool DisplaySecondDate(ComputeHost& host, ComputeState& state) {
+  return DisplayDateSide(host, state, 2, ComputeField::SecondDate, state.SecondDateRec,
+                         state.strSecondDateWithCal);
 }
 
 void AppendDayOfWeek(ComputeHost& host, const EuroDate& record) {
@@ -120,17 +128,17 @@ void AppendDayOfWeek(ComputeHost& host, const EuroDate& record) {
   host.AppendOutput(DayName(DayOfWeek(record.jdn), intLanguage));
 }
 
-void AppendVerboseNotes(ComputeHost& host) {
+void AppendVerboseNotes(ComputeHost& host, const ComputeState& state) {
   const ComputeWords& w = CurrentComputeWords();
   host.AppendOutput(", ");
-  host.AppendOutput(intIncludeFirstDate == 1 ? w.includingFirst : w.excludingFirst);
-  if (intIncludeWeekends == 0) {
+  host.AppendOutput(state.intIncludeFirstDate == 1 ? w.includingFirst : w.excludingFirst);
+  if (state.intIncludeWeekends == 0) {
     host.AppendOutput(", ");
     // The weekend of a Monday-to-Friday week keeps its own note; other rest days and
     // holidays are named by the program texts.
-    if (blnHolidays) {
+    if (state.blnHolidays) {
       host.AppendOutput(ProgramText(471));
-    } else if (blnOtherWorkingWeek) {
+    } else if (state.blnOtherWorkingWeek) {
       host.AppendOutput(ProgramText(470));
     } else {
       host.AppendOutput(w.notCountingWeekends);
@@ -138,45 +146,47 @@ void AppendVerboseNotes(ComputeHost& host) {
   }
 }
 
-void DisplayDateDiff(ComputeHost& host) {
+void DisplayDateDiff(ComputeHost& host, const ComputeState& state) {
   const ComputeWords& w = CurrentComputeWords();
-  const std::int32_t d = lngDateDiffDays;
-  host.AppendOutput(strFirstDateWithCal);
+  const std::int32_t d = state.lngDateDiffDays;
+  host.AppendOutput(state.strFirstDateWithCal);
   host.AppendOutput(" ");
   host.AppendOutput(w.to);
   host.AppendOutput(" ");
-  host.AppendOutput(strSecondDateWithCal);
+  host.AppendOutput(state.strSecondDateWithCal);
   host.AppendOutput(" = ");
   const std::string t = FormatJdn(d);
   host.SetFieldText(ComputeField::DateDiff, t);
   host.AppendOutput(t);
   host.AppendOutput(" ");
   host.AppendOutput(std::abs(d) == 1 ? w.day : w.days);
-  if (intVerbose == 1) AppendVerboseNotes(host);
-  AppendBreakdown(host, d);
+  if (state.intVerbose == 1) AppendVerboseNotes(host, state);
+  AppendBreakdown(host, state, d);
 }
 
-bool BreakDownDateDiff(std::int32_t d, DateDiffBreakdown& b) {
+bool BreakDownDateDiff(const ComputeState& state, std::int32_t d, DateDiffBreakdown& b) {
   b = DateDiffBreakdown{};
-  if (intIncludeWeekends != 1 || d <= 0 || intFirstCal != intSecondCal) return false;
-  const std::int16_t cal = intFirstCal;
+  if (state.intIncludeWeekends != 1 || d <= 0 || state.intFirstCal != state.intSecondCal)
+    return false;
+  const std::int16_t cal = state.intFirstCal;
   if (cal != CE && cal != JC && cal != ISO && cal != ORD) return false;
   // With the first date included the count starts a day earlier; only the ISO rule reads
   // the JDN, the other two read the dates as given.
-  const Jdn jdn1 = intIncludeFirstDate == 1 ? FirstDateRec.jdn - 1 : FirstDateRec.jdn;
+  const Jdn jdn1 =
+      state.intIncludeFirstDate == 1 ? state.FirstDateRec.jdn - 1 : state.FirstDateRec.jdn;
   std::int32_t years = 0, status = -1;
   std::int16_t months = 0, weeks = 0, days = 0;
   if (cal == ORD && d >= 365) {
-    OrdinalYearsDaysBetween(FirstDateRec, SecondDateRec, years, days, status);
+    OrdinalYearsDaysBetween(state.FirstDateRec, state.SecondDateRec, years, days, status);
   } else if (cal == ISO && d >= 7) {
     IsoWeekDate first, second;
     first.jdn = jdn1;
-    second.jdn = SecondDateRec.jdn;
+    second.jdn = state.SecondDateRec.jdn;
     JdnToIsoWeekDate(first);
     JdnToIsoWeekDate(second);
     IsoYearsWeeksDaysBetween(first, second, years, weeks, days, status);
   } else if (d >= 31) {
-    YearsMonthsDaysBetween(FirstDateRec, SecondDateRec, years, months, days, status);
+    YearsMonthsDaysBetween(state.FirstDateRec, state.SecondDateRec, years, months, days, status);
   }
   if (status != 0 || (years <= 0 && months <= 0 && weeks <= 0)) return false;
   b.years = years;

@@ -5,7 +5,9 @@
 // calendar, are checked through valdora-cli (tests/cli).
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
+#include <vector>
 
 #include "RecordingHost.h"
 #include "tests/support/SeededRng.h"
@@ -167,6 +169,56 @@ TEST_F(ComputeCommand, TypedDatesBeyondTheDayRangeAreRefusedInEveryOperation) {
     }
   }
   host.days = true;
+}
+
+// Each caller keeps its own state: computations on several hosts, run one after the other,
+// each leave their dates, day count and texts in their own record, and the words of the
+// result line follow the display language of the moment.
+TEST_F(ComputeCommand, EachCallerKeepsTheStateOfItsOwnComputation) {
+  struct Row {
+    const char* name;
+    const char* first;
+    const char* diff;
+    const char* second;
+    bool months;
+    std::int16_t language;
+    Jdn jdn1, jdn2;
+    std::int32_t days;
+    const char* firstWithCal;
+    const char* secondWithCal;
+    const char* unitWord;
+  } rows[] = {
+      {"days between", "2024-01-01", "", "2024-03-01", false, intEnglish, 2460311, 2460371, 60,
+       "2024-01-01 CE", "2024-03-01 CE", "60 days"},
+      {"add days, German", "2024-01-01", "1", "", false, intGerman, 2460311, 2460312, 1,
+       "2024-01-01 CE", "2024-01-02 CE", "1 Tag"},
+      {"subtract days", "", "-2", "2024-01-01", false, intEnglish, 2460313, 2460311, -2,
+       "2024-01-03 CE", "2024-01-01 CE", "2 days"},
+      {"add months", "2024-01-31", "1", "", true, intEnglish, 2460341, 2460370, 0,
+       "2024-01-31 CE", "2024-02-29 CE", "1 month"},
+  };
+  std::vector<std::unique_ptr<RecordingHost>> hosts;
+  std::vector<std::string> lines;
+  for (const Row& row : rows) {
+    hosts.push_back(std::make_unique<RecordingHost>());
+    hosts.back()->days = !row.months;
+    intLanguage = row.language;
+    lines.push_back(hosts.back()->Compute(row.first, row.diff, row.second));
+  }
+  intLanguage = intEnglish;
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const Row& row = rows[i];
+    const ComputeState& state = hosts[i]->state;
+    SCOPED_TRACE(row.name);
+    EXPECT_NE(lines[i].find(row.unitWord), std::string::npos) << lines[i];
+    EXPECT_EQ(state.FirstDateRec.jdn, row.jdn1);
+    EXPECT_EQ(state.SecondDateRec.jdn, row.jdn2);
+    if (!row.months) {
+      EXPECT_EQ(state.lngDateDiffDays, row.days);
+    }
+    EXPECT_EQ(state.strFirstDateWithCal, row.firstWithCal);
+    EXPECT_EQ(state.strSecondDateWithCal, row.secondWithCal);
+  }
 }
 
 TEST(MonthArithmetic, MatchesCountingOneMonthAtATime) {

@@ -32,12 +32,13 @@ class RecordingHost : public ComputeHost {
   std::string output;
   std::vector<ShownMessage> messages;
   int focusCalls = 0, todayCalls = 0, clearQuestions = 0, caretMoves = 0;
+  ComputeState state;  // what the command read and left
 
   // Sets the three fields and runs the command; returns the output it appended.
   std::string Compute(const std::string& first, const std::string& diff, const std::string& second) {
     fields = {first, diff, second};
     const std::size_t before = output.size();
-    cmdCompute_Click(*this);
+    cmdCompute_Click(*this, state);
     return output.substr(before);
   }
   const std::string& First() const { return fields[0]; }
@@ -78,7 +79,6 @@ inline void PrepareProgram() {
     GenerateText();
     std::string message;
     LoadProgramText("vdr.dat", message);
-    FillComputeMessages();
     return true;
   }();
   DateSeparator.assign(1, '-');  // not `= "-"`: GCC 12 warns falsely (-Wrestrict) on that

@@ -325,11 +325,11 @@ TEST_F(WorkingDayArithmetic, HolidaysInSpanAreThoseTheCountLeftOut) {
   for (const Case& c : cases) {
     host.holidays = c.holidays;
     host.Compute(FormatJdn(c.first), "", FormatJdn(c.second));
-    EXPECT_EQ(lngHolidaysInSpan, c.left) << c.name;
+    EXPECT_EQ(host.state.lngHolidaysInSpan, c.left) << c.name;
   }
   host.includeWeekends = 1;
   host.Compute(FormatJdn(kMonday), "", FormatJdn(kMonday + 7));
-  EXPECT_EQ(lngHolidaysInSpan, 0) << "weekend days counted";
+  EXPECT_EQ(host.state.lngHolidaysInSpan, 0) << "weekend days counted";
 }
 
 // Holidays given only for the span asked: a dense run of them beyond the first span moves

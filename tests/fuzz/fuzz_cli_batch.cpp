@@ -147,7 +147,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   s.hyphen = (b >> 4) & 1;
   s.clear = static_cast<ClearChoice>((b >> 5) % 4);
   intLanguage = intTextLanguage = static_cast<std::int16_t>(fuzz::SetSeparators(c) % 2);
-  FillComputeMessages();
 
   // The lines of the rest of the input, run as one batch (a batch of one line costs a stream
   // set-up each; several lines share it and also exercise the line splitting).

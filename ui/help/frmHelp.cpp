@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/help/frmHelp.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -23,14 +21,6 @@ namespace valdora {
 namespace {
 
 QString Fixed(std::string_view english) { return QString::fromStdString(FixedText(english)); }
-
-// The main window, found by its name so that this window needs nothing else of it.
-QWidget* MainWindow() {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == QLatin1String("frmMain")) return w;
-  }
-  return nullptr;
-}
 
 LazyWindow<frmHelp> theHelpWindow;
 
@@ -81,26 +71,11 @@ void frmHelp::BuildHelpText() {
   }
 }
 
-void frmHelp::Form_Load() {
-  BuildHelpText();
-  QWidget* main = MainWindow();
-  if (!main) return;
-  // Over the main window: from just above its today labels down to 125 twips above its
-  // bottom edge, as wide as it is; never smaller than this window's minimum.
-  const QRect mainFrame = main->frameGeometry();
-  const QWidget* frame3 = main->findChild<QWidget*>(QStringLiteral("Frame3"));
-  const QWidget* today = main->findChild<QWidget*>(QStringLiteral("lblTodaysDate(0)"));
-  int labelTop = 0;  // pixels below the main window's client top
-  if (today) {
-    labelTop = today->mapTo(main, QPoint(0, 0)).y();
-  } else if (frame3) {
-    labelTop = frame3->y();
-  }
-  const int top = mainFrame.top() + labelTop - TwipsToPixels(425);
-  const int frameExtraH = mainFrame.height() - main->height();
-  const int outerHeight = mainFrame.bottom() + 1 - top - TwipsToPixels(125);
-  move(mainFrame.left(), top);
-  resize(main->width(), std::max(outerHeight - frameExtraH, minimumHeight()));
+void frmHelp::Form_Load() { BuildHelpText(); }
+
+void frmHelp::PlaceOver(const QRect& area) {
+  move(area.topLeft());
+  resize(std::max(area.width(), minimumWidth()), std::max(area.height(), minimumHeight()));
 }
 
 void frmHelp::Form_Activate() {
@@ -133,12 +108,7 @@ void frmHelp::Form_Resize() {
 
 void frmHelp::cmdClose_Click() {
   hide();
-  if (QWidget* main = MainWindow()) {
-    if (auto* first = main->findChild<QLineEdit*>(QStringLiteral("txbFirstDate"))) {
-      main->activateWindow();
-      first->setFocus();
-    }
-  }
+  emit closed();
 }
 
 void frmHelp::resizeEvent(QResizeEvent* event) {

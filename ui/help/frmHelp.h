@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The help window: the help text of the display language in one large text box with a
-// Close button under it. Resizable and modeless; one lazy instance per program run.
+// Close button under it. Resizable and modeless; one lazy instance per program run. Its owner
+// places it (PlaceOver) and takes the focus back when it closes (closed()).
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -15,6 +17,8 @@ class QPushButton;
 namespace valdora {
 
 class frmHelp : public QWidget {
+  Q_OBJECT
+
  public:
   // The one window, created on first use (not shown).
   static frmHelp& instance();
@@ -33,8 +37,14 @@ class frmHelp : public QWidget {
 
   // Fills strHelpText.
   void BuildHelpText();
-  // Hides the window and gives the focus to the main window's first date.
+  // Puts the window's client area at `area` (screen pixels), never smaller than its minimum.
+  void PlaceOver(const QRect& area);
+  // Hides the window and tells its owner (closed()).
   void cmdClose_Click();
+
+ signals:
+  // The window was closed (its Close button, Escape or its frame): the owner takes the focus.
+  void closed();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -32,15 +32,6 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 frmMain::frmMain(QWidget* parent)
     : QWidget(parent),
-      intFirstCal(valdora::intFirstCal),
-      intSecondCal(valdora::intSecondCal),
-      intIncludeFirstDate(valdora::intIncludeFirstDate),
-      intIncludeWeekends(valdora::intIncludeWeekends),
-      intVerbose(valdora::intVerbose),
-      intHyphen(valdora::intHyphen),
-      blnNoDateDiffandSameCal(valdora::blnNoDateDiffandSameCal),
-      strFirstDateWithCal(valdora::strFirstDateWithCal),
-      strSecondDateWithCal(valdora::strSecondDateWithCal),
       workingCalendar(std::make_unique<WorkingCalendarSource>()) {
   setObjectName(QStringLiteral("frmMain"));
   BuildControls();
@@ -246,11 +237,13 @@ void frmMain::RevertSecondDateCal(bool showMessage) {
 // Compute
 // ---------------------------------------------------------------------------------------
 
-void frmMain::cmdCompute_Click() { valdora::cmdCompute_Click(*this); }
+void frmMain::cmdCompute_Click() { valdora::cmdCompute_Click(*this, computeState); }
 
-void frmMain::ReadComputeOptions() { valdora::ReadComputeOptions(*this); }
+void frmMain::ReadComputeOptions() { valdora::ReadComputeOptions(*this, computeState); }
 
-void frmMain::SetNoDateDiffandSameCal() { valdora::SetNoDateDiffandSameCal(*this); }
+void frmMain::SetNoDateDiffandSameCal() {
+  valdora::SetNoDateDiffandSameCal(*this, computeState);
+}
 
 ClearChoice frmMain::AskFieldToClear() {
   frmClearOneTextBox& dialog = frmClearOneTextBox::instance();

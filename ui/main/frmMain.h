@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "compute/Compute.h"
 #include "compute/ComputeHost.h"
 #include "engine/DateTypes.h"
 #include "presentation/WorkingWeekFile.h"
@@ -147,17 +148,10 @@ class frmMain : public QWidget, public ComputeHost {
   static constexpr const char* DefaultProgramTextFile = "vdr.dat";
   std::string strProgramTextFile = DefaultProgramTextFile;
 
-  // Inputs of one computation: the Compute module's state (compute/Compute.h), reached
-  // here under the window's names. Filled by ReadComputeOptions / SetNoDateDiffandSameCal.
-  std::int16_t& intFirstCal;
-  std::int16_t& intSecondCal;
-  std::int16_t& intIncludeFirstDate;
-  std::int16_t& intIncludeWeekends;
-  std::int16_t& intVerbose;
-  std::int16_t& intHyphen;
-  bool& blnNoDateDiffandSameCal;
-  std::string& strFirstDateWithCal;
-  std::string& strSecondDateWithCal;
+  // The state of the Compute command (compute/Compute.h): its inputs as the last Compute
+  // read them (ReadComputeOptions, SetNoDateDiffandSameCal), the dates and the day count it
+  // left.
+  valdora::ComputeState computeState;
 
   // ---- Queries and state (frmMain.cpp) ----
   // Calendar of the first date (which == 1) or the second (any other value).
@@ -271,9 +265,12 @@ class frmMain : public QWidget, public ComputeHost {
   // ---- Secondary windows (their own folders) ----
   void cmdEnlarge_Click();
   void cmdDisplayMonth_Click();
-  // The month window was closed: back to this window's first date.
-  void MonthWindowClosed();
+  // The month or the help window was closed: back to this window's first date.
+  void SecondaryWindowClosed();
   void cmdHelp_Click();
+  // Where the help window opens: its client area over this window, from just above the today
+  // labels down to 125 twips above the bottom edge, as wide as this window (screen pixels).
+  QRect HelpWindowPlace() const;
 
   // ---- Captions and colours (frmMainCaptions.cpp) ----
   void ApplyCaptions();

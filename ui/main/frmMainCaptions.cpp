@@ -75,10 +75,9 @@ void frmMain::ApplyCaptions() {
   // The two secondary windows are built on first use; one not loaded takes these on its load.
   frmDisplayMonth::ApplyCaptions(intLanguage);
   constexpr auto kNeedToClear = static_cast<std::size_t>(ComputeMessageKind::NeedToClear);
-  if (ComputeMessage[intEnglish][kNeedToClear].empty()) FillComputeMessages();
   const std::size_t slot = intLanguage >= 0 && intLanguage < ComputeMessageLanguages
                                ? static_cast<std::size_t>(intLanguage) : 0;
-  frmClearOneTextBox::ApplyCaptions(intLanguage, ComputeMessage[slot][kNeedToClear]);
+  frmClearOneTextBox::ApplyCaptions(intLanguage, std::string(ComputeMessage[slot][kNeedToClear]));
 
   // Names for a screen reader where no caption or label gives one.
   const bool german = intLanguage == intGerman;

@@ -90,7 +90,6 @@ void frmMain::InitialiseProgram() {
   SetStartValues();
   ApplyColours();
   SetDefaultOptions();
-  FillComputeMessages();
 }
 
 void frmMain::SetStartValues() {

@@ -19,7 +19,7 @@ void frmMain::cmdDisplayMonth_Click() {
   const MonthToOpen date = MonthOfFirstDate(text.toStdString(), GetCal(1), UsersDateFormat());
 
   frmDisplayMonth& month = frmDisplayMonth::instance();
-  connect(&month, &frmDisplayMonth::closed, this, &frmMain::MonthWindowClosed,
+  connect(&month, &frmDisplayMonth::closed, this, &frmMain::SecondaryWindowClosed,
           Qt::UniqueConnection);
   month.setWindowIcon(windowIcon());
   month.WorkingDays = [this](std::int64_t first, std::int64_t last) {
@@ -37,7 +37,7 @@ void frmMain::cmdDisplayMonth_Click() {
   month.DisplayMonth();
 }
 
-void frmMain::MonthWindowClosed() {
+void frmMain::SecondaryWindowClosed() {
   activateWindow();
   txbFirstDate->setFocus();
 }

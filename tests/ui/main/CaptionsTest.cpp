@@ -132,7 +132,6 @@ class CaptionsTest : public QObject {
  private slots:
   void initTestCase() {
     LoadAndGenerateTexts();
-    FillComputeMessages();
     main = new frmMain;
   }
   void cleanupTestCase() {

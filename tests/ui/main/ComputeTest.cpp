@@ -113,7 +113,7 @@ class ComputeTest : public QObject, protected MainWindowTestBase {
       QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
       QCOMPARE(int(recorder.boxes.size()), 1);
       const MessageRequest& box = recorder.boxes.front();
-      QCOMPARE(box.text, Q(ComputeMessage[0][c.kind]));
+      QCOMPARE(box.text, Q(std::string(ComputeMessage[0][c.kind])));
       QCOMPARE(box.title, u"Error!"_s);
       QCOMPARE(box.icon, MsgIcon::None);
       QCOMPARE(box.buttons, MsgButtons::Ok);

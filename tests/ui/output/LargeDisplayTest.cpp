@@ -45,7 +45,6 @@ class LargeDisplayTest : public QObject {
  private slots:
   void initTestCase() {
     LoadAndGenerateTexts();
-    FillComputeMessages();
     RecordMessagesAnsweringOk(boxes);
     main = new frmMain;
     ShowAtDesignSize(*main, {40, 30});
