@@ -85,7 +85,7 @@ class MonthWindowTest : public QObject {
     QVERIFY(boxes.empty());
   }
 
-  // button: -1 the Display button, 0 next, 1 previous; newYear null: nothing changes.
+  // button: -1 the Display button, 0 next, 1 previous; newYear empty: nothing changes.
   void stepsAndUnreadableYears_data() {
     QTest::addColumn<QString>("year");
     QTest::addColumn<int>("month");
