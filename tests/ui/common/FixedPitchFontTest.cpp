@@ -78,7 +78,10 @@ class FixedPitchFontTest : public QObject {
     // Every character the grids use has one width.
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(u'0');
-    for (const QChar c : u"W-1 |iMm.,"_s) QCOMPARE(metrics.horizontalAdvance(c), width);
+    for (const QChar c : u"W-1 |iMm.,"_s) {
+      QCOMPARE(u"'%1' %2"_s.arg(c).arg(metrics.horizontalAdvance(c)),
+               u"'%1' %2"_s.arg(c).arg(width));
+    }
   }
 };
 

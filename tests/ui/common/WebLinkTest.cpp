@@ -37,35 +37,50 @@ class WebLinkTest : public QObject {
     SetWebLauncher({});
   }
 
+  void fileExtension_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("lower");
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("address-lowered") << u"https://host.example/docs/Manual.HTM"_s << true << u"htm"_s;
+    QTest::newRow("address-as-written") << u"https://host.example/docs/Manual.HTM"_s << false << u"HTM"_s;
+    QTest::newRow("host-only") << u"https://host"_s << true << QString();
+    QTest::newRow("dot-in-a-folder") << u"C:\\my.docs\\readme"_s << true << QString();
+    QTest::newRow("windows-path") << u"C:\\a.b\\c.TXT"_s << true << u"txt"_s;
+    QTest::newRow("last-extension-only") << u"x.tar.GZ"_s << true << u"gz"_s;
+    QTest::newRow("final-dot") << u"name."_s << true << QString();
+    QTest::newRow("empty") << QString() << true << QString();
+  }
   void fileExtension() {
-    const struct { const char* path; bool lower; const char* extension; } cases[] = {
-        {"https://host.example/docs/Manual.HTM", true, "htm"},
-        {"https://host.example/docs/Manual.HTM", false, "HTM"}, {"https://host", true, ""},
-        {"C:\\my.docs\\readme", true, ""} /* dot in a folder */, {"C:\\a.b\\c.TXT", true, "txt"},
-        {"x.tar.GZ", true, "gz"}, {"name.", true, ""}, {"", true, ""}};
-    for (const auto& c : cases) QCOMPARE(FileExtension(c.path, c.lower), std::string(c.extension));
+    QFETCH(QString, path);
+    QFETCH(bool, lower);
+    QFETCH(QString, extension);
+    QCOMPARE(FileExtension(path.toStdString(), lower), extension.toStdString());
   }
 
+  void launcherResults_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("started-no-box") << 33 << QString();
+    QTest::newRow("no-association")
+        << 31 << u"\r\n\r\nFile extension 'htm' is not associated with any application program."_s;
+    QTest::newRow("out-of-memory") << 8 << u"\r\n\r\nOut of memory."_s;
+    QTest::newRow("try-once-more") << 2 << u"\r\n\r\nPlease try once more."_s;
+    QTest::newRow("code-5-without-detail") << 5 << QString();
+    QTest::newRow("code-0-without-detail") << 0 << QString();
+  }
   void launcherResults() {
-    const std::pair<int, const char*> cases[] = {
-        {33, ""},  // started: no box
-        {31, "\r\n\r\nFile extension 'htm' is not associated with any application program."},
-        {8, "\r\n\r\nOut of memory."}, {2, "\r\n\r\nPlease try once more."}, {5, ""}, {0, ""}};
-    for (const auto& [code, detail] : cases) {
-      boxes.clear();
-      opened.clear();
-      result = code;
-      OpenWebPage("https://host.example/Manual.HTM");
-      result = 42;
-      QCOMPARE(opened.size(), std::size_t{1});
-      QCOMPARE(boxes.size(), std::size_t(code != 33));
-      if (code == 33) continue;
-      QCOMPARE(boxes[0].text,
-               u"Error launching web browser, error code = %1."_s.arg(code) + QString::fromLatin1(detail));
-      QCOMPARE(boxes[0].title, u"Cannot launch web browser"_s);
-      QCOMPARE(boxes[0].icon, MsgIcon::Warning);
-      QCOMPARE(boxes[0].buttons, MsgButtons::Ok);
-    }
+    QFETCH(int, code);
+    QFETCH(QString, detail);
+    result = code;
+    OpenWebPage("https://host.example/Manual.HTM");
+    result = 42;
+    QCOMPARE(opened.size(), std::size_t{1});
+    QCOMPARE(boxes.size(), std::size_t(code != 33));
+    if (code == 33) return;
+    QCOMPARE(boxes[0].text, u"Error launching web browser, error code = %1."_s.arg(code) + detail);
+    QCOMPARE(boxes[0].title, u"Cannot launch web browser"_s);
+    QCOMPARE(boxes[0].icon, MsgIcon::Warning);
+    QCOMPARE(boxes[0].buttons, MsgButtons::Ok);
   }
 
   void theManualIsShippedAndLocal() {

@@ -36,54 +36,80 @@ class HelpWindowTest : public QObject {
     frmHelp::unload();
   }
 
+  void paragraphsPerLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("paragraphs");
+    QTest::addColumn<QString>("firstWords");
+    QTest::newRow("English") << 0 << 12 << u"The complete user manual for this software is online at:"_s;
+    QTest::newRow("German") << 1 << 11 << u"Das vollstaendige Benutzerhandbuch"_s;
+    QTest::newRow("Spanish-slot-empty") << 2 << 0 << QString();
+  }
   void paragraphsPerLanguage() {
-    const struct { std::int16_t language; int paragraphs; const char* firstWords; } cases[] = {
-        {0, 12, "The complete user manual for this software is online at:"},
-        {1, 11, "Das vollstaendige Benutzerhandbuch"}, {2, 0, ""} /* Spanish slot */};
-    for (const auto& c : cases) {
-      const std::vector<std::string> parts = HelpParagraphs(c.language, kManual);
-      QCOMPARE(int(parts.size()), c.paragraphs);
-      std::string joined;
-      for (std::size_t i = 0; i < parts.size(); ++i) {
-        QVERIFY2(!parts[i].empty() && parts[i].find_first_of("\r\n") == std::string::npos, parts[i].c_str());
-        joined += parts[i] + (i + 1 < parts.size() ? "\r\n\r\n" : "\r\n");
-      }
-      QCOMPARE(BuildHelpText(c.language, kManual), joined);
-      if (c.paragraphs == 0) continue;
-      QVERIFY(parts[0].starts_with(c.firstWords) && parts[0].ends_with(kManual));
-      for (unsigned char ch : joined) QVERIFY(ch < 128);  // no umlauts or sharp s
+    QFETCH(int, language);
+    QFETCH(int, paragraphs);
+    QFETCH(QString, firstWords);
+    const std::vector<std::string> parts = HelpParagraphs(std::int16_t(language), kManual);
+    QCOMPARE(int(parts.size()), paragraphs);
+    std::string joined;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+      QVERIFY2(!parts[i].empty() && parts[i].find_first_of("\r\n") == std::string::npos, parts[i].c_str());
+      joined += parts[i] + (i + 1 < parts.size() ? "\r\n\r\n" : "\r\n");
     }
+    QCOMPARE(BuildHelpText(std::int16_t(language), kManual), joined);
+    if (paragraphs == 0) return;
+    QVERIFY(parts[0].starts_with(firstWords.toStdString()) && parts[0].ends_with(kManual));
+    for (unsigned char ch : joined) QVERIFY(ch < 128);  // no umlauts or sharp s
   }
 
+  void contentInTheRightOrder_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("paragraph");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("English-ordinal-range") << 0 << 4 << u"0001-001 to 9999-365"_s;
+    QTest::newRow("English-iso-week-form") << 0 << 5 << u"(year)-W(week)-(day)"_s;
+    QTest::newRow("English-leap-week-dates") << 0 << 6 << u"LPW"_s;
+    QTest::newRow("English-leap-week-months") << 0 << 6 << u"LPM"_s;
+    QTest::newRow("English-first-julian-day") << 0 << 7 << u"-4712-01-01"_s;
+    QTest::newRow("English-hexade") << 0 << 11 << u"hexade"_s;
+    QTest::newRow("German-kinds-of-dates")
+        << 1 << 1 << u"verschiedene Arten von Daten und julianische Tageszahlen"_s;
+    QTest::newRow("German-common-era") << 1 << 2 << u"\"Common Era\""_s;
+    QTest::newRow("German-year-minus-two") << 1 << 2 << u"-2 CE = 3 v.Chr."_s;
+    QTest::newRow("German-first-julian-day") << 1 << 6 << u"1.1.-4712 JC"_s;
+    QTest::newRow("German-first-date") << 1 << 7 << u"Erstes Datum"_s;
+    QTest::newRow("German-compute") << 1 << 7 << u"Berechnen"_s;
+  }
   void contentInTheRightOrder() {
-    const struct { std::int16_t language; std::size_t paragraph; const char* text; } cases[] = {
-        {0, 4, "0001-001 to 9999-365"}, {0, 5, "(year)-W(week)-(day)"}, {0, 6, "LPW"},
-        {0, 6, "LPM"}, {0, 7, "-4712-01-01"}, {0, 11, "hexade"},
-        {1, 1, "verschiedene Arten von Daten und julianische Tageszahlen"},
-        {1, 2, "\"Common Era\""}, {1, 2, "-2 CE = 3 v.Chr."}, {1, 6, "1.1.-4712 JC"},
-        {1, 7, "Erstes Datum"}, {1, 7, "Berechnen"}};
-    for (const auto& c : cases) {
-      QVERIFY2(HelpParagraphs(c.language, kManual).at(c.paragraph).find(c.text) != std::string::npos,
-               c.text);
-    }
-    for (const std::string& p : HelpParagraphs(1, kManual)) QVERIFY(p.find("Ordinal") == std::string::npos);
+    QFETCH(int, language);
+    QFETCH(int, paragraph);
+    QFETCH(QString, text);
+    const std::string part = HelpParagraphs(std::int16_t(language), kManual).at(std::size_t(paragraph));
+    QVERIFY2(part.find(text.toStdString()) != std::string::npos, qPrintable(text));
   }
 
+  void germanHelpAvoidsTheWordOrdinal() {
+    for (const std::string& p : HelpParagraphs(1, kManual)) {
+      QVERIFY2(p.find("Ordinal") == std::string::npos, p.c_str());
+    }
+  }
+
+  // Shown again after a change of language, the same window shows the new one: one window
+  // through both languages, each check named by its language.
   void captionCloseAndTextFollowTheLanguage() {
     frmHelp& help = frmHelp::instance();
     for (auto [language, caption, close] : {std::tuple{intEnglish, "Valdora Help", "Close"},
                                             std::tuple{intGerman, "Valdora Hilfe", "Schliessen"}}) {
-      // Shown again after a change of language, the same window shows the new one.
+      const QString label = language == intGerman ? u"German: "_s : u"English: "_s;
       intLanguage = language;
       help.show();
-      QCOMPARE(help.windowTitle(), QString::fromLatin1(caption));
-      QCOMPARE(help.cmdClose->text(), QString::fromLatin1(close));
-      QCOMPARE(help.txbMsg->toPlainText(),
-               Q(BuildHelpText(language, UserManualAddress(language)) + "\r\n" + AboutText(language))
-                   .replace(u"\r\n"_s, u"\n"_s));
+      QCOMPARE(label + help.windowTitle(), label + QString::fromLatin1(caption));
+      QCOMPARE(label + help.cmdClose->text(), label + QString::fromLatin1(close));
+      const std::string text =
+          BuildHelpText(language, UserManualAddress(language)) + "\r\n" + AboutText(language);
+      QCOMPARE(label + help.txbMsg->toPlainText(), label + Q(text).replace(u"\r\n"_s, u"\n"_s));
       help.cmdClose_Click();
-      QVERIFY(!help.isVisible());
-      QCOMPARE(&frmHelp::instance(), &help);
+      QVERIFY2(!help.isVisible(), qPrintable(label));
+      QVERIFY2(&frmHelp::instance() == &help, qPrintable(label));
     }
   }
 
@@ -96,11 +122,23 @@ class HelpWindowTest : public QObject {
     QCOMPARE(help.size(), QSize(minSize, minSize + 100));
     help.resize(minSize + 50, 10);
     QCOMPARE(help.size(), QSize(minSize + 50, minSize));
-    // The Close button sits under the text, centred on it.
+  }
+
+  // The Close button sits under the text, centred on it, at the smallest height too.
+  void closeButtonUnderTheText() {
+    frmHelp& help = frmHelp::instance();
+    help.show();
+    const int minSize = TwipsToPixels(frmHelp::kMinSizeTwips);
+    help.resize(minSize + 50, minSize);
     QCOMPARE(help.txbMsg->width(), help.width() - TwipsToPixels(450));
     QCOMPARE(help.cmdClose->y(), help.txbMsg->geometry().bottom() + 1 + TwipsToPixels(100));
     QVERIFY(help.cmdClose->geometry().bottom() < help.height());
-    help.close();  // the close box only hides
+  }
+
+  void closeBoxOnlyHides() {
+    frmHelp& help = frmHelp::instance();
+    help.show();
+    help.close();
     QVERIFY(!help.isVisible() && frmHelp::exists());
   }
 
@@ -122,7 +160,14 @@ class HelpWindowTest : public QObject {
     main->cmdHelp_Click();
     QVERIFY(!help.isMinimized() && help.isVisible());
     QCOMPARE(&frmHelp::instance(), &help);
+  }
 
+  // Close hides the window and gives the focus back to the first date; Help shows it again.
+  void closeReturnsToTheFirstDate() {
+    main->cmdHelp->setFocus();
+    main->cmdHelp_Click();
+    frmHelp& help = frmHelp::instance();
+    QVERIFY(help.isVisible());
     QTest::mouseClick(help.cmdClose, Qt::LeftButton);
     QVERIFY(!help.isVisible());
     QTRY_VERIFY(main->txbFirstDate->hasFocus());

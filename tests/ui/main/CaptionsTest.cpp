@@ -117,6 +117,11 @@ QString CaptionOf(QWidget* window, const QString& name, bool toolTip) {
   if (auto* frame = qobject_cast<QGroupBox*>(control)) return frame->title();
   return u"<no caption>"_s;
 }
+
+// A control's name and its colour of `role`, to name it in a failure.
+QString ColourOf(const QWidget* control, QPalette::ColorRole role) {
+  return control->objectName() + u": "_s + control->palette().color(role).name(QColor::HexArgb);
+}
 }  // namespace
 
 class CaptionsTest : public QObject {
@@ -139,21 +144,37 @@ class CaptionsTest : public QObject {
     intLanguage = intEnglish;
   }
 
-  void everyCaption() {
+  // One row per entry of kExpected and language, named by the language and the controls.
+  void everyCaption_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("entry");  // index into kExpected
     for (std::int16_t language : {intEnglish, intGerman}) {
-      Show(language);
-      for (const Expected& e : kExpected) {
-        QWidget* window = e.window == Main    ? static_cast<QWidget*>(main)
-                          : e.window == Month ? static_cast<QWidget*>(&frmDisplayMonth::instance())
-                                              : &frmClearOneTextBox::instance();
-        const QString names = QLatin1StringView(e.objectNames);
-        for (const QString& name : names.isEmpty() ? QStringList{QString()} : names.split(u' ')) {
-          QCOMPARE(name + u": "_s + CaptionOf(window, name, e.toolTip),
-                   name + u": "_s + QLatin1StringView(language == intGerman ? e.german : e.english));
-        }
+      for (int entry = 0; entry < int(std::size(kExpected)); ++entry) {
+        const Expected& e = kExpected[entry];
+        const char* window = e.window == Main ? "main" : e.window == Month ? "month" : "clear";
+        QTest::addRow("%s-%s-%s", language == intGerman ? "German" : "English", window,
+                      *e.objectNames ? e.objectNames : "title")
+            << int(language) << entry;
       }
     }
-    // Rewriting the language-dependent texts reaches the dialogs too.
+  }
+  void everyCaption() {
+    QFETCH(int, language);
+    QFETCH(int, entry);
+    Show(std::int16_t(language));
+    const Expected& e = kExpected[entry];
+    QWidget* window = e.window == Main    ? static_cast<QWidget*>(main)
+                      : e.window == Month ? static_cast<QWidget*>(&frmDisplayMonth::instance())
+                                          : &frmClearOneTextBox::instance();
+    const QString names = QLatin1StringView(e.objectNames);
+    for (const QString& name : names.isEmpty() ? QStringList{QString()} : names.split(u' ')) {
+      QCOMPARE(name + u": "_s + CaptionOf(window, name, e.toolTip),
+               name + u": "_s + QLatin1StringView(language == intGerman ? e.german : e.english));
+    }
+  }
+
+  // Rewriting the language-dependent texts reaches the dialogs too.
+  void languageChangeReachesTheDialogs() {
     Show(intGerman);
     intLanguage = intEnglish;
     main->SetLanguageDependentText();
@@ -161,33 +182,47 @@ class CaptionsTest : public QObject {
     QCOMPARE(frmClearOneTextBox::instance().windowTitle(), u"Clear"_s);
   }
 
+  void ordinalCaptionFollowsTheHyphen_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("hyphen");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("English") << int(intEnglish) << u"Ordinal date (yyyyddd)"_s
+                             << u"Ordinal date (yyyy-ddd)"_s << u"Ordinal date"_s;
+    QTest::newRow("German") << int(intGerman) << u"Ordinaldatum (JJJJTTT)"_s
+                            << u"Ordinaldatum (JJJJ-TTT)"_s << u"Ordinaldatum"_s;
+  }
   void ordinalCaptionFollowsTheHyphen() {
+    QFETCH(int, language);
+    QFETCH(QString, plain);
+    QFETCH(QString, hyphen);
+    QFETCH(QString, second);
     main->show();
-    for (const auto& [language, plain, hyphen, second] :
-         {std::tuple{intEnglish, "Ordinal date (yyyyddd)", "Ordinal date (yyyy-ddd)", "Ordinal date"},
-          std::tuple{intGerman, "Ordinaldatum (JJJJTTT)", "Ordinaldatum (JJJJ-TTT)", "Ordinaldatum"}}) {
-      main->chkHyphen->setChecked(true);
-      Show(language);
-      QCOMPARE(main->optFirstDateIsORD->text(), QLatin1StringView(hyphen));
-      Click(main->chkHyphen);  // the user toggles it
-      QVERIFY(!main->chkHyphen->isChecked());
-      QCOMPARE(main->optFirstDateIsORD->text(), QLatin1StringView(plain));
-      Click(main->chkHyphen);
-      QCOMPARE(main->optFirstDateIsORD->text(), QLatin1StringView(hyphen));
-      QCOMPARE(main->optSecondDateIsORD->text(), QLatin1StringView(second));
-    }
+    main->chkHyphen->setChecked(true);
+    Show(std::int16_t(language));
+    QCOMPARE(main->optFirstDateIsORD->text(), hyphen);
+    Click(main->chkHyphen);  // the user toggles it
+    QVERIFY(!main->chkHyphen->isChecked());
+    QCOMPARE(main->optFirstDateIsORD->text(), plain);
+    Click(main->chkHyphen);
+    QCOMPARE(main->optFirstDateIsORD->text(), hyphen);
+    QCOMPARE(main->optSecondDateIsORD->text(), second);
   }
 
+  void saveOutputKeepsRoomForItsCaption_data() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << int(intEnglish);
+    QTest::newRow("German") << int(intGerman);
+  }
   void saveOutputKeepsRoomForItsCaption() {
+    QFETCH(int, language);
     main->show();
-    for (std::int16_t language : {intEnglish, intGerman}) {
-      Show(language);
-      main->layout()->activate();
-      QCoreApplication::processEvents();
-      QCheckBox* box = main->chkSaveOutput;
-      QVERIFY(box->width() >= box->sizeHint().width());
-      QVERIFY(main->rect().contains(QRect(box->mapTo(main, QPoint(0, 0)), box->size())));
-    }
+    Show(std::int16_t(language));
+    main->layout()->activate();
+    QCoreApplication::processEvents();
+    QCheckBox* box = main->chkSaveOutput;
+    QVERIFY(box->width() >= box->sizeHint().width());
+    QVERIFY(main->rect().contains(QRect(box->mapTo(main, QPoint(0, 0)), box->size())));
   }
 
   // Cyan behind the captions, black text, blue links; the calendar frames and the leap-week
@@ -200,17 +235,19 @@ class CaptionsTest : public QObject {
              main->Frame3, main->lblFirstDate, main->lblThisIsA[1], main->optDays,
              main->optFirstDateIsORD, main->optSecondDateIsJDN, main->optThousSepNone,
              main->chkSaveOutput, main->lblHyphen}) {
-      QCOMPARE(w->palette().color(QPalette::Window), cyan);
-      QVERIFY(w->autoFillBackground());
+      QVERIFY2(w->palette().color(QPalette::Window) == cyan, qPrintable(ColourOf(w, QPalette::Window)));
+      QVERIFY2(w->autoFillBackground(), qPrintable(w->objectName()));
     }
     QCOMPARE(main->lblFirstDate->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     for (QWidget* link : {main->lblOnlineDocumentation, main->lblOstrandSystems}) {
-      QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-      QCOMPARE(link->palette().color(QPalette::Window), cyan);
+      QVERIFY2(link->palette().color(QPalette::WindowText) == QColor(0, 0, 255),
+               qPrintable(ColourOf(link, QPalette::WindowText)));
+      QVERIFY2(link->palette().color(QPalette::Window) == cyan,
+               qPrintable(ColourOf(link, QPalette::Window)));
     }
     for (QWidget* w : std::initializer_list<QWidget*>{main->Frame1, main->Frame2,
                                                       main->optFirstDateIsLPW, main->optSecondDateIsLPM}) {
-      QVERIFY(w->palette().color(QPalette::Window) != cyan);
+      QVERIFY2(w->palette().color(QPalette::Window) != cyan, qPrintable(ColourOf(w, QPalette::Window)));
     }
   }
 };

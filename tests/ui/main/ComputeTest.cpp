@@ -32,7 +32,15 @@ void AnswerDialog(const char* option, QRect& shownAt) {
     QTest::mouseClick(dialog.cmdContinue, Qt::LeftButton);
   });
 }
+
+// The fields of a computation that shows a message, and the message's kind.
+struct MessageCase {
+  QString first, diff, second;
+  int kind = 0;
+};
 }  // namespace
+
+Q_DECLARE_METATYPE(MessageCase)
 
 class ComputeTest : public QObject, protected MainWindowTestBase {
   Q_OBJECT
@@ -47,41 +55,60 @@ class ComputeTest : public QObject, protected MainWindowTestBase {
   void cleanupTestCase() { EndProgram(); }
 
   // Typed, then Enter (in the last filled date field) or the Compute button.
+  void sameLineAsTheCommandLineTool_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("diff");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<int>("cal1");
+    QTest::addColumn<int>("cal2");
+    QTest::addColumn<bool>("months");
+    QTest::addColumn<bool>("enter");
+    QTest::newRow("convert-ce-to-jdn") << u"2000-01-01"_s << QString() << QString() << int(CE) << int(JDN)
+                                       << false << true;
+    QTest::newRow("days-between-ce-dates") << u"2000-01-01"_s << QString() << u"2000-03-01"_s << int(CE)
+                                           << int(CE) << false << false;
+    QTest::newRow("add-days-iso-to-lpm") << u"2008-W28-6"_s << u"1000"_s << QString() << int(ISO)
+                                         << int(LPM) << false << true;
+    QTest::newRow("subtract-days-from-jdn") << QString() << u"-45"_s << u"2451545"_s << int(ORD)
+                                            << int(JDN) << false << false;
+    QTest::newRow("add-months") << u"2000-01-31"_s << u"1"_s << QString() << int(CE) << int(CE) << true
+                                << true;
+    QTest::newRow("lone-second-date-ce-to-jc") << QString() << QString() << u"1999-12-19"_s << int(CE)
+                                               << int(JC) << false << true;
+    QTest::newRow("same-calendars") << u"2008-07-12"_s << QString() << QString() << int(CE) << int(CE)
+                                    << false << false;
+    QTest::newRow("blanks-trimmed") << u"  2000-01-01  "_s << QString() << QString() << int(CE)
+                                    << int(LPW) << false << true;
+  }
   void sameLineAsTheCommandLineTool() {
-    const struct { QString first, diff, second; int cal1, cal2; bool months, enter; } cases[] = {
-        {u"2000-01-01"_s, {}, {}, CE, JDN, false, true},                  // convert
-        {u"2000-01-01"_s, {}, u"2000-03-01"_s, CE, CE, false, false},     // days between
-        {u"2008-W28-6"_s, u"1000"_s, {}, ISO, LPM, false, true},          // add days
-        {{}, u"-45"_s, u"2451545"_s, ORD, JDN, false, false},             // subtract days
-        {u"2000-01-31"_s, u"1"_s, {}, CE, CE, true, true},                // add months
-        {{}, {}, u"1999-12-19"_s, CE, JC, false, true},                   // lone second date
-        {u"2008-07-12"_s, {}, {}, CE, CE, false, false},                  // same calendars
-        {u"  2000-01-01  "_s, {}, {}, CE, LPW, false, true}};             // blanks trimmed
-    for (const auto& c : cases) {
-      QuitWindow(w);
-      OpenWindow();
-      Click(CalOption(*w, 1, c.cal1));
-      Click(CalOption(*w, 2, c.cal2));
-      if (c.months) Click(w->optMonths);
-      Type(w->txbFirstDate, c.first);
-      Type(w->txbDateDiff, c.diff);
-      Type(w->txbSecondDate, c.second);
-      if (c.enter) QTest::keyClick(c.second.isEmpty() ? w->txbFirstDate : w->txbSecondDate, Qt::Key_Return);
-      else QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
+    QFETCH(QString, first);
+    QFETCH(QString, diff);
+    QFETCH(QString, second);
+    QFETCH(int, cal1);
+    QFETCH(int, cal2);
+    QFETCH(bool, months);
+    QFETCH(bool, enter);
+    Click(CalOption(*w, 1, cal1));
+    Click(CalOption(*w, 2, cal2));
+    if (months) Click(w->optMonths);
+    Type(w->txbFirstDate, first);
+    Type(w->txbDateDiff, diff);
+    Type(w->txbSecondDate, second);
+    if (enter) QTest::keyClick(second.isEmpty() ? w->txbFirstDate : w->txbSecondDate, Qt::Key_Return);
+    else QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
 
-      QStringList arguments{u"--first-cal"_s, Q(std::string(CalendarCodeText[c.cal1])),
-                            u"--second-cal"_s, Q(std::string(CalendarCodeText[c.cal2]))};
-      if (!c.first.isEmpty()) arguments << u"--first"_s << c.first;
-      if (!c.diff.isEmpty()) arguments << u"--diff"_s << c.diff;
-      if (!c.second.isEmpty()) arguments << u"--second"_s << c.second;
-      if (c.months) arguments << u"--months"_s;
-      QVERIFY(!Output().isEmpty());
-      QCOMPARE(Output(), CliLine(arguments));
-      QVERIFY(recorder.boxes.empty());
-      // A date field holds the result, the first date without its blanks.
-      QVERIFY(!w->txbFirstDate->text().isEmpty() || !w->txbSecondDate->text().isEmpty());
-      QCOMPARE(w->txbFirstDate->text(), w->txbFirstDate->text().trimmed());
-    }
+    QStringList arguments{u"--first-cal"_s, Q(std::string(CalendarCodeText[cal1])), u"--second-cal"_s,
+                          Q(std::string(CalendarCodeText[cal2]))};
+    if (!first.isEmpty()) arguments << u"--first"_s << first;
+    if (!diff.isEmpty()) arguments << u"--diff"_s << diff;
+    if (!second.isEmpty()) arguments << u"--second"_s << second;
+    if (months) arguments << u"--months"_s;
+    QVERIFY(!Output().isEmpty());
+    QCOMPARE(Output(), CliLine(arguments));
+    QVERIFY(recorder.boxes.empty());
+    // A date field holds the result, the first date without its blanks.
+    QVERIFY(!w->txbFirstDate->text().isEmpty() || !w->txbSecondDate->text().isEmpty());
+    QCOMPARE(w->txbFirstDate->text(), w->txbFirstDate->text().trimmed());
   }
 
   void enterNeverReachesTheText() {
@@ -89,7 +116,9 @@ class ComputeTest : public QObject, protected MainWindowTestBase {
     QTest::keyClick(w->txbFirstDate, Qt::Key_Enter);
     QCOMPARE(w->txbFirstDate->text(), u"2000-01-01"_s);
     QVERIFY(Output().startsWith(u"2000-01-01 CE"_s));
-    // Enter on the focused Compute button computes too.
+  }
+
+  void enterOnTheFocusedComputeButtonComputes() {
     SetFields(u"2000-01-01"_s, {}, u"2000-01-02"_s);
     w->SetTheFocus();
     QCOMPARE(Focused(), u"cmdCompute"_s);
@@ -98,72 +127,99 @@ class ComputeTest : public QObject, protected MainWindowTestBase {
   }
 
   // One box with the message of its kind; no output but for a result out of range.
+  void messagesComeThroughTheSeam_data() {
+    QTest::addColumn<MessageCase>("c");
+    QTest::newRow("first-not-valid") << MessageCase{u"2000-13-45"_s, {}, {}, 1};
+    QTest::newRow("second-checked-before-the-difference") << MessageCase{{}, u"1-2"_s, u"2000-02-30"_s, 6};
+    QTest::newRow("difference-not-valid") << MessageCase{u"2000-01-01"_s, u"x"_s, {}, 4};
+    QTest::newRow("difference-out-of-range") << MessageCase{u"2000-01-01"_s, u"99999999999"_s, {}, 5};
+    QTest::newRow("beyond-the-day-range-refused-as-read")
+        << MessageCase{u"5800000-12-31"_s, u"1000000000"_s, {}, 3};
+    QTest::newRow("result-out-of-range") << MessageCase{u"5000000-12-31"_s, u"1000000000"_s, {}, 9};
+  }
   void messagesComeThroughTheSeam() {
-    const struct { QString first, diff, second; int kind; } cases[] = {
-        {u"2000-13-45"_s, {}, {}, 1},                 // first not valid
-        {{}, u"1-2"_s, u"2000-02-30"_s, 6},           // second checked before the difference
-        {u"2000-01-01"_s, u"x"_s, {}, 4},             // difference not valid
-        {u"2000-01-01"_s, u"99999999999"_s, {}, 5},   // difference out of range
-        {u"5800000-12-31"_s, u"1000000000"_s, {}, 3},  // beyond the day range: refused as read
-        {u"5000000-12-31"_s, u"1000000000"_s, {}, 9}};  // result out of range
-    for (const auto& c : cases) {
-      recorder.boxes.clear();
-      w->txbOutput->clear();
-      SetFields(c.first, c.diff, c.second);
-      QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
-      QCOMPARE(int(recorder.boxes.size()), 1);
-      const MessageRequest& box = recorder.boxes.front();
-      QCOMPARE(box.text, Q(std::string(ComputeMessage[0][c.kind])));
-      QCOMPARE(box.title, u"Error!"_s);
-      QCOMPARE(box.icon, MsgIcon::None);
-      QCOMPARE(box.buttons, MsgButtons::Ok);
-      QCOMPARE(Output().isEmpty(), c.kind != 9);
-    }
+    QFETCH(MessageCase, c);
+    SetFields(c.first, c.diff, c.second);
+    QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
+    QCOMPARE(int(recorder.boxes.size()), 1);
+    const MessageRequest& box = recorder.boxes.front();
+    QCOMPARE(box.text, Q(std::string(ComputeMessage[0][c.kind])));
+    QCOMPARE(box.title, u"Error!"_s);
+    QCOMPARE(box.icon, MsgIcon::None);
+    QCOMPARE(box.buttons, MsgButtons::Ok);
+    QCOMPARE(Output().isEmpty(), c.kind != 9);
   }
 
-  // All empty: today goes into the first date; only a difference: nothing happens.
-  void emptyDates() {
+  // Only a difference: nothing happens, the first date is asked for.
+  void onlyADifferenceComputesNothing() {
     w->txbDateDiff->setText(u"5"_s);
     QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
     QCOMPARE(Output(), QString());
     QVERIFY(recorder.boxes.empty());
     QCOMPARE(Focused(), u"txbFirstDate"_s);
-    w->txbDateDiff->clear();
+  }
+
+  void allEmptyPutsTodayIntoTheFirstDate() {
     QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
     QCOMPARE(w->txbFirstDate->text(), u"2008-07-12"_s);
     QVERIFY(Output().startsWith(u"2008-07-12 CE"_s));
   }
 
-  // The dialog, shown beside the input fields (never over them) at one place every time; its
-  // answer as valdora-cli's --clear (empty: the dates stay, nothing computed). Which choice it
-  // offers is the dialog's own test.
+  // The dialog, shown beside the input fields (never over them); its answer as valdora-cli's
+  // --clear (empty: the dates stay, nothing computed). Which choice it offers is the dialog's
+  // own test.
+  void threeFilledFieldsAskTheDialog_data() {
+    QTest::addColumn<QString>("answer");  // the option chosen; empty: Escape
+    QTest::addColumn<QString>("cleared");
+    QTest::newRow("clear-first-date") << u"optClearFirstDate"_s << u"first"_s;
+    QTest::newRow("clear-difference") << u"optClearDateDiff"_s << u"diff"_s;
+    QTest::newRow("clear-second-date") << u"optClearSecondDate"_s << u"second"_s;
+    QTest::newRow("cancel") << u"optCancel"_s << QString();
+    QTest::newRow("escape") << QString() << QString();
+  }
   void threeFilledFieldsAskTheDialog() {
-    const std::pair<const char*, QString> cases[] = {
-        {"optClearFirstDate", u"first"_s}, {"optClearDateDiff", u"diff"_s},
-        {"optClearSecondDate", u"second"_s}, {"optCancel", {}}, {nullptr, {}}};  // null: Escape
+    QFETCH(QString, answer);
+    QFETCH(QString, cleared);
+    const QByteArray option = answer.toLatin1();
+    SetFields(u"2000-01-01"_s, u"30"_s, u"2000-01-21"_s);
+    QRect shownAt;
+    AnswerDialog(answer.isEmpty() ? nullptr : option.constData(), shownAt);
+    QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
+    for (const QLineEdit* field : {w->txbFirstDate, w->txbDateDiff, w->txbSecondDate}) {
+      QVERIFY2(!shownAt.intersects(QRect(field->mapToGlobal(QPoint(0, 0)), field->size())),
+               qPrintable(field->objectName()));
+    }
+    QVERIFY(w->screen()->availableGeometry().contains(shownAt));
+    QVERIFY(!frmClearOneTextBox::instance().isVisible());
+    QVERIFY(recorder.boxes.empty());
+    if (cleared.isEmpty()) {
+      QCOMPARE(Output(), QString());
+      QCOMPARE(Fields(), QStringList({"2000-01-01", "30", "2000-01-21"}));
+    } else {
+      QCOMPARE(Output(), CliLine({u"--first"_s, u"2000-01-01"_s, u"--diff"_s, u"30"_s, u"--second"_s,
+                                  u"2000-01-21"_s, u"--clear"_s, cleared}));
+    }
+  }
+
+  // Asked again and again on one window, whatever the answers, the dialog stands where it
+  // stood the first time.
+  void dialogStandsAtOnePlaceEveryTime() {
     QRect firstShownAt;
-    for (const auto& [answer, cleared] : cases) {
+    for (const char* answer : {"optClearFirstDate", "optClearDateDiff", "optClearSecondDate",
+                               "optCancel", (const char*)nullptr}) {  // null: Escape
+      const QString label = answer ? QLatin1StringView(answer) : u"Escape"_s;
       w->txbOutput->clear();
       SetFields(u"2000-01-01"_s, u"30"_s, u"2000-01-21"_s);
       QRect shownAt;
       AnswerDialog(answer, shownAt);
       QTest::mouseClick(w->cmdCompute, Qt::LeftButton);
       if (firstShownAt.isNull()) firstShownAt = shownAt;
-      QCOMPARE(shownAt, firstShownAt);
-      for (const QLineEdit* field : {w->txbFirstDate, w->txbDateDiff, w->txbSecondDate}) {
-        QVERIFY2(!shownAt.intersects(QRect(field->mapToGlobal(QPoint(0, 0)), field->size())),
-                 qPrintable(field->objectName()));
-      }
-      QVERIFY(w->screen()->availableGeometry().contains(shownAt));
-      QVERIFY(!frmClearOneTextBox::instance().isVisible());
-      QVERIFY(recorder.boxes.empty());
-      if (cleared.isEmpty()) {
-        QCOMPARE(Output(), QString());
-        QCOMPARE(Fields(), QStringList({"2000-01-01", "30", "2000-01-21"}));
-      } else {
-        QCOMPARE(Output(), CliLine({u"--first"_s, u"2000-01-01"_s, u"--diff"_s, u"30"_s, u"--second"_s,
-                                    u"2000-01-21"_s, u"--clear"_s, cleared}));
-      }
+      QVERIFY2(shownAt == firstShownAt,
+               qPrintable(u"%1: shown at %2,%3, first at %4,%5"_s.arg(label)
+                              .arg(shownAt.x())
+                              .arg(shownAt.y())
+                              .arg(firstShownAt.x())
+                              .arg(firstShownAt.y())));
     }
   }
 };

@@ -20,93 +20,129 @@ class OptionsTest : public QObject, protected MainWindowTestBase {
   void cleanup() { CloseWindow(); }
   void cleanupTestCase() { EndProgram(); }
 
-  // A typed date through each calendar and back to the same CE date; an empty field only
-  // records the calendar.
-  void reExpressionInEveryCalendarReadsBack() {
+  // An empty field only records the calendar.
+  void emptyFieldOnlyRecordsTheCalendar() {
     Click(w->optSecondDateIsJDN);
     QCOMPARE(w->intSecondDateOptCal, std::int16_t{JDN});
-    Click(w->optSecondDateIsCE);
-    const struct { int which; CalendarCode cal; QString text; } cases[] = {
-        {1, JDN, u"2,451,545"_s}, {2, JC, u"1999-12-19"_s}, {2, ISO, u"1999-W52-6"_s},
-        {2, ORD, u"2000-001"_s}};
-    for (const auto& c : cases) {
-      QLineEdit* field = c.which == 1 ? w->txbFirstDate : w->txbSecondDate;
-      field->clear();
-      Type(field, u" 2000-01-01"_s);
-      Click(CalOption(*w, c.which, c.cal));
-      QCOMPARE(field->text(), c.text);
-      QCOMPARE(c.which == 1 ? w->intFirstDateOptCal : w->intSecondDateOptCal, std::int16_t(c.cal));
-      if (c.which == 1) QCOMPARE(Focused(), u"txbDateDiff"_s);
-      for (int next : {LPW, LPM, CE}) Click(CalOption(*w, c.which, next));
-      QCOMPARE(field->text(), u"2000-01-01"_s);
-    }
+    QVERIFY(w->txbSecondDate->text().isEmpty());
+    QVERIFY(recorder.boxes.empty());
+  }
+
+  // A typed date through each calendar and back to the same CE date.
+  void reExpressionInEveryCalendarReadsBack_data() {
+    QTest::addColumn<int>("which");
+    QTest::addColumn<int>("cal");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("first-date-as-jdn") << 1 << int(JDN) << u"2,451,545"_s;
+    QTest::newRow("second-date-as-jc") << 2 << int(JC) << u"1999-12-19"_s;
+    QTest::newRow("second-date-as-iso") << 2 << int(ISO) << u"1999-W52-6"_s;
+    QTest::newRow("second-date-as-ordinal") << 2 << int(ORD) << u"2000-001"_s;
+  }
+  void reExpressionInEveryCalendarReadsBack() {
+    QFETCH(int, which);
+    QFETCH(int, cal);
+    QFETCH(QString, text);
+    QLineEdit* field = which == 1 ? w->txbFirstDate : w->txbSecondDate;
+    Type(field, u" 2000-01-01"_s);
+    Click(CalOption(*w, which, cal));
+    QCOMPARE(field->text(), text);
+    QCOMPARE(which == 1 ? w->intFirstDateOptCal : w->intSecondDateOptCal, std::int16_t(cal));
+    if (which == 1) QCOMPARE(Focused(), u"txbDateDiff"_s);
+    for (int next : {LPW, LPM, CE}) Click(CalOption(*w, which, next));
+    QCOMPARE(field->text(), u"2000-01-01"_s);
     QVERIFY(recorder.boxes.empty());
   }
 
   // A date that cannot be carried over keeps its calendar and its text: silently for a JDN
   // before the first ordinal date, with a message for a date that does not read.
+  void refusedCalendarChangeKeepsTheCalendar_data() {
+    QTest::addColumn<int>("which");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("message");
+    QTest::newRow("jdn-before-the-first-ordinal-silently") << 1 << int(JDN) << int(ORD) << u"1000"_s << 0;
+    QTest::newRow("first-date-not-valid") << 1 << int(CE) << int(JC) << u"2000-13-01"_s << 156;
+    QTest::newRow("second-date-not-valid") << 2 << int(CE) << int(JC) << u"2000-13-01"_s << 157;
+  }
   void refusedCalendarChangeKeepsTheCalendar() {
+    QFETCH(int, which);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, text);
+    QFETCH(int, message);
     QVERIFY(!ProgramText(156).empty() && !ProgramText(157).empty());
-    const struct { int which; CalendarCode from, to; QString text; int message; } cases[] = {
-        {1, JDN, ORD, u"1000"_s, 0}, {1, CE, JC, u"2000-13-01"_s, 156}, {2, CE, JC, u"2000-13-01"_s, 157}};
-    for (const auto& c : cases) {
-      recorder.boxes.clear();
-      QLineEdit* field = c.which == 1 ? w->txbFirstDate : w->txbSecondDate;
-      Click(CalOption(*w, c.which, c.from));
-      field->clear();
-      Type(field, c.text);
-      Click(CalOption(*w, c.which, c.to));
-      QVERIFY(CalOption(*w, c.which, c.from)->isChecked());
-      QCOMPARE(w->GetCal(c.which), c.from);
-      QCOMPARE(c.which == 1 ? w->intFirstDateOptCal : w->intSecondDateOptCal, std::int16_t(c.from));
-      QCOMPARE(field->text(), c.text);
-      QVERIFY(!w->blnRevertingCalOption);
-      QCOMPARE(int(recorder.boxes.size()), c.message ? 1 : 0);
-      if (!c.message) continue;
-      QCOMPARE(recorder.boxes.front().text, Q(ProgramText(c.message)));
-      QCOMPARE(recorder.boxes.front().title, Q(ProgramText(150)));
-      QCOMPARE(recorder.boxes.front().buttons, MsgButtons::Ok);
-    }
+    QLineEdit* field = which == 1 ? w->txbFirstDate : w->txbSecondDate;
+    Click(CalOption(*w, which, from));
+    field->clear();
+    Type(field, text);
+    Click(CalOption(*w, which, to));
+    QVERIFY(CalOption(*w, which, from)->isChecked());
+    QCOMPARE(w->GetCal(which), from);
+    QCOMPARE(which == 1 ? w->intFirstDateOptCal : w->intSecondDateOptCal, std::int16_t(from));
+    QCOMPARE(field->text(), text);
+    QVERIFY(!w->blnRevertingCalOption);
+    QCOMPARE(int(recorder.boxes.size()), message ? 1 : 0);
+    if (!message) return;
+    QCOMPARE(recorder.boxes.front().text, Q(ProgramText(message)));
+    QCOMPARE(recorder.boxes.front().title, Q(ProgramText(150)));
+    QCOMPARE(recorder.boxes.front().buttons, MsgButtons::Ok);
   }
 
   // The separator captions show 31 December 2012 in the chosen format.
+  void dateFormatAndSeparatorEmptyTheFields_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("day-month-year") << u"optDateFormatIsDMY"_s
+                                    << QStringList{"31-12-2012", "31/12/2012", "31.12.2012"} << u"-"_s;
+    QTest::newRow("month-day-year") << u"optDateFormatIsMDY"_s
+                                    << QStringList{"12-31-2012", "12/31/2012", "12.31.2012"} << u"-"_s;
+    QTest::newRow("slash") << u"optSeparatorIsSlash"_s
+                           << QStringList{"2012-12-31", "2012/12/31", "2012.12.31"} << u"/"_s;
+    QTest::newRow("dot") << u"optSeparatorIsDot"_s
+                         << QStringList{"2012-12-31", "2012/12/31", "2012.12.31"} << u"."_s;
+  }
   void dateFormatAndSeparatorEmptyTheFields() {
-    const struct { const char* option; QStringList captions; const char* separator; } cases[] = {
-        {"optDateFormatIsDMY", {"31-12-2012", "31/12/2012", "31.12.2012"}, "-"},
-        {"optDateFormatIsMDY", {"12-31-2012", "12/31/2012", "12.31.2012"}, "-"},
-        {"optSeparatorIsSlash", {"2012-12-31", "2012/12/31", "2012.12.31"}, "/"},
-        {"optSeparatorIsDot", {"2012-12-31", "2012/12/31", "2012.12.31"}, "."}};
-    for (const auto& c : cases) {
-      Click(w->optDateFormatIsYMD);
-      Click(w->optSeparatorIsDash);
-      SetFields(u"1"_s, u"2"_s, u"3"_s);
-      Click(Option(c.option));
-      QCOMPARE(Fields(), QStringList({"", "", ""}));
-      QCOMPARE(QStringList({w->optSeparatorIsDash->text(), w->optSeparatorIsSlash->text(),
-                            w->optSeparatorIsDot->text()}),
-               c.captions);
-      QCOMPARE(DateSeparator, std::string(c.separator));
-      QCOMPARE(Focused(), u"txbFirstDate"_s);
-    }
-    // Choosing the option already chosen changes nothing.
+    QFETCH(QString, option);
+    QFETCH(QStringList, captions);
+    QFETCH(QString, separator);
+    Click(w->optDateFormatIsYMD);
+    Click(w->optSeparatorIsDash);
+    SetFields(u"1"_s, u"2"_s, u"3"_s);
+    Click(Option(qPrintable(option)));
+    QCOMPARE(Fields(), QStringList({"", "", ""}));
+    QCOMPARE(QStringList({w->optSeparatorIsDash->text(), w->optSeparatorIsSlash->text(),
+                          w->optSeparatorIsDot->text()}),
+             captions);
+    QCOMPARE(DateSeparator, separator.toStdString());
+    QCOMPARE(Focused(), u"txbFirstDate"_s);
+  }
+
+  void choosingTheChosenSeparatorChangesNothing() {
+    Click(w->optSeparatorIsDot);
     w->txbFirstDate->setText(u"2000-01-01"_s);
     Click(w->optSeparatorIsDot);
     QCOMPARE(w->txbFirstDate->text(), u"2000-01-01"_s);
   }
 
+  void thousandsSeparatorKeepsTheFields_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("dot") << u"optThousSepIsDot"_s << u"."_s;
+    QTest::newRow("none") << u"optThousSepNone"_s << QString();
+  }
   void thousandsSeparatorKeepsTheFields() {
-    for (const auto& [option, separator] : {std::pair{"optThousSepIsDot", "."},
-                                            std::pair{"optThousSepNone", ""}}) {
-      Click(w->optFirstDateIsCE);
-      SetFields(u"2000-01-01"_s, {}, {});
-      Click(Option(option));
-      QCOMPARE(ThousandsSeparator, std::string(separator));
-      QCOMPARE(w->txbFirstDate->text(), u"2000-01-01"_s);
-      QCOMPARE(Focused(), u"txbDateDiff"_s);
-      Click(w->optFirstDateIsJDN);
-      const QString sep = QLatin1StringView(separator);
-      QCOMPARE(w->txbFirstDate->text(), "2" + sep + "451" + sep + "545");
-    }
+    QFETCH(QString, option);
+    QFETCH(QString, separator);
+    Click(w->optFirstDateIsCE);
+    SetFields(u"2000-01-01"_s, {}, {});
+    Click(Option(qPrintable(option)));
+    QCOMPARE(ThousandsSeparator, separator.toStdString());
+    QCOMPARE(w->txbFirstDate->text(), u"2000-01-01"_s);
+    QCOMPARE(Focused(), u"txbDateDiff"_s);
+    Click(w->optFirstDateIsJDN);
+    QCOMPARE(w->txbFirstDate->text(), "2" + separator + "451" + separator + "545");
   }
 
   void monthsHideTheDayCountBoxes() {
@@ -119,18 +155,28 @@ class OptionsTest : public QObject, protected MainWindowTestBase {
   }
 
   // Which fields hold text (a blank counts) -> where the focus goes.
+  void setTheFocus_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("diff");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("all-empty") << u""_s << u""_s << u""_s << u"txbFirstDate"_s;
+    QTest::newRow("first-date") << u"x"_s << u""_s << u""_s << u"txbDateDiff"_s;
+    QTest::newRow("difference") << u""_s << u"x"_s << u""_s << u"txbFirstDate"_s;
+    QTest::newRow("first-date-and-difference") << u"x"_s << u"x"_s << u""_s << u"cmdCompute"_s;
+    QTest::newRow("both-dates") << u"x"_s << u""_s << u"x"_s << u"cmdCompute"_s;
+    QTest::newRow("first-date-and-blank-difference") << u"x"_s << u" "_s << u""_s << u"cmdCompute"_s;
+    QTest::newRow("difference-and-second-date") << u""_s << u"x"_s << u"x"_s << u"cmdCompute"_s;
+  }
   void setTheFocus() {
-    const struct { const char *first, *diff, *second, *focus; } cases[] = {
-        {"", "", "", "txbFirstDate"},    {"x", "", "", "txbDateDiff"},
-        {"", "x", "", "txbFirstDate"},   {"x", "x", "", "cmdCompute"},
-        {"x", "", "x", "cmdCompute"},    {"x", " ", "", "cmdCompute"},
-        {"", "x", "x", "cmdCompute"}};
-    for (const auto& c : cases) {
-      SetFields(QString::fromLatin1(c.first), QString::fromLatin1(c.diff), QString::fromLatin1(c.second));
-      w->cmdQuit->setFocus();
-      w->SetTheFocus();
-      QCOMPARE(Focused(), QString::fromLatin1(c.focus));
-    }
+    QFETCH(QString, first);
+    QFETCH(QString, diff);
+    QFETCH(QString, second);
+    QFETCH(QString, focus);
+    SetFields(first, diff, second);
+    w->cmdQuit->setFocus();
+    w->SetTheFocus();
+    QCOMPARE(Focused(), focus);
   }
 
   void noFocusMovesDuringStartUp() {
@@ -138,6 +184,11 @@ class OptionsTest : public QObject, protected MainWindowTestBase {
     w->cmdQuit->setFocus();
     w->SetTheFocus();
     QCOMPARE(Focused(), u"cmdQuit"_s);
+    w->blnStartUpCompleted = true;
+  }
+
+  void noDateReExpressedDuringStartUp() {
+    w->blnStartUpCompleted = false;
     w->txbFirstDate->setText(u"2000-01-01"_s);
     w->optFirstDateIsJDN->setChecked(true);
     QCOMPARE(w->txbFirstDate->text(), u"2000-01-01"_s);

@@ -124,17 +124,26 @@ class OutputTest : public QObject, protected MainWindowTestBase {
   }
 
   // Without a selection everything is copied, an empty output included.
+  void copyButton_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("no-selection-copies-all") << u"first line\nsecond line\n"_s << 0 << 0
+                                             << u"first line\nsecond line\n"_s;
+    QTest::newRow("selection-over-a-line-break") << u"first line\nsecond line\n"_s << 6 << 17
+                                                 << u"line\nsecond"_s;
+    QTest::newRow("empty-output") << QString() << 0 << 0 << QString();
+  }
   void copyButton() {
-    const struct { QString text; int from, to; QString copied; } cases[] = {
-        {u"first line\nsecond line\n"_s, 0, 0, u"first line\nsecond line\n"_s},
-        {u"first line\nsecond line\n"_s, 6, 17, u"line\nsecond"_s},
-        {QString(), 0, 0, QString()}};
-    for (const auto& c : cases) {
-      SetOutput(c.text, c.from, c.to);
-      QApplication::clipboard()->setText(u"old"_s);
-      Click(w->cmdCopyOutput);
-      QCOMPARE(QApplication::clipboard()->text(), c.copied);
-    }
+    QFETCH(QString, text);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, copied);
+    SetOutput(text, from, to);
+    QApplication::clipboard()->setText(u"old"_s);
+    Click(w->cmdCopyOutput);
+    QCOMPARE(QApplication::clipboard()->text(), copied);
     QVERIFY(recorder.boxes.empty());
   }
 
@@ -144,7 +153,12 @@ class OutputTest : public QObject, protected MainWindowTestBase {
     QTest::keyClick(w->txbOutput, Qt::Key_Return);
     QCOMPARE(QApplication::clipboard()->text(), u"two"_s);
     QCOMPARE(Output(), u"one two"_s);
-    // Without a selection Enter is the text box's own.
+  }
+
+  // Without a selection Enter is the text box's own.
+  void enterWithoutSelectionIsTheTextBoxs() {
+    SetOutput(u"one two"_s, 7, 7);
+    w->txbOutput->setFocus();
     QApplication::clipboard()->setText(u"kept"_s);
     QTest::keyClick(w->txbOutput, Qt::Key_Return);
     QCOMPARE(QApplication::clipboard()->text(), u"kept"_s);

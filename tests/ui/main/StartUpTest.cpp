@@ -86,29 +86,33 @@ class StartUpTest : public QObject {
 
   // With "Save results on quit" the texts come back too, quotes, commas and line breaks
   // included (the reader's own test has the nastier texts).
+  void restartRestoresEverySetting_data() {
+    QTest::addColumn<bool>("save");
+    QTest::newRow("results-saved") << true;
+    QTest::newRow("results-not-saved") << false;
+  }
   void restartRestoresEverySetting() {
-    for (bool save : {true, false}) {
-      ChangeEverything(*w);
-      if (!save) Click(w->chkSaveOutput);
-      QStringList expected = Take(*w);
-      QCOMPARE(expected[1], u"/|"_s);
-      if (!save) std::fill(expected.begin() + 3, expected.end(), QString());
-      QuitWindow(w);
-      const QList<QByteArray> lines = ReadUserFile().split('\n');
-      QVERIFY(lines.at(1).startsWith("1,47,0"));
-      if (!save) {
-        for (int i = 10; i < 14; ++i) QCOMPARE(lines.at(i), QByteArray("\"\"\r"));
+    QFETCH(bool, save);
+    ChangeEverything(*w);
+    if (!save) Click(w->chkSaveOutput);
+    QStringList expected = Take(*w);
+    QCOMPARE(expected[1], u"/|"_s);
+    if (!save) std::fill(expected.begin() + 3, expected.end(), QString());
+    QuitWindow(w);
+    const QList<QByteArray> lines = ReadUserFile().split('\n');
+    QVERIFY(lines.at(1).startsWith("1,47,0"));
+    if (!save) {
+      for (int i = 10; i < 14; ++i) {
+        QCOMPARE("line " + QByteArray::number(i + 1) + ": " + lines.at(i),
+                 "line " + QByteArray::number(i + 1) + ": \"\"\r");
       }
-      w = StartWindow();
-      QVERIFY(w);
-      QCOMPARE(Take(*w), expected);
-      QVERIFY(w->optThousSepNone->isChecked());
-      QVERIFY(!w->chkIncludeFirstDate->isVisible());  // months hide the day-count boxes
-      QVERIFY(recorder.boxes.empty());
-      QuitWindow(w);
-      QFile::remove(UserFilePath());
-      w = StartWindow();
     }
+    w = StartWindow();
+    QVERIFY(w);
+    QCOMPARE(Take(*w), expected);
+    QVERIFY(w->optThousSepNone->isChecked());
+    QVERIFY(!w->chkIncludeFirstDate->isVisible());  // months hide the day-count boxes
+    QVERIFY(recorder.boxes.empty());
   }
 
   void closingByTheFrameQuits() {
@@ -120,40 +124,50 @@ class StartUpTest : public QObject {
 
   // Every default from a damaged file; a file complete up to line 14 keeps its settings
   // (DMY, ".", an ISO first date, not verbose, the date kept as it was) but not the unit.
-  void damagedUserFiles() {
+  void damagedUserFiles_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("restored");
+    QTest::addColumn<bool>("months");
     const std::string head = "0\r\n1,46,44\r\n0,6,0\r\n0\r\n1\r\n0\r\n1\r\n1\r\n\"Sun\"\r\n\"CE\"\r\n"
                              "\"01.01.2000\"\r\n\"\"\r\n\"\"\r\n";  // lines 1 to 13
     std::string full = head + "\"a\r\nb \"\"c\"\"\r\n\"\r\n1\r\n";  // the output spans lines
-    std::vector<std::tuple<QByteArray, bool, bool>> cases{{QByteArray(full.c_str()), true, true}};
+    QTest::newRow("complete") << QByteArray(full.c_str()) << true << true;
     for (std::size_t line = 1, pos = 0; line <= 14; ++line) {
       pos = line == 14 ? full.size() - 3 : full.find("\r\n", pos) + 2;
-      cases.emplace_back(QByteArray(full.c_str(), qsizetype(pos)), line == 14, false);
+      QTest::addRow("cut-after-line-%d", int(line))
+          << QByteArray(full.c_str(), qsizetype(pos)) << (line == 14) << false;
     }
-    cases.emplace_back("Hello, world\r\n\"\"\"\r\n,,,,\r\n", false, false);
+    QTest::newRow("text-of-another-kind")
+        << QByteArray("Hello, world\r\n\"\"\"\r\n,,,,\r\n") << false << false;
+    // The seed is in the row's name, so that a failure names the bytes it read.
+    constexpr std::uint32_t seed = 7;
     QByteArray binary(4096, '\0');
-    for (std::mt19937 random(7); char& c : binary) c = static_cast<char>(random() % 256);
-    cases.emplace_back(binary, false, false);
+    for (std::mt19937 random(seed); char& c : binary) c = static_cast<char>(random() % 256);
+    QTest::addRow("random-bytes-seed-%u", seed) << binary << false << false;
     QByteArray big = QByteArray::fromStdString(head + "\"");
     for (int i = 0; i < 5 * 1024 * 16; ++i) big += QByteArray(63, 'x') + "\n";
-    cases.emplace_back(big + "\"\r\n1\r\n", true, true);  // 5 MB of output
-    cases.emplace_back(QByteArray(5 * 1024 * 1024, 'q'), false, false);
-    full[0] = '7';  // an unknown language
-    cases.emplace_back(QByteArray(full.c_str()), true, true);
-    for (const auto& [file, restored, months] : cases) {
-      QuitWindow(w);
-      WriteUserFile(file);
-      w = StartWindow();
-      QVERIFY(w && w->blnStartUpCompleted);
-      QCOMPARE(intLanguage, std::int16_t{0});
-      QCOMPARE(w->optMonths->isChecked(), months);
-      const QStringList state = Take(*w);
-      if (restored) {
-        QCOMPARE(state.mid(0, 2), QStringList({"0 1 6 0 0", ".|,"}));
-        QCOMPARE(state[2][2], u'0');
-        QCOMPARE(state[3], u"01.01.2000"_s);
-      } else {
-        QCOMPARE(state, kDefaults);
-      }
+    QTest::newRow("5-MB-of-output") << big + "\"\r\n1\r\n" << true << true;
+    QTest::newRow("5-MB-without-a-line-end") << QByteArray(5 * 1024 * 1024, 'q') << false << false;
+    full[0] = '7';
+    QTest::newRow("unknown-language") << QByteArray(full.c_str()) << true << true;
+  }
+  void damagedUserFiles() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, restored);
+    QFETCH(bool, months);
+    QuitWindow(w);
+    WriteUserFile(file);
+    w = StartWindow();
+    QVERIFY(w && w->blnStartUpCompleted);
+    QCOMPARE(intLanguage, std::int16_t{0});
+    QCOMPARE(w->optMonths->isChecked(), months);
+    const QStringList state = Take(*w);
+    if (restored) {
+      QCOMPARE(state.mid(0, 2), QStringList({"0 1 6 0 0", ".|,"}));
+      QCOMPARE(state[2][2], u'0');
+      QCOMPARE(state[3], u"01.01.2000"_s);
+    } else {
+      QCOMPARE(state, kDefaults);
     }
     QVERIFY(recorder.boxes.empty());
   }
@@ -169,8 +183,16 @@ class StartUpTest : public QObject {
     QCOMPARE(w->optDays->text(), Q(FixedText("Days", 1)));
     QuitWindow(w);
     QCOMPARE(ReadUserFile().left(3), QByteArray("1\r\n"));
-    // A reset goes back to English, captions included.
+  }
+
+  // A reset goes back to English, captions included.
+  void resetGoesBackToEnglish() {
+    QuitWindow(w);
+    UserSettings german;
+    german.language = 1;
+    WriteUserFile(QByteArray(FormatUserFile(german).c_str()));
     w = StartWindow();
+    QVERIFY(w);
     recorder.answers = {QMessageBox::Yes};
     Click(w->cmdReset);
     QCOMPARE(recorder.boxes.back().title, Q(FixedText("Reset", 1)));

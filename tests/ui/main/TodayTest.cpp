@@ -49,13 +49,13 @@ class TodayTest : public QObject, protected MainWindowTestBase {
                          w->lblWeekFromToday[1]};
     for (int i = 0; i < ring.size(); ++i) {
       QTest::mouseClick(targets[i % 4], i == 3 ? Qt::MiddleButton : Qt::LeftButton);
-      QCOMPARE(Today(), ring[i]);
+      QCOMPARE(u"forward click %1: "_s.arg(i + 1) + Today(), u"forward click %1: "_s.arg(i + 1) + ring[i]);
     }
     QCOMPARE(w->intTodayCal, std::int16_t{CE});
     QCOMPARE(w->lblTodaysDate[0]->text(), u"Today is Saturday,"_s);
     for (int i = ring.size() - 2; i >= 0; --i) {
       QTest::mouseClick(targets[i % 4], Qt::RightButton);
-      QCOMPARE(Today(), ring[i]);
+      QCOMPARE(u"back to %1: "_s.arg(i + 1) + Today(), u"back to %1: "_s.arg(i + 1) + ring[i]);
     }
     QCOMPARE(w->intTodayCal, std::int16_t{ISO});
   }

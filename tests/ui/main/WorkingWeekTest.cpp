@@ -150,7 +150,17 @@ class WorkingWeekTest : public QObject, MainWindowTestBase {
     QCOMPARE(w->cmdWorkingWeek->text(), texts[3]);
     intLanguage = 0;
     w->SetLanguageDependentText();
-    // Every control is named, and the tab order starts at Monday.
+  }
+
+  // Every control is named, and the tab order starts at Monday.
+  void controlsNamedAndTabOrderFromMonday_data() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << 0;
+    QTest::newRow("German") << 1;
+  }
+  void controlsNamedAndTabOrderFromMonday() {
+    QFETCH(int, language);
+    frmWorkingWeek d(WorkingWeekSettings{}, static_cast<std::int16_t>(language));
     for (QWidget* child : d.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
       QVERIFY2(!child->objectName().isEmpty(), child->metaObject()->className());
     QCOMPARE(d.chkWorkingDay[1]->nextInFocusChain(), d.chkWorkingDay[2]);

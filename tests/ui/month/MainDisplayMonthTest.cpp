@@ -90,64 +90,87 @@ class MainDisplayMonthTest : public QObject {
     w->activateWindow();
     QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
     QCOMPARE(month.pos(), moved);
-    // Close returns to the first date.
+    QVERIFY(recorder.boxes.empty());
+  }
+
+  void closeReturnsToTheFirstDate() {
+    Start();
+    w->cmdDisplayMonth->setFocus();
+    QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
+    frmDisplayMonth& month = frmDisplayMonth::instance();
+    QVERIFY(month.isVisible());
     QTest::mouseClick(month.cmdClose, Qt::LeftButton);
     QVERIFY(!month.isVisible());
     QTRY_VERIFY(w->txbFirstDate->hasFocus());
     QVERIFY(recorder.boxes.empty());
   }
 
+  void monthOfTheFirstDate_data() {
+    QTest::addColumn<QString>("calendar");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("monthIndex");
+    QTest::newRow("julian-december-1999") << u"optFirstDateIsJC"_s << u"1999-12-31"_s << 1999 << 11;
+    QTest::newRow("julian-march-1900") << u"optFirstDateIsJC"_s << u"1900-03-12"_s << 1900 << 2;
+    QTest::newRow("jdn-2000") << u"optFirstDateIsJDN"_s << u"2451545"_s << 2000 << 0;
+    // 1 January -4712 JC in the CE.
+    QTest::newRow("jdn-zero-in-the-common-era") << u"optFirstDateIsJDN"_s << u"0"_s << -4713 << 10;
+    QTest::newRow("ce-with-blanks") << u"optFirstDateIsCE"_s << u"  2005-11-30 "_s << 2005 << 10;
+    // Unreadable, ISO, ordinal or empty: today's month.
+    QTest::newRow("unreadable-today") << u"optFirstDateIsCE"_s << u"2005-13-45"_s << 2008 << 6;
+    QTest::newRow("iso-today") << u"optFirstDateIsISO"_s << u"2005-W44-1"_s << 2008 << 6;
+    QTest::newRow("ordinal-today") << u"optFirstDateIsORD"_s << u"2005-100"_s << 2008 << 6;
+    QTest::newRow("empty-today") << u"optFirstDateIsCE"_s << QString() << 2008 << 6;
+  }
   void monthOfTheFirstDate() {
+    QFETCH(QString, calendar);
+    QFETCH(QString, text);
+    QFETCH(int, year);
+    QFETCH(int, monthIndex);
     Start();
-    const struct { QRadioButton* calendar; QString text; int year, monthIndex; } cases[] = {
-        {w->optFirstDateIsJC, u"1999-12-31"_s, 1999, 11},  // December 1999 Julian
-        {w->optFirstDateIsJC, u"1900-03-12"_s, 1900, 2},
-        {w->optFirstDateIsJDN, u"2451545"_s, 2000, 0},
-        {w->optFirstDateIsJDN, u"0"_s, -4713, 10},  // 1 January -4712 JC in the CE
-        {w->optFirstDateIsCE, u"  2005-11-30 "_s, 2005, 10},
-        // Unreadable, ISO, ordinal or empty: today's month.
-        {w->optFirstDateIsCE, u"2005-13-45"_s, 2008, 6},
-        {w->optFirstDateIsISO, u"2005-W44-1"_s, 2008, 6},
-        {w->optFirstDateIsORD, u"2005-100"_s, 2008, 6},
-        {w->optFirstDateIsCE, QString(), 2008, 6}};
-    for (const auto& c : cases) {
-      w->txbFirstDate->clear();
-      ClickIndicator(c.calendar);
-      QVERIFY(c.calendar->isChecked());
-      Type(w->txbFirstDate, c.text);
-      QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
-      const frmDisplayMonth& month = frmDisplayMonth::instance();
-      QCOMPARE(w->txbFirstDate->text(), c.text.trimmed());
-      QCOMPARE(month.txbYear->text(), QString::number(c.year));
-      QCOMPARE(month.cboMonths->currentIndex(), c.monthIndex);
-      QVERIFY(month.optCommonEra->isChecked());  // the window's own calendar stays
-      QCOMPARE(month.txbMonth->toPlainText(), Grid(c.year, c.monthIndex + 1));
-    }
+    QRadioButton* option = w->findChild<QRadioButton*>(calendar);
+    ClickIndicator(option);
+    QVERIFY(option->isChecked());
+    Type(w->txbFirstDate, text);
+    QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
+    const frmDisplayMonth& month = frmDisplayMonth::instance();
+    QCOMPARE(w->txbFirstDate->text(), text.trimmed());
+    QCOMPARE(month.txbYear->text(), QString::number(year));
+    QCOMPARE(month.cboMonths->currentIndex(), monthIndex);
+    QVERIFY(month.optCommonEra->isChecked());  // the window's own calendar stays
+    QCOMPARE(month.txbMonth->toPlainText(), Grid(year, monthIndex + 1));
     QVERIFY(recorder.boxes.empty());
   }
 
+  void optionsSurviveRunsWithoutTheWindow_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("monday");
+    QTest::addColumn<bool>("julian");
+    QTest::newRow("English-sunday-common-era") << int(intEnglish) << false << false;
+    QTest::newRow("German-monday-julian") << int(intGerman) << true << true;
+    QTest::newRow("English-monday-common-era") << int(intEnglish) << true << false;
+    QTest::newRow("German-sunday-julian") << int(intGerman) << false << true;
+  }
   void optionsSurviveRunsWithoutTheWindow() {
-    for (auto [language, monday, julian] : {std::tuple{intEnglish, false, false}, {intGerman, true, true},
-                                            {intEnglish, true, false}, {intGerman, false, true}}) {
-      WriteSettings(language, monday, julian);
-      // A run that never opens the month window saves its options as they were read.
-      Start();
-      QuitWindow(w);
-      QCOMPARE(SavedMonthOptions(), MonthOptions(monday ? "Mon" : "Sun", julian ? "JC" : "CE"));
+    QFETCH(int, language);
+    QFETCH(bool, monday);
+    QFETCH(bool, julian);
+    WriteSettings(std::int16_t(language), monday, julian);
+    // A run that never opens the month window saves its options as they were read.
+    Start();
+    QuitWindow(w);
+    QCOMPARE(SavedMonthOptions(), MonthOptions(monday ? "Mon" : "Sun", julian ? "JC" : "CE"));
 
-      // The next run opens it with those options and in the saved language.
-      Start();
-      QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
-      frmDisplayMonth& month = frmDisplayMonth::instance();
-      QVERIFY(month.isVisible());
-      QCOMPARE(QList<bool>({month.optMonday->isChecked(), month.optSunday->isChecked(),
-                            month.optJulian->isChecked(), month.optCommonEra->isChecked()}),
-               QList<bool>({monday, !monday, julian, !julian}));
-      QCOMPARE(month.lblMonth->text(), language ? u"Monat:"_s : u"Month:"_s);
-      QCOMPARE(month.optSunday->text(), language ? u"Sonntag"_s : u"Sunday"_s);
-      QuitWindow(w);
-      frmDisplayMonth::unload();
-    }
+    // The next run opens it with those options and in the saved language.
+    Start();
+    QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
+    frmDisplayMonth& month = frmDisplayMonth::instance();
+    QVERIFY(month.isVisible());
+    QCOMPARE(QList<bool>({month.optMonday->isChecked(), month.optSunday->isChecked(),
+                          month.optJulian->isChecked(), month.optCommonEra->isChecked()}),
+             QList<bool>({monday, !monday, julian, !julian}));
+    QCOMPARE(month.lblMonth->text(), language ? u"Monat:"_s : u"Month:"_s);
+    QCOMPARE(month.optSunday->text(), language ? u"Sonntag"_s : u"Sunday"_s);
     QVERIFY(recorder.boxes.empty());
   }
 
@@ -162,7 +185,14 @@ class MainDisplayMonthTest : public QObject {
     QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
     QCOMPARE(frmDisplayMonth::instance().lblFirstDayOfWeek->text(), u"Erster Tag der Woche:"_s);
     QCOMPARE(frmClearOneTextBox::instance().lblClear->text(), u"Loeschen:"_s);
-    // Once built, a change reaches them at once.
+  }
+
+  // Once built, a change of language reaches them at once.
+  void builtWindowsFollowALanguageChange() {
+    WriteSettings(intGerman, false, false);
+    Start();
+    QTest::mouseClick(w->cmdDisplayMonth, Qt::LeftButton);
+    QCOMPARE(frmClearOneTextBox::instance().lblClear->text(), u"Loeschen:"_s);
     intLanguage = intEnglish;
     w->SetLanguageDependentText();
     QCOMPARE(frmDisplayMonth::instance().lblFirstDayOfWeek->text(), u"First day of week:"_s);

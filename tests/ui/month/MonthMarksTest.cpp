@@ -86,7 +86,8 @@ class MonthMarksTest : public QObject {
     QCOMPARE(grid.text.size(), plain.text.size());
     for (std::size_t i = 0; i < plain.text.size(); ++i)
       if (grid.text[i] != plain.text[i])
-        QVERIFY(plain.text[i] == ' ' && grid.text[i] == kRestDayMark);
+        QVERIFY2(plain.text[i] == ' ' && grid.text[i] == kRestDayMark,
+                 qPrintable(u"character %1"_s.arg(i)));
     QCOMPARE(grid.firstCellJdn, plain.firstCellJdn);
     QCOMPARE(grid.numWeeks, plain.numWeeks);
   }

@@ -72,7 +72,9 @@ class MonthWindowTest : public QObject {
     QCOMPARE(month.txbYear->text(), u"2005"_s);
     QCOMPARE(month.cmdShowHideISO->text(), Q(ProgramText(14)));
     QCOMPARE(month.height(), HeightBelow(month.cmdShowHideISO));
-    for (QWidget* box : {month.txbMonth, month.txbISODates}) QVERIFY(QFontInfo(box->font()).fixedPitch());
+    for (QWidget* box : {month.txbMonth, month.txbISODates}) {
+      QVERIFY2(QFontInfo(box->font()).fixedPitch(), qPrintable(box->objectName()));
+    }
 
     // The start-up selects the options of the user file; activation makes the pairs whole.
     month.optSunday->setChecked(true);
@@ -83,40 +85,60 @@ class MonthWindowTest : public QObject {
     QVERIFY(boxes.empty());
   }
 
+  // button: -1 the Display button, 0 next, 1 previous; newYear empty: nothing changes.
+  void stepsAndUnreadableYears_data() {
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("newYear");
+    QTest::addColumn<int>("newMonth");
+    QTest::addColumn<bool>("message");
+    const QString none;
+    QTest::newRow("next-from-december") << u"2005"_s << 11 << 0 << u"2006"_s << 0 << false;
+    QTest::newRow("previous-from-january") << u"2006"_s << 0 << 1 << u"2005"_s << 11 << false;
+    QTest::newRow("next-within-the-year") << u"2005"_s << 4 << 0 << u"2005"_s << 5 << false;
+    QTest::newRow("previous-within-the-year") << u"2005"_s << 4 << 1 << u"2005"_s << 3 << false;
+    QTest::newRow("next-into-year-zero") << u"-1"_s << 11 << 0 << u"0"_s << 0 << false;
+    QTest::newRow("previous-into-year-minus-one") << u"0"_s << 0 << 1 << u"-1"_s << 11 << false;
+    QTest::newRow("blanks-around-the-year-trimmed") << u"  1999 "_s << 11 << 0 << u"2000"_s << 0 << false;
+    QTest::newRow("letters-after-the-year-kept") << u"2005ab"_s << 3 << 0 << u"2005ab"_s << 4 << false;
+    QTest::newRow("next-on-an-empty-year-does-nothing") << u""_s << 11 << 0 << none << 0 << false;
+    QTest::newRow("previous-on-a-blank-year-does-nothing") << u"   "_s << 0 << 1 << none << 0 << false;
+    QTest::newRow("display-with-an-empty-year-asks") << u""_s << 3 << -1 << none << 0 << true;
+    QTest::newRow("display-with-letters-asks") << u"abc"_s << 3 << -1 << none << 0 << true;
+    QTest::newRow("next-with-letters-asks") << u"abc"_s << 3 << 0 << none << 0 << true;
+    QTest::newRow("display-with-a-lone-minus-asks") << u"-"_s << 3 << -1 << none << 0 << true;
+    QTest::newRow("display-with-eleven-digits-asks") << u"99999999999"_s << 3 << -1 << none << 0 << true;
+    QTest::newRow("display-beyond-the-last-year-asks") << u"5800001"_s << 3 << -1 << none << 0 << true;
+    QTest::newRow("next-beyond-the-last-year-asks") << u"5800000"_s << 11 << 0 << none << 0 << true;
+    QTest::newRow("previous-before-the-first-year-asks") << u"-5800000"_s << 0 << 1 << none << 0 << true;
+  }
   void stepsAndUnreadableYears() {
-    // button: -1 the Display button, 0 next, 1 previous; newYear null: nothing changes.
-    const struct { const char* year; int month, button; const char* newYear; int newMonth; bool message; }
-        cases[] = {{"2005", 11, 0, "2006", 0, false}, {"2006", 0, 1, "2005", 11, false},
-                   {"2005", 4, 0, "2005", 5, false},  {"2005", 4, 1, "2005", 3, false},
-                   {"-1", 11, 0, "0", 0, false},      {"0", 0, 1, "-1", 11, false},
-                   {"  1999 ", 11, 0, "2000", 0, false}, {"2005ab", 3, 0, "2005ab", 4, false},
-                   {"", 11, 0, nullptr, 0, false},    {"   ", 0, 1, nullptr, 0, false},
-                   {"", 3, -1, nullptr, 0, true},     {"abc", 3, -1, nullptr, 0, true},
-                   {"abc", 3, 0, nullptr, 0, true},   {"-", 3, -1, nullptr, 0, true},
-                   {"99999999999", 3, -1, nullptr, 0, true}, {"5800001", 3, -1, nullptr, 0, true},
-                   {"5800000", 11, 0, nullptr, 0, true},     {"-5800000", 0, 1, nullptr, 0, true}};
-    for (const auto& c : cases) {
-      boxes.clear();
-      frmDisplayMonth& window = Show("2005", 5);
-      const QString before = window.txbMonth->toPlainText();
-      window.txbYear->setText(QString::fromLatin1(c.year));
-      {
-        const QSignalBlocker block(window.cboMonths);
-        window.cboMonths->setCurrentIndex(c.month);
-      }
-      QTest::mouseClick(c.button < 0 ? window.cmdDisplay : window.cmdDisplayNextMonth[c.button],
-                        Qt::LeftButton);
-      std::int32_t y = 0;
-      QVERIFY(!c.newYear || ReadMonthYear(c.newYear, y));
-      QCOMPARE(window.txbYear->text(), QString::fromLatin1(c.newYear ? c.newYear : c.year).trimmed());
-      QCOMPARE(window.cboMonths->currentIndex(), c.newYear ? c.newMonth : c.month);
-      QCOMPARE(window.txbMonth->toPlainText(), c.newYear ? Grid(y, c.newMonth + 1) : before);
-      QCOMPARE(boxes.size(), std::size_t(c.message));
-      if (!c.message) continue;
-      QCOMPARE(boxes[0].text, u"Please specify year"_s);
-      QCOMPARE(boxes[0].title, u"Invalid input"_s);
-      QCOMPARE(boxes[0].icon, MsgIcon::None);
+    QFETCH(QString, year);
+    QFETCH(int, month);
+    QFETCH(int, button);
+    QFETCH(QString, newYear);
+    QFETCH(int, newMonth);
+    QFETCH(bool, message);
+    const bool changes = !newYear.isEmpty();
+    frmDisplayMonth& window = Show("2005", 5);
+    const QString before = window.txbMonth->toPlainText();
+    window.txbYear->setText(year);
+    {
+      const QSignalBlocker block(window.cboMonths);
+      window.cboMonths->setCurrentIndex(month);
     }
+    QTest::mouseClick(button < 0 ? window.cmdDisplay : window.cmdDisplayNextMonth[button], Qt::LeftButton);
+    std::int32_t y = 0;
+    QVERIFY(!changes || ReadMonthYear(newYear.toStdString(), y));
+    QCOMPARE(window.txbYear->text(), (changes ? newYear : year).trimmed());
+    QCOMPARE(window.cboMonths->currentIndex(), changes ? newMonth : month);
+    QCOMPARE(window.txbMonth->toPlainText(), changes ? Grid(y, newMonth + 1) : before);
+    QCOMPARE(boxes.size(), std::size_t(message));
+    if (!message) return;
+    QCOMPARE(boxes[0].text, u"Please specify year"_s);
+    QCOMPARE(boxes[0].title, u"Invalid input"_s);
+    QCOMPARE(boxes[0].icon, MsgIcon::None);
   }
 
   void enterInTheYearDisplays() {
@@ -165,7 +187,11 @@ class MonthWindowTest : public QObject {
     QVERIFY(!window.blnISOShown);
     QCOMPARE(window.cmdShowHideISO->text(), Q(ProgramText(14)));
     QCOMPARE(window.height(), HeightBelow(window.cmdShowHideISO));
-    // The year text goes into the copied heading as it stands.
+  }
+
+  // The year text goes into the copied heading as it stands.
+  void copiedHeadingTakesTheYearAsItStands() {
+    frmDisplayMonth& window = Show("2005", 11, true);
     window.txbYear->setText(u"2005 AD"_s);
     window.optJulian->setChecked(true);
     QTest::mouseClick(window.cmdCopyToClipboard, Qt::LeftButton);
@@ -174,19 +200,24 @@ class MonthWindowTest : public QObject {
   }
 
   // A click on Sunday or Julian, or the window's activation, hides the column.
+  void sundayJulianOrActivationHidesTheColumn_data() {
+    QTest::addColumn<QString>("option");  // empty: the window's activation
+    QTest::newRow("sunday") << u"optSunday"_s;
+    QTest::newRow("julian") << u"optJulian"_s;
+    QTest::newRow("activation") << QString();
+  }
   void sundayJulianOrActivationHidesTheColumn() {
-    frmDisplayMonth& window = Shown();
-    for (QRadioButton* option : {window.optSunday, window.optJulian, (QRadioButton*)nullptr}) {
-      Show("2005", 10, true);
-      QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
-      QVERIFY(window.blnISOShown);
-      if (option) QTest::mouseClick(option, Qt::LeftButton); else Reactivate(window);
-      QTRY_VERIFY(!window.blnISOShown);
-      QCOMPARE(window.height(), HeightBelow(window.cmdShowHideISO));
-      QCOMPARE(window.cboMonths->currentIndex(), 10);
-      QCOMPARE(window.cmdShowHideISO->isEnabled(), !option);
-      QCOMPARE(window.chkWithYear->isEnabled(), !option);
-    }
+    QFETCH(QString, option);
+    frmDisplayMonth& window = Show("2005", 10, true);
+    QTest::mouseClick(window.cmdShowHideISO, Qt::LeftButton);
+    QVERIFY(window.blnISOShown);
+    if (!option.isEmpty()) QTest::mouseClick(window.findChild<QRadioButton*>(option), Qt::LeftButton);
+    else Reactivate(window);
+    QTRY_VERIFY(!window.blnISOShown);
+    QCOMPARE(window.height(), HeightBelow(window.cmdShowHideISO));
+    QCOMPARE(window.cboMonths->currentIndex(), 10);
+    QCOMPARE(window.cmdShowHideISO->isEnabled(), option.isEmpty());
+    QCOMPARE(window.chkWithYear->isEnabled(), option.isEmpty());
   }
 
   void germanNames() {

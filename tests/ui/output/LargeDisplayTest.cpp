@@ -64,20 +64,26 @@ class LargeDisplayTest : public QObject {
     QGuiApplication::clipboard()->setText(u"untouched"_s);
   }
 
+  void enlargeRefusesAnEmptyOutput_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("English-empty") << int(intEnglish) << u""_s;
+    QTest::newRow("English-blanks") << int(intEnglish) << u"    "_s;
+    QTest::newRow("English-blank-lines") << int(intEnglish) << u"\n \n"_s;
+    QTest::newRow("German-blanks") << int(intGerman) << u"  "_s;
+  }
   void enlargeRefusesAnEmptyOutput() {
-    for (auto [language, output] : {std::pair{intEnglish, u""_s}, {intEnglish, u"    "_s},
-                                    {intEnglish, u"\n \n"_s}, {intGerman, u"  "_s}}) {
-      boxes.clear();
-      intLanguage = language;
-      Enlarge(output);
-      QCOMPARE(int(boxes.size()), 1);
-      QCOMPARE(boxes[0].text, language ? u"Das Ausgabefenster is leer."_s : u"The output window is empty."_s);
-      QCOMPARE(boxes[0].title, language ? u"Ausgabefenster"_s : u"Output window"_s);
-      QCOMPARE(boxes[0].icon, MsgIcon::Warning);
-      QCOMPARE(boxes[0].buttons, MsgButtons::Ok);
-      QVERIFY(!w->isVisible());
-      QVERIFY(main->txbOutput->toPlainText().isEmpty());
-    }
+    QFETCH(int, language);
+    QFETCH(QString, output);
+    intLanguage = std::int16_t(language);
+    Enlarge(output);
+    QCOMPARE(int(boxes.size()), 1);
+    QCOMPARE(boxes[0].text, language ? u"Das Ausgabefenster is leer."_s : u"The output window is empty."_s);
+    QCOMPARE(boxes[0].title, language ? u"Ausgabefenster"_s : u"Output window"_s);
+    QCOMPARE(boxes[0].icon, MsgIcon::Warning);
+    QCOMPARE(boxes[0].buttons, MsgButtons::Ok);
+    QVERIFY(!w->isVisible());
+    QVERIFY(main->txbOutput->toPlainText().isEmpty());
   }
 
   void enlargeShowsAReadOnlyCopyInsideTheMainWindow() {
@@ -94,8 +100,11 @@ class LargeDisplayTest : public QObject {
     QCOMPARE(inner.topLeft(), outer.topLeft() + QPoint(TwipsToPixels(100), TwipsToPixels(380)));
     QVERIFY(qAbs(outer.bottom() - inner.bottom() - TwipsToPixels(100)) <= 1);
     QVERIFY(qAbs(outer.right() - inner.right() - TwipsToPixels(100)) <= 1);
+  }
 
-    // Later output waits for the next press, which keeps the window.
+  // Later output waits for the next press, which keeps the window.
+  void laterOutputWaitsForTheNextPress() {
+    Enlarge(u"2008-07-12 CE = 2454660 JDN\n"_s);
     main->txbOutput->moveCursor(QTextCursor::End);
     main->txbOutput->insertPlainText(u"second line\n"_s);
     QCOMPARE(w->txbOutput->toPlainText(), u"2008-07-12 CE = 2454660 JDN\n"_s);
@@ -115,15 +124,26 @@ class LargeDisplayTest : public QObject {
     main->resize(TwipsToPixels(15500), TwipsToPixels(10500));
   }
 
-  void copyingAllOrTheMouseSelection() {
+  // Without a selection the copy button copies everything.
+  void copyingAllWithoutSelection_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("two-lines") << u"alpha beta\ngamma"_s;
+  }
+  void copyingAllWithoutSelection() {
+    QFETCH(QString, text);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
-    for (const QString& text : {QString(), u"alpha beta\ngamma"_s}) {  // no selection: all
-      w->txbOutput->setPlainText(text);
-      QTest::mouseClick(w->cmdCopyToClipboard, Qt::LeftButton);
-      QCOMPARE(ClipboardText(), text);
-      QCOMPARE(w->cmdCopyToClipboard->text(), Program(185));
-    }
+    w->txbOutput->setPlainText(text);
+    QTest::mouseClick(w->cmdCopyToClipboard, Qt::LeftButton);
+    QCOMPARE(ClipboardText(), text);
+    QCOMPARE(w->cmdCopyToClipboard->text(), Program(185));
+  }
+
+  void copyingTheMouseSelection() {
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    w->txbOutput->setPlainText(u"alpha beta\ngamma"_s);
     // Drag over "alpha" with the left button; the release sets the caption.
     QTextCursor at(w->txbOutput->document());
     const QPoint start = w->txbOutput->cursorRect(at).center();
@@ -141,8 +161,10 @@ class LargeDisplayTest : public QObject {
     QCOMPARE(ClipboardText(), u"alpha"_s);
     QVERIFY(!w->txbOutput->textCursor().hasSelection());
     QCOMPARE(w->cmdCopyToClipboard->text(), Program(185));
+  }
 
-    // A selection over lines is copied with line breaks.
+  // A selection over lines is copied with line breaks.
+  void copyingASelectionOverLines() {
     w->txbOutput->setPlainText(u"ab\ncd"_s);
     Select(w->txbOutput, 1, 4);
     w->cmdCopyToClipboard_Click();
@@ -165,13 +187,19 @@ class LargeDisplayTest : public QObject {
     QCOMPARE(w->txbOutput->toPlainText(), u"one two"_s);
   }
 
+  void copyButtonWidthByLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("twips");
+    QTest::newRow("English") << int(intEnglish) << 2000;
+    QTest::newRow("German") << int(intGerman) << 4000;
+  }
   void copyButtonWidthByLanguage() {
-    for (auto [language, twips] : {std::pair{intEnglish, 2000}, {intGerman, 4000}}) {
-      intTextLanguage = language;
-      frmLargeDisplay::unload();
-      frmLargeDisplay::instance().show();
-      QCOMPARE(frmLargeDisplay::instance().cmdCopyToClipboard->width(), TwipsToPixels(twips));
-    }
+    QFETCH(int, language);
+    QFETCH(int, twips);
+    intTextLanguage = std::int16_t(language);
+    frmLargeDisplay::unload();
+    frmLargeDisplay::instance().show();
+    QCOMPARE(frmLargeDisplay::instance().cmdCopyToClipboard->width(), TwipsToPixels(twips));
   }
 
   void outputAndTheTextLimit() {
@@ -198,7 +226,10 @@ class LargeDisplayTest : public QObject {
     QVERIFY(w->txbOutput->toPlainText().isEmpty() && !w->blnReportBufferFull);
     w->Output(u"fresh"_s, 1, true);
     QCOMPARE(w->txbOutput->toPlainText(), u"fresh\n"_s);
-    w->Clear();  // a list puts a blank line between folders
+  }
+
+  // A list puts a blank line between folders.
+  void listPutsABlankLineBetweenFolders() {
     w->DisplayArray({u"skip"_s, u"a\\x"_s, u"a\\y"_s, u"b\\z"_s}, 1, 9, u"done"_s, true);
     QCOMPARE(w->txbOutput->toPlainText(), u"a\\x\na\\y\n\nb\\z\n\ndone\n"_s);
   }
@@ -209,7 +240,14 @@ class LargeDisplayTest : public QObject {
     QCoreApplication::processEvents();
     QVERIFY(w->width() >= TwipsToPixels(frmLargeDisplay::kMinWidthTwips) &&
             w->height() >= TwipsToPixels(frmLargeDisplay::kMinHeightTwips));
-    // The buttons stay at their distance from the right and bottom edges, below the text.
+  }
+
+  // At the smallest size and a large one, the buttons stay at their distance from the right
+  // and bottom edges, below the text.
+  void buttonsKeepTheirDistanceFromTheEdges() {
+    w->show();
+    w->resize(50, 40);
+    QCoreApplication::processEvents();
     QCOMPARE(w->cmdClose->geometry().right() + 1, w->width() - TwipsToPixels(330));
     QCOMPARE(w->cmdClose->y(), w->cmdCopyToClipboard->y());
     QVERIFY(w->cmdCopyToClipboard->y() > w->txbOutput->geometry().bottom());
@@ -250,8 +288,10 @@ class LargeDisplayTest : public QObject {
     QTest::mouseClick(w->cmdClose, Qt::LeftButton);
     QVERIFY(!w->isVisible());
     QCOMPARE(frmLargeDisplay::instance().txbOutput->toPlainText(), u"kept"_s);
+  }
 
-    // The close box unloads, even while Stop.
+  void closeBoxUnloadsEvenWhileStop() {
+    w->txbOutput->setPlainText(u"kept"_s);
     w->show();
     w->cmdClose->setText(u"Stop"_s);
     QPointer<QPushButton> close(w->cmdClose);
