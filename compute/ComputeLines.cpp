@@ -37,7 +37,8 @@ bool DisplayDateSide(ComputeHost& host, int which, ComputeField field, const Eur
   }
   host.AppendOutput(" = ");
   // Written straight into the text-with-calendar; a failed write leaves it as it was.
-  if (!WriteDateInCalendar(rec.jdn, cal, host.UsersDateFormat(), intHyphen == 1, withCal)) {
+  if (!WriteDateInCalendar(
+          rec.jdn, cal, CurrentDateTextSettings(host.UsersDateFormat(), intHyphen == 1), withCal)) {
     ReportResultOutOfRange(host);
     return false;
   }

@@ -22,10 +22,10 @@ TEST(CalendarText, WritesKnownTextsThatReadBack) {
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << CalendarCodeText[c.cal] << " " << c.text);
     std::string text = "unchanged";
-    ASSERT_TRUE(WriteDateInCalendar(c.jdn, c.cal, c.format, c.hyphen, text));
+    ASSERT_TRUE(WriteDateInCalendar(c.jdn, c.cal, {c.format, c.hyphen}, text));
     EXPECT_EQ(text, c.text);
     Jdn back = 0;
-    EXPECT_EQ(ReadDateInCalendar(text, c.cal, c.format, c.hyphen, back), 1);
+    EXPECT_EQ(ReadDateInCalendar(text, c.cal, {c.format, c.hyphen}, back), 1);
     EXPECT_EQ(back, c.jdn);
   }
 }
@@ -43,7 +43,7 @@ TEST(CalendarText, DaysWithoutTextAreNotWritten) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::string text = "unchanged";
-    EXPECT_FALSE(WriteDateInCalendar(c.jdn, c.cal, YMD, true, text));
+    EXPECT_FALSE(WriteDateInCalendar(c.jdn, c.cal, {YMD, true}, text));
     EXPECT_EQ(text, "unchanged");
   }
 }
@@ -52,7 +52,7 @@ TEST(CalendarText, CodesWithoutTextReadNothing) {
   for (const CalendarCode cal : {AN, OLW, ARC, static_cast<CalendarCode>(42)}) {
     SCOPED_TRACE(::testing::Message() << "calendar code " << cal);
     Jdn jdn = 5;
-    EXPECT_EQ(ReadDateInCalendar("2020-01-01", cal, YMD, true, jdn), 0);
+    EXPECT_EQ(ReadDateInCalendar("2020-01-01", cal, {YMD, true}, jdn), 0);
     EXPECT_EQ(jdn, 5);
   }
 }
@@ -88,7 +88,7 @@ TEST(CalendarText, TypedDatesBeyondTheDayRangeAreOutOfRange) {
   };
   for (const Row& r : rows) {
     Jdn jdn = 0;
-    EXPECT_EQ(ReadDateInCalendar(r.text, r.cal, YMD, true, jdn), r.status) << r.name;
+    EXPECT_EQ(ReadDateInCalendar(r.text, r.cal, {YMD, true}, jdn), r.status) << r.name;
     EXPECT_EQ(jdn, r.jdn) << r.name;
   }
 }
@@ -110,6 +110,7 @@ TEST(CalendarText, WrittenTextsReadBackUnderEverySetting) {
         for (const CalendarCode cal : AllCalendars) {
           for (const DateFormat format : {MDY, DMY, YMD}) {
             const bool hyphen = (i + format) % 2 == 0;
+            const DateTextSettings settings = CurrentDateTextSettings(format, hyphen);
             std::string text;
             // The case, built only when a check fails (this loop runs a hundred thousand times).
             const auto where = [&] {
@@ -117,13 +118,13 @@ TEST(CalendarText, WrittenTextsReadBackUnderEverySetting) {
                                           << ", format " << format << ", hyphen " << hyphen
                                           << ": \"" << text << '"';
             };
-            if (!WriteDateInCalendar(jdn, cal, format, hyphen, text)) {
+            if (!WriteDateInCalendar(jdn, cal, settings, text)) {
               ASSERT_TRUE(cal == ORD || (cal == JDN && (jdn == MinJdn || jdn == MaxJdn)))
                   << where();
               continue;
             }
             Jdn back = 0;
-            ASSERT_EQ(ReadDateInCalendar(text, cal, format, hyphen, back), 1) << where();
+            ASSERT_EQ(ReadDateInCalendar(text, cal, settings, back), 1) << where();
             ASSERT_EQ(back, jdn) << where();
             EuroDate date;  // a JDN text reads back through the date reader as well
             ASSERT_TRUE(cal != JDN || ParseEuroDate(text, dateSep, JDN, format, date) == 1)
@@ -145,15 +146,15 @@ TEST(CalendarText, HostileStringsGiveAStatusAndLeaveTheDay) {
     SCOPED_TRACE(::testing::Message() << "text " << i << " \"" << text << '"');
     ASSERT_TRUE(std::abs(IsoForm(text)) <= 1 && std::abs(OrdinalForm(text)) <= 1);
     for (const CalendarCode cal : AllCalendars) {
-      const auto format = static_cast<DateFormat>(i % 3);
+      const DateTextSettings settings{static_cast<DateFormat>(i % 3), i % 2 == 1};
       Jdn jdn = 12345, again = 0;
-      const ParseStatus status = ReadDateInCalendar(text, cal, format, i % 2, jdn);
+      const ParseStatus status = ReadDateInCalendar(text, cal, settings, jdn);
       ASSERT_TRUE(status >= -1 && status <= 1) << CalendarCodeText[cal];
       ASSERT_TRUE(status == 1 || jdn == 12345) << CalendarCodeText[cal];
       std::string written;
       if (status != 1) continue;
-      ASSERT_TRUE(WriteDateInCalendar(jdn, cal, format, i % 2, written)) << CalendarCodeText[cal];
-      ASSERT_EQ(ReadDateInCalendar(written, cal, format, i % 2, again), 1)
+      ASSERT_TRUE(WriteDateInCalendar(jdn, cal, settings, written)) << CalendarCodeText[cal];
+      ASSERT_EQ(ReadDateInCalendar(written, cal, settings, again), 1)
           << CalendarCodeText[cal] << " " << written;
       ASSERT_EQ(again, jdn) << CalendarCodeText[cal] << " " << written;
     }

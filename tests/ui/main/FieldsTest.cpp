@@ -144,7 +144,8 @@ class FieldsTest : public QObject, protected MainWindowTestBase {
         QLineEdit* field = which == 0 ? w->txbFirstDate : w->txbSecondDate;
         PressArrow(w->VScroll[which], true);
         Jdn jdn = 0;
-        QCOMPARE(ReadDateInCalendar(field->text().toStdString(), CalendarCode(cal), YMD, true, jdn),
+        QCOMPARE(ReadDateInCalendar(field->text().toStdString(), CalendarCode(cal),
+                                    CurrentDateTextSettings(YMD, true), jdn),
                  StatusValid);
         QCOMPARE(jdn, TodayJdn() + 1);
         PressArrow(w->VScroll[which], false);
