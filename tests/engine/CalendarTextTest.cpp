@@ -30,6 +30,48 @@ TEST(CalendarText, WritesKnownTextsThatReadBack) {
   }
 }
 
+// The pair writes and reads with the separators of its argument alone: the program-wide ones
+// are set to others throughout.
+TEST(CalendarText, SeparatorsComeFromTheSettingsOnly) {
+  SeparatorGuard guard;
+  DateSeparator.assign(1, '.');  // not `= "."`: GCC 12 warns falsely (-Wrestrict) on that
+  ThousandsSeparator.clear();
+  SetLocaleGroupingSeparator("'");
+  const DateTextSettings initial;  // as the program starts
+  const DateTextSettings slashDots{DMY, true, "/", ".", "\xC2\xA0"};
+  const DateTextSettings ungrouped{MDY, false, "-", "", ""};
+  struct Row {
+    const char* name; Jdn jdn; CalendarCode cal; DateTextSettings settings; const char* text;
+  };
+  const Row rows[] = {
+      {"initial CE", 2458848, CE, initial, "2019-12-30"},
+      {"initial CE year of 7 digits", MaxJdn, CE, initial, "5,744,892-08-11"},
+      {"initial JDN", 2458848, JDN, initial, "2,458,848"},
+      {"initial LPW year of 7 digits", MaxJdn, LPW, initial, "5,744,892-34-1"},
+      {"CE with slash and dot groups", MaxJdn, CE, slashDots, "11/08/5.744.892"},
+      {"JDN with dot groups", 2458848, JDN, slashDots, "2.458.848"},
+      {"LPW with no-break space groups", MaxJdn, LPW, slashDots,
+       "5\xC2\xA0" "744\xC2\xA0" "892-34-1"},
+      {"LPM with no-break space groups", MinJdn, LPM, slashDots,
+       "-5\xC2\xA0" "754\xC2\xA0" "317-03-08"},
+      {"CE ungrouped", MinJdn, CE, ungrouped, "03-08-(-5754317)"},
+      {"JDN ungrouped", -2458848, JDN, ungrouped, "-2458848"},
+      {"LPW ungrouped", MaxJdn, LPW, ungrouped, "5744892-34-1"}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    std::string text;
+    ASSERT_TRUE(WriteDateInCalendar(r.jdn, r.cal, r.settings, text));
+    EXPECT_EQ(text, r.text);
+    Jdn back = 0;
+    EXPECT_EQ(ReadDateInCalendar(text, r.cal, r.settings, back), 1);
+    EXPECT_EQ(back, r.jdn);
+  }
+  const DateTextSettings now = CurrentDateTextSettings(DMY, false);
+  EXPECT_EQ(std::tie(now.format, now.hyphen, now.dateSeparator, now.thousandsSeparator,
+                     now.groupingSeparator),
+            std::make_tuple(DMY, false, ".", "", "'"));
+}
+
 // Ordinal dates exist only for years 1 to 9999; a JDN field cannot hold the two outermost days
 // (its reader stops at 2,099,999,999); reserved codes have no text at all.
 TEST(CalendarText, DaysWithoutTextAreNotWritten) {
