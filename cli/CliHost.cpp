@@ -100,7 +100,9 @@ ClearChoice CliHost::AskFieldToClear() {
 }
 
 void CliHost::PutTodayIntoFirstDate() {
-  std::string text = TodayInCalendar(settings_.firstCal, settings_.format, settings_.hyphen == 1);
+  const DateTextSettings textSettings =
+      CurrentDateTextSettings(settings_.format, settings_.hyphen == 1);
+  std::string text = TodayInCalendar(settings_.firstCal, textSettings);
   if (!text.empty()) fields_[0] = std::move(text);
 }
 

@@ -82,9 +82,12 @@ bool ParseDateSide(ComputeHost& host, const ComputeState& state, std::string& te
   const DateFormat format = host.UsersDateFormat();
   const bool hyphen = state.intHyphen == 1;
   Jdn jdn = 0;
-  ParseStatus status = ReadDateInCalendar(text, cal, format, hyphen, jdn);
+  ParseStatus status = ReadDateInCalendar(text, cal, CurrentDateTextSettings(format, hyphen), jdn);
   // The normalised text replaces the typed one; a failed write leaves `text` as it was.
-  if (status > 0 && !WriteDateInCalendar(jdn, cal, format, hyphen, text)) status = StatusOutOfRange;
+  if (status > 0 &&
+      !WriteDateInCalendar(jdn, cal, CurrentDateTextSettings(format, hyphen), text)) {
+    status = StatusOutOfRange;
+  }
   if (status <= 0) {
     ShowComputeError(host, status < 0 ? rangeKind : malformedKind);
     return false;

@@ -36,7 +36,9 @@ bool DisplayDateSide(ComputeHost& host, const ComputeState& state, int which, Co
   }
   host.AppendOutput(" = ");
   // Written straight into the text-with-calendar; a failed write leaves it as it was.
-  if (!WriteDateInCalendar(rec.jdn, cal, host.UsersDateFormat(), state.intHyphen == 1, withCal)) {
+  if (!WriteDateInCalendar(rec.jdn, cal,
+                           CurrentDateTextSettings(host.UsersDateFormat(), state.intHyphen == 1),
+                           withCal)) {
     ReportResultOutOfRange(host);
     return false;
   }

@@ -17,27 +17,27 @@ std::int16_t HyphenOption(bool hyphen) noexcept { return hyphen ? HyphenatedForm
 
 }  // namespace
 
-ParseStatus ReadDateInCalendar(std::string_view text, CalendarCode cal, DateFormat format,
-                               bool hyphen, Jdn& jdn) noexcept {
+ParseStatus ReadDateInCalendar(std::string_view text, CalendarCode cal,
+                               const DateTextSettings& settings, Jdn& jdn) noexcept {
   ParseStatus status = StatusMalformed;
   Jdn day = 0;
   switch (cal) {
     case CE:
     case JC: {
       EuroDate date;
-      status = ParseEuroDate(text, DateSeparator, cal, format, date);
+      status = ParseEuroDate(text, settings.dateSeparator, cal, settings.format, date);
       if (status == StatusValid) day = date.jdn;
       break;
     }
     case JDN: {
       std::int32_t value = 0;
-      status = ParseJdnInput(text, value);
+      status = ParseJdnInput(text, settings.thousandsSeparator, value);
       if (status == StatusValid) day = value;
       break;
     }
     case ORD: {
       EuroDate date;
-      status = ParseOrdinalDate(text, HyphenOption(hyphen), date);
+      status = ParseOrdinalDate(text, HyphenOption(settings.hyphen), date);
       if (status == StatusValid) day = date.jdn;
       break;
     }
@@ -64,7 +64,7 @@ ParseStatus ReadDateInCalendar(std::string_view text, CalendarCode cal, DateForm
   return status;
 }
 
-bool WriteDateInCalendar(Jdn jdn, CalendarCode cal, DateFormat format, bool hyphen,
+bool WriteDateInCalendar(Jdn jdn, CalendarCode cal, const DateTextSettings& settings,
                          std::string& text) {
   switch (cal) {
     case CE:
@@ -73,28 +73,29 @@ bool WriteDateInCalendar(Jdn jdn, CalendarCode cal, DateFormat format, bool hyph
       CalendarLetter(cal, date);
       date.jdn = jdn;
       JdnToEuroDate(date);
-      FormatEuroDate(date, format, DateSeparator, ThousandsSeparator, text);
+      FormatEuroDate(date, settings.format, settings.dateSeparator, settings.thousandsSeparator,
+                     text);
       return true;
     }
     case JDN:
       // A JDN field reads at most 2,099,999,999 in magnitude; the two outermost days of the
       // range have no JDN text that reads back.
       if (jdn > LargestJdnText || jdn < -LargestJdnText) return false;
-      text = FormatJdn(jdn);
+      text = FormatJdn(jdn, settings.thousandsSeparator);
       return true;
     case ORD: {
       if (jdn < FirstOrdinalJdn || jdn > LastOrdinalJdn) return false;
       EuroDate date;
       std::int16_t day = 0;
       JdnToOrdinal(jdn, date.year, day);
-      text = FormatOrdinalDate(date, day, HyphenOption(hyphen));
+      text = FormatOrdinalDate(date, day, HyphenOption(settings.hyphen));
       return true;
     }
     case ISO: {
       IsoWeekDate date;
       date.jdn = jdn;
       JdnToIsoWeekDate(date);
-      FormatIsoWeekDate(date, HyphenOption(hyphen), text);
+      FormatIsoWeekDate(date, HyphenOption(settings.hyphen), text);
       return true;
     }
     case LPW:
@@ -103,10 +104,10 @@ bool WriteDateInCalendar(Jdn jdn, CalendarCode cal, DateFormat format, bool hyph
       date.jdn = jdn;
       JdnToLeapWeek(date);
       if (cal == LPW) {
-        text = FormatLeapWeekDate(date, false);
+        text = FormatLeapWeekDate(date, false, settings.groupingSeparator);
       } else {
         LeapWeekToMonthForm(date);
-        text = FormatLeapMonthDate(date, false);
+        text = FormatLeapMonthDate(date, false, settings.groupingSeparator);
       }
       return true;
     }

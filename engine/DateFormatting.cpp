@@ -142,10 +142,12 @@ std::string TodayPlusText(std::int16_t offset, DateFormat format, std::string_vi
   return FormatEuroDate(date, format, dateSeparator, ThousandsSeparator);
 }
 
-std::string FormatJdn(Jdn jdn) {
+std::string FormatJdn(Jdn jdn, std::string_view thousandsSeparator) {
   char text[16];
-  const char* end = PutNumber(text, jdn, GroupCharacter(ThousandsSeparator));
+  const char* end = PutNumber(text, jdn, GroupCharacter(thousandsSeparator));
   return std::string(text, static_cast<std::size_t>(end - text));
 }
+
+std::string FormatJdn(Jdn jdn) { return FormatJdn(jdn, ThousandsSeparator); }
 
 }  // namespace valdora

@@ -31,7 +31,11 @@ void SeparateThousands(std::string& number, std::string_view separator);
 std::string TodayPlusText(std::int16_t offset, DateFormat format, std::string_view dateSeparator,
                           CalendarCode cal);
 
-// JDN as decimal text with the current ThousandsSeparator (2,451,545).
+// JDN as decimal text with `thousandsSeparator` (its first character; empty: none) between
+// digit groups (2,451,545).
+std::string FormatJdn(Jdn jdn, std::string_view thousandsSeparator);
+// The same with the program-wide ThousandsSeparator, for the Compute command's difference
+// texts and the tests that expect them.
 std::string FormatJdn(Jdn jdn);
 
 }  // namespace valdora

@@ -125,7 +125,8 @@ std::int32_t ParseJdnText(std::string_view text, ParseStatus& status) noexcept {
   return static_cast<std::int32_t>(value);
 }
 
-ParseStatus ParseJdnInput(std::string_view text, std::int32_t& value) noexcept {
+ParseStatus ParseJdnInput(std::string_view text, std::string_view thousandsSeparator,
+                          std::int32_t& value) noexcept {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return StatusMalformed;
   text = text.substr(first, text.find_last_not_of(' ') - first + 1);
@@ -133,9 +134,9 @@ ParseStatus ParseJdnInput(std::string_view text, std::int32_t& value) noexcept {
   std::string_view body = text;
   if (body[0] == '+' || body[0] == '-') body.remove_prefix(1);
 
-  // The current group separator, when it is not the comma, is taken only between proper
-  // groups of three digits, so that a JDN written with it reads back.
-  const std::string_view groupSeparator = ThousandsSeparator;
+  // The group separator, when it is not the comma, is taken only between proper groups of
+  // three digits, so that a JDN written with it reads back.
+  const std::string_view groupSeparator = thousandsSeparator;
   const bool otherGroups = !groupSeparator.empty() && groupSeparator != "," &&
                            body.find(groupSeparator) != std::string_view::npos;
   if (otherGroups && !IsGroupedNumber(body, groupSeparator)) return StatusMalformed;

@@ -28,9 +28,10 @@ std::int32_t ParseJdnText(std::string_view text, ParseStatus& status) noexcept;
 bool IsGroupedNumber(std::string_view body, std::string_view separator) noexcept;
 
 // Reads the text of a JDN input field: blanks around, one leading sign, digits with ","
-// anywhere between them, or with the current ThousandsSeparator between groups of three.
+// anywhere between them, or with `thousandsSeparator` between groups of three.
 // On 1 `value` holds the number; -1 beyond 2099999999 in magnitude.
-ParseStatus ParseJdnInput(std::string_view text, std::int32_t& value) noexcept;
+ParseStatus ParseJdnInput(std::string_view text, std::string_view thousandsSeparator,
+                          std::int32_t& value) noexcept;
 
 // Removes every character that is not a digit, "-" or a character of `separator`.
 void KeepDateCharacters(std::string& text, std::string_view separator);

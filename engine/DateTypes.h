@@ -68,8 +68,9 @@ struct IsoWeekDate {
 };
 
 // Program-wide settings, owned and changed by the main window (and the command-line front
-// end); read by the engine. DateSeparator is "-", "/" or "."; ThousandsSeparator is ",",
-// "." or empty.
+// end); read by CurrentDateTextSettings (engine/CalendarText.h), TodayPlusText and the
+// one-argument FormatJdn. DateSeparator is "-", "/" or "."; ThousandsSeparator is ",", "."
+// or empty.
 extern std::string DateSeparator;
 extern std::string ThousandsSeparator;
 

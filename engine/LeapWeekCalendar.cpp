@@ -94,8 +94,8 @@ constexpr bool MonthWeekTablesAgree() noexcept {
 static_assert(MonthWeekTablesAgree());
 
 // Year text: decimal with a leading "-"; from |year| >= 10000 on, digit groups of three
-// separated by the locale's grouping separator.
-std::string YearText(std::int32_t year) {
+// separated by `groupingSeparator`.
+std::string YearText(std::int32_t year, std::string_view groupingSeparator) {
   const bool negative = year < 0;
   std::int64_t magnitude = negative ? -static_cast<std::int64_t>(year) : year;
   char digits[24];
@@ -104,13 +104,13 @@ std::string YearText(std::int32_t year) {
     digits[n++] = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude > 0);
-  const bool grouped = n >= 5 && !GroupingSeparator.empty();
+  const bool grouped = n >= 5 && !groupingSeparator.empty();
   std::string text;
   text.reserve(n + 8);
   if (negative) text.push_back('-');
   for (std::size_t i = n; i-- > 0;) {
     text.push_back(digits[i]);
-    if (grouped && i > 0 && i % 3 == 0) text += GroupingSeparator;
+    if (grouped && i > 0 && i % 3 == 0) text += groupingSeparator;
   }
   return text;
 }
@@ -244,8 +244,9 @@ bool LeapWeekToJdn(LeapWeekDate& date) noexcept {
   return true;
 }
 
-std::string FormatLeapWeekDate(const LeapWeekDate& date, bool label) {
-  std::string text = YearText(date.year);
+std::string FormatLeapWeekDate(const LeapWeekDate& date, bool label,
+                               std::string_view groupingSeparator) {
+  std::string text = YearText(date.year, groupingSeparator);
   text.push_back('-');
   AppendTwoDigits(text, date.week);
   text.push_back('-');
@@ -254,8 +255,9 @@ std::string FormatLeapWeekDate(const LeapWeekDate& date, bool label) {
   return text;
 }
 
-std::string FormatLeapMonthDate(const LeapWeekDate& date, bool label) {
-  std::string text = YearText(date.year);
+std::string FormatLeapMonthDate(const LeapWeekDate& date, bool label,
+                                std::string_view groupingSeparator) {
+  std::string text = YearText(date.year, groupingSeparator);
   text.push_back('-');
   AppendTwoDigits(text, date.month);
   text.push_back('-');

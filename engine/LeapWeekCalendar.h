@@ -70,11 +70,14 @@ bool MonthFormToLeapWeek(LeapWeekDate& date) noexcept;
 // Week form -> jdn after validation: true with status 0; false (status -1 or -3) if invalid.
 bool LeapWeekToJdn(LeapWeekDate& date) noexcept;
 
-// "2020-02-1", with " LPW" appended when `label` is set.
-std::string FormatLeapWeekDate(const LeapWeekDate& date, bool label);
+// "2020-02-1", with " LPW" appended when `label` is set; a year of five digits or more has
+// `groupingSeparator` between its digit groups of three ("12,020-02-1"; empty: none).
+std::string FormatLeapWeekDate(const LeapWeekDate& date, bool label,
+                               std::string_view groupingSeparator);
 
-// "2020-01-08", with " LPM" appended when `label` is set.
-std::string FormatLeapMonthDate(const LeapWeekDate& date, bool label);
+// "2020-01-08", with " LPM" appended when `label` is set; years grouped as in the week form.
+std::string FormatLeapMonthDate(const LeapWeekDate& date, bool label,
+                                std::string_view groupingSeparator);
 
 // Reads a week-form text; on 1 `date` holds the week form and the JDN.
 ParseStatus ParseLeapWeekDate(std::string_view text, LeapWeekDate& date) noexcept;
@@ -82,9 +85,10 @@ ParseStatus ParseLeapWeekDate(std::string_view text, LeapWeekDate& date) noexcep
 // Reads a month-form text; on 1 `date` holds the month form, the week form and the JDN.
 ParseStatus ParseLeapMonthDate(std::string_view text, LeapWeekDate& date) noexcept;
 
-// Digit group separator of years from an absolute value of 10000 on (default ","; empty =
-// no grouping). The windows set it from the system locale. A separator holding a digit or
-// "-" could not be read back and is replaced by ",".
+// The program-wide digit group separator of leap-week years from an absolute value of 10000
+// on (default ","; empty = no grouping), which CurrentDateTextSettings hands on. The windows
+// set it from the system locale. A separator holding a digit or "-" could not be read back
+// and is replaced by ",".
 void SetLocaleGroupingSeparator(std::string sep);
 const std::string& LocaleGroupingSeparator() noexcept;
 

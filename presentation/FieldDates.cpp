@@ -19,12 +19,12 @@ FieldDateOutcome ReadFailure(ParseStatus status) noexcept {
 
 // `jdn` written in `cal` into `result`, only when that text reads back as the same day (a
 // JDN beyond the reader's range, for one, has a text that could not be typed back).
-bool WriteReadable(Jdn jdn, CalendarCode cal, DateFormat format, bool hyphen,
+bool WriteReadable(Jdn jdn, CalendarCode cal, const DateTextSettings& settings,
                    std::string& result) {
   std::string text;
-  if (!WriteDateInCalendar(jdn, cal, format, hyphen, text)) return false;
+  if (!WriteDateInCalendar(jdn, cal, settings, text)) return false;
   Jdn back = 0;
-  if (ReadDateInCalendar(text, cal, format, hyphen, back) != StatusValid || back != jdn) {
+  if (ReadDateInCalendar(text, cal, settings, back) != StatusValid || back != jdn) {
     return false;
   }
   result = std::move(text);
@@ -33,31 +33,32 @@ bool WriteReadable(Jdn jdn, CalendarCode cal, DateFormat format, bool hyphen,
 
 }  // namespace
 
-FieldDateOutcome StepDateText(std::string_view text, CalendarCode cal, DateFormat format,
-                              bool hyphen, std::int32_t delta, std::string& result) {
+FieldDateOutcome StepDateText(std::string_view text, CalendarCode cal,
+                              const DateTextSettings& settings, std::int32_t delta,
+                              std::string& result) {
   Jdn jdn = 0;
-  const ParseStatus status = ReadDateInCalendar(text, cal, format, hyphen, jdn);
+  const ParseStatus status = ReadDateInCalendar(text, cal, settings, jdn);
   if (status <= 0) return ReadFailure(status);
   const std::int64_t moved = static_cast<std::int64_t>(jdn) + delta;  // wider: no overflow
   if (std::llabs(moved) > MaxJdn) return FieldDateOutcome::ResultOutOfRange;
-  if (!WriteReadable(static_cast<Jdn>(moved), cal, format, hyphen, result)) {
+  if (!WriteReadable(static_cast<Jdn>(moved), cal, settings, result)) {
     return FieldDateOutcome::ResultOutOfRange;
   }
   return FieldDateOutcome::Written;
 }
 
 FieldDateOutcome ConvertDateText(std::string_view text, CalendarCode from, CalendarCode to,
-                                 DateFormat format, bool hyphen, std::string& result) {
+                                 const DateTextSettings& settings, std::string& result) {
   Jdn jdn = 0;
-  const ParseStatus status = ReadDateInCalendar(text, from, format, hyphen, jdn);
+  const ParseStatus status = ReadDateInCalendar(text, from, settings, jdn);
   if (status <= 0) return ReadFailure(status);
-  if (!WriteReadable(jdn, to, format, hyphen, result)) return FieldDateOutcome::ResultOutOfRange;
+  if (!WriteReadable(jdn, to, settings, result)) return FieldDateOutcome::ResultOutOfRange;
   return FieldDateOutcome::Written;
 }
 
-std::string TodayInCalendar(CalendarCode cal, DateFormat format, bool hyphen) {
+std::string TodayInCalendar(CalendarCode cal, const DateTextSettings& settings) {
   std::string text;
-  WriteDateInCalendar(TodayJdn(), cal, format, hyphen, text);
+  WriteDateInCalendar(TodayJdn(), cal, settings, text);
   return text;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/CalendarText.h"
 #include "engine/DateTypes.h"
 
 namespace valdora {
@@ -22,18 +23,21 @@ enum class FieldDateOutcome : std::int8_t {
                      // that reads back (ordinal dates outside 0001..9999, a JDN of 2.1e9)
 };
 
-// `text` read in `cal`, moved by `delta` days and written in `cal` again. `result` is set
-// only on Written.
-FieldDateOutcome StepDateText(std::string_view text, CalendarCode cal, DateFormat format,
-                              bool hyphen, std::int32_t delta, std::string& result);
+// `text` read in `cal` with `settings`, moved by `delta` days and written in `cal` again.
+// `result` is set only on Written.
+FieldDateOutcome StepDateText(std::string_view text, CalendarCode cal,
+                              const DateTextSettings& settings, std::int32_t delta,
+                              std::string& result);
 
-// `text` read in calendar `from` and written in calendar `to`. `result` is set only on
-// Written; an ordinal target outside 0001-001..9999-365 gives ResultOutOfRange.
+// `text` read in calendar `from` and written in calendar `to`, both with `settings`.
+// `result` is set only on Written; an ordinal target outside 0001-001..9999-365 gives
+// ResultOutOfRange.
 FieldDateOutcome ConvertDateText(std::string_view text, CalendarCode from, CalendarCode to,
-                                 DateFormat format, bool hyphen, std::string& result);
+                                 const DateTextSettings& settings, std::string& result);
 
-// Today (TodayJdn) written in `cal`, without a label; empty only if today has no text there.
-std::string TodayInCalendar(CalendarCode cal, DateFormat format, bool hyphen);
+// Today (TodayJdn) written in `cal` with `settings`, without a label; empty only if today has
+// no text there.
+std::string TodayInCalendar(CalendarCode cal, const DateTextSettings& settings);
 
 // An ordinal date (yyyyddd / yyyy-ddd) or ISO week date (yyyyWwwd / yyyy-Www-d) in the form
 // `hyphen` selects; any other text comes back unchanged. Looks only at the form of the text.

@@ -51,24 +51,24 @@ std::int16_t PreviousTodayCalendar(std::int16_t cal) noexcept {
 }
 
 std::string TodayDisplayText(Jdn jdn, std::int16_t cal, std::int16_t language,
-                             DateFormat format, bool hyphen) {
+                             const DateTextSettings& settings) {
   const CalendarCode code = RingIndex(cal) < 0 ? CE : static_cast<CalendarCode>(cal);
   std::string date;
-  if (!WriteDateInCalendar(jdn, code, format, hyphen, date)) return {};
+  if (!WriteDateInCalendar(jdn, code, settings, date)) return {};
   const bool article = language == intGerman && (code == CE || code == JC);
   return (article ? "der " : "") + date + DisplaySuffix(code);
 }
 
 TodayLabelTexts BuildTodayLabels(Jdn today, std::int16_t cal, std::int16_t language,
-                                 DateFormat format, bool hyphen) {
+                                 const DateTextSettings& settings) {
   // The display speaks English or German only; anything else reads as English.
   if (language != intGerman) language = intEnglish;
   TodayLabelTexts labels;
   labels.todaysDate0 =
       FixedText("Today is", language) + " " + DayName(DayOfWeek(today), language) + ",";
-  labels.todaysDate1 = TodayDisplayText(today, cal, language, format, hyphen);
+  labels.todaysDate1 = TodayDisplayText(today, cal, language, settings);
   labels.weekFromToday0 = FixedText("A week from today is", language);
-  labels.weekFromToday1 = TodayDisplayText(today + 7, cal, language, format, hyphen);
+  labels.weekFromToday1 = TodayDisplayText(today + 7, cal, language, settings);
   return labels;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/CalendarText.h"
 #include "engine/DateTypes.h"
 
 namespace valdora {
@@ -24,15 +25,16 @@ std::int16_t NextTodayCalendar(std::int16_t cal) noexcept;
 // The calendar before `cal` in the same ring; a code outside the ring comes back unchanged.
 std::int16_t PreviousTodayCalendar(std::int16_t cal) noexcept;
 
-// Day `jdn` as the today display writes it in `cal`: the date with its label (" CE", " JC",
-// " JDN", " ISO", " LPW", " LPM"; none for ORD), and for German CE and JC the article "der ".
-// A code outside the ring is written as CE. Empty when the day has no text in `cal`.
+// Day `jdn` as the today display writes it in `cal` with `settings`: the date with its label
+// (" CE", " JC", " JDN", " ISO", " LPW", " LPM"; none for ORD), and for German CE and JC the
+// article "der ". A code outside the ring is written as CE. Empty when the day has no text
+// in `cal`.
 std::string TodayDisplayText(Jdn jdn, std::int16_t cal, std::int16_t language,
-                             DateFormat format, bool hyphen);
+                             const DateTextSettings& settings);
 
 // The labels for day `today` (the caller passes TodayJdn) and the day a week later, in `cal`
-// and `language` (German, else English), with the current separators.
+// and `language` (German, else English), with `settings`.
 TodayLabelTexts BuildTodayLabels(Jdn today, std::int16_t cal, std::int16_t language,
-                                 DateFormat format, bool hyphen);
+                                 const DateTextSettings& settings);
 
 }  // namespace valdora

@@ -27,11 +27,12 @@ int main(int argc, char** argv) {
   std::mt19937 rng(20240115);
   std::uniform_int_distribution<Jdn> pick(2341973, 2598004);  // 1700-01-01 .. 2400-12-31
   std::uniform_int_distribution<Jdn> span(-20000, 20000);
+  const DateTextSettings settings;  // YMD with "-", as valdora-cli reads by default
   std::string a, b;
   for (long i = 0; i < count; ++i) {
     const Jdn jdn = pick(rng);
-    WriteDateInCalendar(jdn, CE, YMD, true, a);
-    WriteDateInCalendar(jdn + span(rng), CE, YMD, true, b);
+    WriteDateInCalendar(jdn, CE, settings, a);
+    WriteDateInCalendar(jdn + span(rng), CE, settings, b);
     std::fprintf(dates, "%s\n", a.c_str());
     std::fprintf(convert, "%s\t\t\n", a.c_str());
     std::fprintf(between, "%s\t\t%s\n", a.c_str(), b.c_str());

@@ -307,32 +307,37 @@ VALDORA_VERIFY_VECTOR inline void CheckSuccessors(DayBlock& b, std::int32_t firs
   }
 }
 
-// nullptr when the day's text in calendar `cal` reads back as the day.
-inline const char* CheckText(Jdn jdn, CalendarCode cal, DateFormat format, bool hyphen) {
+// nullptr when the day's text in calendar `cal` with `settings` reads back as the day.
+inline const char* CheckText(Jdn jdn, CalendarCode cal, const DateTextSettings& settings) {
   std::string text;
-  if (!WriteDateInCalendar(jdn, cal, format, hyphen, text)) {
+  if (!WriteDateInCalendar(jdn, cal, settings, text)) {
     if (cal == ORD && (jdn < FirstOrdinalJdn || jdn > LastOrdinalJdn)) return nullptr;
     return "a day has no text";
   }
   Jdn back = 0;
-  if (ReadDateInCalendar(text, cal, format, hyphen, back) != StatusValid || back != jdn)
+  if (ReadDateInCalendar(text, cal, settings, back) != StatusValid || back != jdn)
     return "a written text does not read back";
   return nullptr;
 }
 
-// nullptr when the day's text in every calendar, date format and hyphen form reads back.
+// nullptr when the day's text in every calendar, date format and hyphen form reads back,
+// with the program-wide separators.
 inline const char* CheckTexts(Jdn jdn) {
   const char* failure = nullptr;
+  DateTextSettings settings = CurrentDateTextSettings(YMD, false);  // read once for the day
   for (const DateFormat format : {MDY, DMY, YMD}) {
-    if (!failure) failure = CheckText(jdn, CE, format, false);
-    if (!failure) failure = CheckText(jdn, JC, format, false);
+    settings.format = format;
+    if (!failure) failure = CheckText(jdn, CE, settings);
+    if (!failure) failure = CheckText(jdn, JC, settings);
   }
   for (const bool hyphen : {false, true}) {
-    if (!failure) failure = CheckText(jdn, ORD, YMD, hyphen);
-    if (!failure) failure = CheckText(jdn, ISO, YMD, hyphen);
+    settings.hyphen = hyphen;
+    if (!failure) failure = CheckText(jdn, ORD, settings);
+    if (!failure) failure = CheckText(jdn, ISO, settings);
   }
+  settings.hyphen = false;
   for (const CalendarCode cal : {JDN, LPW, LPM})
-    if (!failure) failure = CheckText(jdn, cal, YMD, false);
+    if (!failure) failure = CheckText(jdn, cal, settings);
   return failure;
 }
 

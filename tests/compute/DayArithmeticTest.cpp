@@ -22,7 +22,7 @@ struct DayOptions {
 
 std::string Ce(Jdn jdn) {
   std::string text;
-  WriteDateInCalendar(jdn, CE, YMD, true, text);
+  WriteDateInCalendar(jdn, CE, CurrentDateTextSettings(YMD, true), text);
   return text;
 }
 

@@ -22,12 +22,54 @@ TEST(CalendarText, WritesKnownTextsThatReadBack) {
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << CalendarCodeText[c.cal] << " " << c.text);
     std::string text = "unchanged";
-    ASSERT_TRUE(WriteDateInCalendar(c.jdn, c.cal, c.format, c.hyphen, text));
+    ASSERT_TRUE(WriteDateInCalendar(c.jdn, c.cal, {c.format, c.hyphen}, text));
     EXPECT_EQ(text, c.text);
     Jdn back = 0;
-    EXPECT_EQ(ReadDateInCalendar(text, c.cal, c.format, c.hyphen, back), 1);
+    EXPECT_EQ(ReadDateInCalendar(text, c.cal, {c.format, c.hyphen}, back), 1);
     EXPECT_EQ(back, c.jdn);
   }
+}
+
+// The pair writes and reads with the separators of its argument alone: the program-wide ones
+// are set to others throughout.
+TEST(CalendarText, SeparatorsComeFromTheSettingsOnly) {
+  SeparatorGuard guard;
+  DateSeparator.assign(1, '.');  // not `= "."`: GCC 12 warns falsely (-Wrestrict) on that
+  ThousandsSeparator.clear();
+  SetLocaleGroupingSeparator("'");
+  const DateTextSettings initial;  // as the program starts
+  const DateTextSettings slashDots{DMY, true, "/", ".", "\xC2\xA0"};
+  const DateTextSettings ungrouped{MDY, false, "-", "", ""};
+  struct Row {
+    const char* name; Jdn jdn; CalendarCode cal; DateTextSettings settings; const char* text;
+  };
+  const Row rows[] = {
+      {"initial CE", 2458848, CE, initial, "2019-12-30"},
+      {"initial CE year of 7 digits", MaxJdn, CE, initial, "5,744,892-08-11"},
+      {"initial JDN", 2458848, JDN, initial, "2,458,848"},
+      {"initial LPW year of 7 digits", MaxJdn, LPW, initial, "5,744,892-34-1"},
+      {"CE with slash and dot groups", MaxJdn, CE, slashDots, "11/08/5.744.892"},
+      {"JDN with dot groups", 2458848, JDN, slashDots, "2.458.848"},
+      {"LPW with no-break space groups", MaxJdn, LPW, slashDots,
+       "5\xC2\xA0" "744\xC2\xA0" "892-34-1"},
+      {"LPM with no-break space groups", MinJdn, LPM, slashDots,
+       "-5\xC2\xA0" "754\xC2\xA0" "317-03-08"},
+      {"CE ungrouped", MinJdn, CE, ungrouped, "03-08-(-5754317)"},
+      {"JDN ungrouped", -2458848, JDN, ungrouped, "-2458848"},
+      {"LPW ungrouped", MaxJdn, LPW, ungrouped, "5744892-34-1"}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    std::string text;
+    ASSERT_TRUE(WriteDateInCalendar(r.jdn, r.cal, r.settings, text));
+    EXPECT_EQ(text, r.text);
+    Jdn back = 0;
+    EXPECT_EQ(ReadDateInCalendar(text, r.cal, r.settings, back), 1);
+    EXPECT_EQ(back, r.jdn);
+  }
+  const DateTextSettings now = CurrentDateTextSettings(DMY, false);
+  EXPECT_EQ(std::tie(now.format, now.hyphen, now.dateSeparator, now.thousandsSeparator,
+                     now.groupingSeparator),
+            std::make_tuple(DMY, false, ".", "", "'"));
 }
 
 // Ordinal dates exist only for years 1 to 9999; a JDN field cannot hold the two outermost days
@@ -43,7 +85,7 @@ TEST(CalendarText, DaysWithoutTextAreNotWritten) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::string text = "unchanged";
-    EXPECT_FALSE(WriteDateInCalendar(c.jdn, c.cal, YMD, true, text));
+    EXPECT_FALSE(WriteDateInCalendar(c.jdn, c.cal, {YMD, true}, text));
     EXPECT_EQ(text, "unchanged");
   }
 }
@@ -52,7 +94,7 @@ TEST(CalendarText, CodesWithoutTextReadNothing) {
   for (const CalendarCode cal : {AN, OLW, ARC, static_cast<CalendarCode>(42)}) {
     SCOPED_TRACE(::testing::Message() << "calendar code " << cal);
     Jdn jdn = 5;
-    EXPECT_EQ(ReadDateInCalendar("2020-01-01", cal, YMD, true, jdn), 0);
+    EXPECT_EQ(ReadDateInCalendar("2020-01-01", cal, {YMD, true}, jdn), 0);
     EXPECT_EQ(jdn, 5);
   }
 }
@@ -88,7 +130,7 @@ TEST(CalendarText, TypedDatesBeyondTheDayRangeAreOutOfRange) {
   };
   for (const Row& r : rows) {
     Jdn jdn = 0;
-    EXPECT_EQ(ReadDateInCalendar(r.text, r.cal, YMD, true, jdn), r.status) << r.name;
+    EXPECT_EQ(ReadDateInCalendar(r.text, r.cal, {YMD, true}, jdn), r.status) << r.name;
     EXPECT_EQ(jdn, r.jdn) << r.name;
   }
 }
@@ -110,6 +152,7 @@ TEST(CalendarText, WrittenTextsReadBackUnderEverySetting) {
         for (const CalendarCode cal : AllCalendars) {
           for (const DateFormat format : {MDY, DMY, YMD}) {
             const bool hyphen = (i + format) % 2 == 0;
+            const DateTextSettings settings = CurrentDateTextSettings(format, hyphen);
             std::string text;
             // The case, built only when a check fails (this loop runs a hundred thousand times).
             const auto where = [&] {
@@ -117,13 +160,13 @@ TEST(CalendarText, WrittenTextsReadBackUnderEverySetting) {
                                           << ", format " << format << ", hyphen " << hyphen
                                           << ": \"" << text << '"';
             };
-            if (!WriteDateInCalendar(jdn, cal, format, hyphen, text)) {
+            if (!WriteDateInCalendar(jdn, cal, settings, text)) {
               ASSERT_TRUE(cal == ORD || (cal == JDN && (jdn == MinJdn || jdn == MaxJdn)))
                   << where();
               continue;
             }
             Jdn back = 0;
-            ASSERT_EQ(ReadDateInCalendar(text, cal, format, hyphen, back), 1) << where();
+            ASSERT_EQ(ReadDateInCalendar(text, cal, settings, back), 1) << where();
             ASSERT_EQ(back, jdn) << where();
             EuroDate date;  // a JDN text reads back through the date reader as well
             ASSERT_TRUE(cal != JDN || ParseEuroDate(text, dateSep, JDN, format, date) == 1)
@@ -145,15 +188,15 @@ TEST(CalendarText, HostileStringsGiveAStatusAndLeaveTheDay) {
     SCOPED_TRACE(::testing::Message() << "text " << i << " \"" << text << '"');
     ASSERT_TRUE(std::abs(IsoForm(text)) <= 1 && std::abs(OrdinalForm(text)) <= 1);
     for (const CalendarCode cal : AllCalendars) {
-      const auto format = static_cast<DateFormat>(i % 3);
+      const DateTextSettings settings{static_cast<DateFormat>(i % 3), i % 2 == 1};
       Jdn jdn = 12345, again = 0;
-      const ParseStatus status = ReadDateInCalendar(text, cal, format, i % 2, jdn);
+      const ParseStatus status = ReadDateInCalendar(text, cal, settings, jdn);
       ASSERT_TRUE(status >= -1 && status <= 1) << CalendarCodeText[cal];
       ASSERT_TRUE(status == 1 || jdn == 12345) << CalendarCodeText[cal];
       std::string written;
       if (status != 1) continue;
-      ASSERT_TRUE(WriteDateInCalendar(jdn, cal, format, i % 2, written)) << CalendarCodeText[cal];
-      ASSERT_EQ(ReadDateInCalendar(written, cal, format, i % 2, again), 1)
+      ASSERT_TRUE(WriteDateInCalendar(jdn, cal, settings, written)) << CalendarCodeText[cal];
+      ASSERT_EQ(ReadDateInCalendar(written, cal, settings, again), 1)
           << CalendarCodeText[cal] << " " << written;
       ASSERT_EQ(again, jdn) << CalendarCodeText[cal] << " " << written;
     }

@@ -70,7 +70,9 @@ TEST(CoreFormat, JdnTexts) {
       {".", 2451545, "2.451.545"}, {"", 2451545, "2451545"}, {",", MinJdn, "-2,100,000,000"},
       {",", 0, "0"}};
   for (const Jdns& c : jdns) {
-    ThousandsSeparator = c.thousands;
+    EXPECT_EQ(FormatJdn(c.jdn, c.thousands), c.text)
+        << "JDN " << c.jdn << " with \"" << c.thousands << '"';
+    ThousandsSeparator = c.thousands;  // the one-argument form writes with the program's own
     EXPECT_EQ(FormatJdn(c.jdn), c.text) << "JDN " << c.jdn << " with \"" << c.thousands << '"';
   }
 }

@@ -99,9 +99,8 @@ TEST(CoreHostileInput, NumberReadersAnswerAStatusWithinTheRange) {
     ASSERT_TRUE(IsStatus(status) && (status != 1 || std::abs(std::int64_t{v}) <= MaxJdn))
         << TextName(i, text);
     for (const char* thousands : {",", ".", ""}) {
-      ThousandsSeparator = thousands;
       std::int32_t value = 0;
-      const ParseStatus s = ParseJdnInput(text, value);
+      const ParseStatus s = ParseJdnInput(text, thousands, value);
       ASSERT_TRUE(IsStatus(s) && (s != 1 || std::abs(std::int64_t{value}) < 2100000000))
           << TextName(i, text) << " with \"" << thousands << '"';
     }

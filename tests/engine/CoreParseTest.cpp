@@ -95,10 +95,9 @@ TEST(CoreParse, JdnFields) {
       {".", "2.100.000.000", -1, 0}, {"", "2.451.545", 0, 0},
   };
   for (const auto& c : fields) {
-    ThousandsSeparator = c.thousands;
     std::int32_t value = 7;
     SCOPED_TRACE(::testing::Message() << '"' << c.text << "\" with \"" << c.thousands << '"');
-    EXPECT_EQ(ParseJdnInput(c.text, value), c.status);
+    EXPECT_EQ(ParseJdnInput(c.text, c.thousands, value), c.status);
     EXPECT_EQ(value, c.status == 1 ? c.value : 7);
   }
 }

@@ -14,22 +14,20 @@ LeapWeekDate LeapOf(Jdn jdn) {
 TEST(LeapWeekText, WritesBothForms) {
   SeparatorGuard guard;
   const LeapWeekDate date = LeapOf(2458848);  // 2019-12-30 CE
-  EXPECT_EQ(FormatLeapWeekDate(date, false), "2020-02-1");
-  EXPECT_EQ(FormatLeapWeekDate(date, true), "2020-02-1 LPW");
-  EXPECT_EQ(FormatLeapMonthDate(date, false), "2020-01-08");
-  EXPECT_EQ(FormatLeapMonthDate(date, true), "2020-01-08 LPM");
+  EXPECT_EQ(FormatLeapWeekDate(date, false, ","), "2020-02-1");
+  EXPECT_EQ(FormatLeapWeekDate(date, true, ","), "2020-02-1 LPW");
+  EXPECT_EQ(FormatLeapMonthDate(date, false, ","), "2020-01-08");
+  EXPECT_EQ(FormatLeapMonthDate(date, true, ","), "2020-01-08 LPM");
 }
 
-TEST(LeapWeekText, LargeYearsTakeTheLocaleGrouping) {
-  SeparatorGuard guard;
+TEST(LeapWeekText, LargeYearsTakeTheGroupingSeparator) {
   struct Case { std::int32_t year; const char *sep, *week; } cases[] = {
       {9999, ",", "9999-01-1"}, {-9999, ",", "-9999-01-1"}, {10000, ",", "10,000-01-1"},
       {-12345, ",", "-12,345-01-1"}, {5800000, ".", "5.800.000-01-1"}, {123456, "", "123456-01-1"},
       {-5800000, "\xE2\x80\xAF", "-5\xE2\x80\xAF" "800\xE2\x80\xAF" "000-01-1"}, {0, ",", "0-01-1"},
       {5, ",", "5-01-1"}};
   for (const Case& c : cases) {
-    SetLocaleGroupingSeparator(c.sep);
-    EXPECT_EQ(FormatLeapWeekDate({.year = c.year, .week = 1, .weekday = 1}, false), c.week)
+    EXPECT_EQ(FormatLeapWeekDate({.year = c.year, .week = 1, .weekday = 1}, false, c.sep), c.week)
         << "year " << c.year << " grouped by \"" << c.sep << '"';
   }
 }
@@ -75,23 +73,21 @@ TEST(LeapWeekText, MonthFormReadFillsTheWeekForm) {
 }
 
 TEST(LeapWeekText, WrittenTextsReadBackUnderEverySeparator) {
-  SeparatorGuard guard;
   SeededRng rng(7);
   AnyDay anyDay(MinJdn, MaxJdn);
   const Jdn ends[] = {MinJdn, MaxJdn, 1721419, 1721418};
   for (const char* sep : {",", ".", "", " ", "'", "\xC2\xA0", "\xE2\x80\xAF"}) {
     SCOPED_TRACE(::testing::Message() << "grouped by \"" << sep << '"');
-    SetLocaleGroupingSeparator(sep);
     for (int i = 0; i < 3000; ++i) {
       const Jdn jdn = i < 4 ? ends[i] : anyDay(rng);
       const LeapWeekDate date = LeapOf(jdn);
       LeapWeekDate week, month;
-      ASSERT_EQ(ParseLeapWeekDate(FormatLeapWeekDate(date, i % 2 == 0), week), 1)
-          << FormatLeapWeekDate(date, false);
-      ASSERT_EQ(week.jdn, jdn) << FormatLeapWeekDate(date, false);
-      ASSERT_EQ(ParseLeapMonthDate(FormatLeapMonthDate(date, i % 2 == 1), month), 1)
-          << FormatLeapMonthDate(date, false);
-      ASSERT_EQ(month.jdn, jdn) << FormatLeapMonthDate(date, false);
+      ASSERT_EQ(ParseLeapWeekDate(FormatLeapWeekDate(date, i % 2 == 0, sep), week), 1)
+          << FormatLeapWeekDate(date, false, sep);
+      ASSERT_EQ(week.jdn, jdn) << FormatLeapWeekDate(date, false, sep);
+      ASSERT_EQ(ParseLeapMonthDate(FormatLeapMonthDate(date, i % 2 == 1, sep), month), 1)
+          << FormatLeapMonthDate(date, false, sep);
+      ASSERT_EQ(month.jdn, jdn) << FormatLeapMonthDate(date, false, sep);
     }
   }
 }

@@ -99,7 +99,7 @@ void CheckLeapWeek(std::string_view text) {
     JdnToLeapWeek(fromJdn);
     FUZZ_CHECK(fromJdn.year == date.year && fromJdn.week == date.week &&
                    fromJdn.weekday == date.weekday, ctx + " disagrees with its JDN");
-    const std::string written = FormatLeapWeekDate(date, false);
+    const std::string written = FormatLeapWeekDate(date, false, LocaleGroupingSeparator());
     FUZZ_CHECK(ParseLeapWeekDate(written, back) == StatusValid && back.jdn == date.jdn,
                ctx + " written as " + written);
   }
@@ -112,7 +112,7 @@ void CheckLeapWeek(std::string_view text) {
                  date.dayOfMonth <= 7 * WeeksInLeapWeekMonth(date.month, IsLeapWeekYear(date.year)),
              ctx);
   for (bool label : {false, true}) {
-    const std::string written = FormatLeapMonthDate(date, label);
+    const std::string written = FormatLeapMonthDate(date, label, LocaleGroupingSeparator());
     FUZZ_CHECK(ParseLeapMonthDate(written, back) == StatusValid && back.jdn == date.jdn,
                ctx + " written as " + written);
   }

@@ -34,14 +34,14 @@ std::string Describe(const Options& o, std::string_view text) {
 // A day written in `o` reads back as the same day. Returns false when it has no text there.
 bool CheckWriteReads(Jdn jdn, const Options& o) {
   std::string written;
-  if (!WriteDateInCalendar(jdn, o.cal, o.format, o.hyphen, written)) {
+  if (!WriteDateInCalendar(jdn, o.cal, CurrentDateTextSettings(o.format, o.hyphen), written)) {
     const bool noOrdinal = o.cal == ORD && (jdn < FirstOrdinalJdn || jdn > LastOrdinalJdn);
     const bool noJdnText = o.cal == JDN && (jdn > LargestJdnText || jdn < -LargestJdnText);
     FUZZ_CHECK(noOrdinal || noJdnText, Describe(o, "") + " jdn=" + std::to_string(jdn) + " has no text");
     return false;
   }
   Jdn again = 0;
-  const ParseStatus status = ReadDateInCalendar(written, o.cal, o.format, o.hyphen, again);
+  const ParseStatus status = ReadDateInCalendar(written, o.cal, CurrentDateTextSettings(o.format, o.hyphen), again);
   FUZZ_CHECK(status == StatusValid && again == jdn,
              Describe(o, written) + " written for jdn=" + std::to_string(jdn) + " reads as status " +
                  std::to_string(status) + " jdn=" + std::to_string(again));
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The text as typed.
   const std::string_view text = in.Rest();
   Jdn jdn = 0;
-  const ParseStatus status = ReadDateInCalendar(text, o.cal, o.format, o.hyphen, jdn);
+  const ParseStatus status = ReadDateInCalendar(text, o.cal, CurrentDateTextSettings(o.format, o.hyphen), jdn);
   FUZZ_CHECK(fuzz::IsStatus(status), Describe(o, text) + " status " + std::to_string(status));
   if (status == StatusValid) {
     FUZZ_CHECK(o.cal != JDN || (jdn >= MinJdn && jdn <= MaxJdn), Describe(o, text));

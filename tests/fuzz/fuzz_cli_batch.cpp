@@ -109,10 +109,11 @@ void CheckAnswer(const CliCommand& command, const std::string& line, const std::
   FUZZ_CHECK(parts.size() == 4, ctx);
   if (parts[0].empty() || parts[0].find("Out of Range") != std::string::npos) return;
   const CliSettings& s = command.settings;
+  const DateTextSettings textSettings = CurrentDateTextSettings(s.format, s.hyphen != 0);
   Jdn jdn = 0;
-  FUZZ_CHECK(parts[1].empty() || ReadDateInCalendar(parts[1], s.firstCal, s.format, s.hyphen != 0, jdn) == StatusValid,
+  FUZZ_CHECK(parts[1].empty() || ReadDateInCalendar(parts[1], s.firstCal, textSettings, jdn) == StatusValid,
              ctx + ": first field not valid");
-  FUZZ_CHECK(parts[3].empty() || ReadDateInCalendar(parts[3], s.secondCal, s.format, s.hyphen != 0, jdn) == StatusValid,
+  FUZZ_CHECK(parts[3].empty() || ReadDateInCalendar(parts[3], s.secondCal, textSettings, jdn) == StatusValid,
              ctx + ": second field not valid");
 }
 

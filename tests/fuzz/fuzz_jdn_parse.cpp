@@ -38,7 +38,7 @@ void CheckReaders(std::string_view text) {
   FUZZ_CHECK(status != StatusMalformed || value == 0, Ctx("ParseJdnText malformed value", text));
 
   value = 12345;
-  status = ParseJdnInput(text, value);
+  status = ParseJdnInput(text, ThousandsSeparator, value);
   FUZZ_CHECK(fuzz::IsStatus(status), Ctx("ParseJdnInput status", text));
   FUZZ_CHECK(status != StatusValid || (value >= -2099999999 && value <= 2099999999 &&
                                        DigitsDenote(text, value) &&
@@ -62,7 +62,7 @@ void CheckNumberReadsBack(std::int32_t n) {
     ParseStatus status = 0;
     FUZZ_CHECK(ParseJdnText(text, status) == n && status == StatusValid, Ctx("ParseJdnText", text));
     std::int32_t value = 0;
-    FUZZ_CHECK(ParseJdnInput(text, value) == StatusValid && value == n, Ctx("ParseJdnInput", text));
+    FUZZ_CHECK(ParseJdnInput(text, ThousandsSeparator, value) == StatusValid && value == n, Ctx("ParseJdnInput", text));
   }
   // JDN texts read as dates: "." separates thousands, "-" is only a sign, "/" is refused.
   for (const char* sep : fuzz::kDateSeparators) {

@@ -75,8 +75,9 @@ TEST_F(FieldsPlainTest, StepAndConvertOutcomes) {
     SCOPED_TRACE(::testing::Message() << '"' << c.text << "\" from " << int(c.from) << " to "
                                       << int(c.to) << " by " << c.delta);
     std::string out = "untouched";
-    EXPECT_EQ(c.delta ? StepDateText(c.text, c.from, YMD, c.hyphen, c.delta, out)
-                      : ConvertDateText(c.text, c.from, c.to, YMD, c.hyphen, out),
+    const DateTextSettings settings = CurrentDateTextSettings(YMD, c.hyphen);
+    EXPECT_EQ(c.delta ? StepDateText(c.text, c.from, settings, c.delta, out)
+                      : ConvertDateText(c.text, c.from, c.to, settings, out),
               c.outcome);
     EXPECT_EQ(out, std::string(c.result ? c.result : "untouched"));
   }

@@ -15,6 +15,11 @@ using namespace valdora;
 
 namespace {
 
+// The settings in force, as the main window builds them for each action.
+DateTextSettings Current(DateFormat format, bool hyphen) {
+  return CurrentDateTextSettings(format, hyphen);
+}
+
 class TodayLabelsTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -41,7 +46,7 @@ TEST_F(TodayLabelsTest, LabelsInEveryCalendar) {
       SCOPED_TRACE(::testing::Message() << "calendar " << c.cal << " language " << language);
       const bool de = language == intGerman;
       const std::string der = de && c.der ? "der " : "";
-      const auto labels = BuildTodayLabels(TodayJdn(), c.cal, language, YMD, true);
+      const auto labels = BuildTodayLabels(TodayJdn(), c.cal, language, Current(YMD, true));
       EXPECT_EQ(labels.todaysDate0, std::string(de ? "Heute ist Samstag," : "Today is Saturday,"));
       EXPECT_EQ(labels.todaysDate1, der + c.today);
       EXPECT_EQ(labels.weekFromToday0,
@@ -55,20 +60,25 @@ TEST_F(TodayLabelsTest, LabelsInEveryCalendar) {
 // format and separator, and no thousands separator.
 TEST_F(TodayLabelsTest, LabelsFollowTheSettings) {
   const Jdn today = TodayJdn();
-  EXPECT_EQ(TodayDisplayText(today, ORD, intEnglish, YMD, false), "2008194") << "plain ordinal";
-  EXPECT_EQ(TodayDisplayText(today, ISO, intEnglish, YMD, false), "2008W286 ISO") << "plain ISO";
+  EXPECT_EQ(TodayDisplayText(today, ORD, intEnglish, Current(YMD, false)), "2008194")
+      << "plain ordinal";
+  EXPECT_EQ(TodayDisplayText(today, ISO, intEnglish, Current(YMD, false)), "2008W286 ISO")
+      << "plain ISO";
   DateSeparator = std::string("/");
-  EXPECT_EQ(TodayDisplayText(today, CE, intGerman, DMY, true), "der 12/07/2008 CE") << "DMY slash";
-  EXPECT_EQ(TodayDisplayText(today, JC, intEnglish, MDY, true), "06/29/2008 JC") << "MDY slash";
+  EXPECT_EQ(TodayDisplayText(today, CE, intGerman, Current(DMY, true)), "der 12/07/2008 CE")
+      << "DMY slash";
+  EXPECT_EQ(TodayDisplayText(today, JC, intEnglish, Current(MDY, true)), "06/29/2008 JC")
+      << "MDY slash";
   DateSeparator = std::string("-");
   ThousandsSeparator = std::string("");
-  EXPECT_EQ(TodayDisplayText(today, JDN, intEnglish, YMD, true), "2454660 JDN") << "no grouping";
+  EXPECT_EQ(TodayDisplayText(today, JDN, intEnglish, Current(YMD, true)), "2454660 JDN")
+      << "no grouping";
 }
 
 // The week ahead crosses a year end like any other day.
 TEST_F(TodayLabelsTest, WeekAheadCrossesTheYear) {
   SetFixedToday(2020, 12, 28);
-  const auto labels = BuildTodayLabels(TodayJdn(), CE, intEnglish, YMD, true);
+  const auto labels = BuildTodayLabels(TodayJdn(), CE, intEnglish, Current(YMD, true));
   EXPECT_EQ(labels.todaysDate0, "Today is Monday,");
   EXPECT_EQ(labels.weekFromToday1, "2021-01-04 CE");
 }
@@ -76,7 +86,7 @@ TEST_F(TodayLabelsTest, WeekAheadCrossesTheYear) {
 // A code outside the ring (a damaged setting) is written as CE; a language other than
 // German reads as English.
 TEST_F(TodayLabelsTest, UnknownCodesFallBack) {
-  const auto labels = BuildTodayLabels(TodayJdn(), 3, intSpanish, YMD, true);
+  const auto labels = BuildTodayLabels(TodayJdn(), 3, intSpanish, Current(YMD, true));
   EXPECT_EQ(labels.todaysDate0, "Today is Saturday,");
   EXPECT_EQ(labels.todaysDate1, "2008-07-12 CE");
   EXPECT_EQ(NextTodayCalendar(9), std::int16_t(9)) << "next of 9";

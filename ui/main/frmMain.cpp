@@ -74,6 +74,10 @@ DateFormat frmMain::UsersDateFormat() const {
   return MDY;
 }
 
+DateTextSettings frmMain::FieldTextSettings() const {
+  return CurrentDateTextSettings(UsersDateFormat(), chkHyphen->isChecked());
+}
+
 void frmMain::SetTheFocus() {
   if (!isEnabled() || !blnStartUpCompleted) return;
   const bool first = !txbFirstDate->text().isEmpty();
@@ -200,8 +204,7 @@ void frmMain::ReExpressDate(bool& ok, bool& showMessage) {
   std::string text;
   const FieldDateOutcome outcome =
       ConvertDateText(strDateToReExpress, static_cast<CalendarCode>(intOldCal),
-                      static_cast<CalendarCode>(intNewCal), UsersDateFormat(),
-                      chkHyphen->isChecked(), text);
+                      static_cast<CalendarCode>(intNewCal), FieldTextSettings(), text);
   if (outcome == FieldDateOutcome::NotValid || outcome == FieldDateOutcome::InputOutOfRange) {
     showMessage = true;
     return;

@@ -20,6 +20,7 @@
 
 #include "compute/Compute.h"
 #include "compute/ComputeHost.h"
+#include "engine/CalendarText.h"
 #include "engine/DateTypes.h"
 #include "presentation/WorkingWeekFile.h"
 
@@ -158,6 +159,9 @@ class frmMain : public QWidget, public ComputeHost {
   valdora::CalendarCode GetCal(int which) const override;
   // The date format of the format options.
   valdora::DateFormat UsersDateFormat() const override;
+  // How the date fields are written and read now: the format and hyphen options with the
+  // program-wide separators. Built once per action.
+  valdora::DateTextSettings FieldTextSettings() const;
   // Focus where the user most likely continues; nothing during start-up or while disabled.
   void SetTheFocus() override;
   void ClearInputFields();

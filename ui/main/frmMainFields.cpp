@@ -113,7 +113,7 @@ void frmMain::VScroll_Change(int index) {
 std::string frmMain::StepDate(int which, const std::string& text, int delta) {
   std::string result;
   const FieldDateOutcome outcome =
-      StepDateText(text, GetCal(which), UsersDateFormat(), chkHyphen->isChecked(), delta, result);
+      StepDateText(text, GetCal(which), FieldTextSettings(), delta, result);
   if (outcome != FieldDateOutcome::Written) EndSpinPress(VScroll[which == 1 ? 0 : 1]);
   switch (outcome) {
     case FieldDateOutcome::Written:
@@ -149,8 +149,7 @@ void frmMain::cmdMoveSecondDateToFirst_Click() {
   }
   std::string moved;
   const FieldDateOutcome outcome =
-      ConvertDateText(TrimmedText(txbSecondDate), GetCal(2), GetCal(1), UsersDateFormat(),
-                      chkHyphen->isChecked(), moved);
+      ConvertDateText(TrimmedText(txbSecondDate), GetCal(2), GetCal(1), FieldTextSettings(), moved);
   switch (outcome) {
     case FieldDateOutcome::Written:
       txbFirstDate->setText(Q(moved));

@@ -28,7 +28,7 @@ void frmMain::ShowTodaysDate() {
   if (!blnStartUpCompleted) return;
   const Jdn today = TodayJdn();
   const TodayLabelTexts labels =
-      BuildTodayLabels(today, intTodayCal, intLanguage, UsersDateFormat(), chkHyphen->isChecked());
+      BuildTodayLabels(today, intTodayCal, intLanguage, FieldTextSettings());
   lblTodaysDate[0]->setText(Q(labels.todaysDate0));
   lblTodaysDate[1]->setText(Q(labels.todaysDate1));
   lblWeekFromToday[0]->setText(Q(labels.weekFromToday0));
@@ -55,7 +55,7 @@ void frmMain::lblWeekFromToday_MouseUp(int /*index*/, int button) {
 void frmMain::cmdToday_Click(int index) {
   if (index != 0 && index != 1) return;
   QLineEdit* field = index == 0 ? txbFirstDate : txbSecondDate;
-  field->setText(Q(TodayInCalendar(GetCal(index + 1), UsersDateFormat(), chkHyphen->isChecked())));
+  field->setText(Q(TodayInCalendar(GetCal(index + 1), FieldTextSettings())));
   SetTheFocus();
 }
 

@@ -189,7 +189,8 @@ class FieldsTest : public QObject, protected MainWindowTestBase {
       QLineEdit* field = which == 0 ? w->txbFirstDate : w->txbSecondDate;
       PressArrow(w->VScroll[which], true);
       Jdn jdn = 0;
-      const int status = ReadDateInCalendar(field->text().toStdString(), CalendarCode(cal), YMD, true, jdn);
+      const int status = ReadDateInCalendar(field->text().toStdString(), CalendarCode(cal),
+                                            CurrentDateTextSettings(YMD, true), jdn);
       QCOMPARE(label + QString::number(status), label + QString::number(StatusValid));
       QCOMPARE(label + QString::number(jdn), label + QString::number(TodayJdn() + 1));
       PressArrow(w->VScroll[which], false);
