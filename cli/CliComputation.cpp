@@ -43,8 +43,10 @@ void Compute(CliHost& host, ComputeState& state) {
 
 void RunComputation(CliHost& host, const CliSettings& settings, std::string_view first,
                     std::string_view diff, std::string_view second, CliComputation& run) {
-  // Storage of the checked texts (a date's fits within a string's own buffer).
-  std::string firstStorage, typedDiff, secondStorage;
+  CliHost::CheckedTexts& checked = host.CheckedTextBuffers();
+  std::string& firstStorage = checked.first;
+  std::string& typedDiff = checked.diff;
+  std::string& secondStorage = checked.second;
   run = CliComputation{};
   const bool hyphen = settings.hyphen == 1;
   DiffUnit unit = DiffUnit::None;
@@ -68,7 +70,7 @@ void RunComputation(CliHost& host, const CliSettings& settings, std::string_view
   }
   run.months = settings.months || UnitCountsMonths(unit);
   host.Begin(typedFirst, typedDiff, typedSecond, run.months);
-  Compute(host, run.state);
+  Compute(host, host.State());
   run.operation = OperationOf(typedFirst, typedDiff, typedSecond, host.Cleared());
   // A lone first date (or today's, put there) and an addition compute the second date.
   run.resultIsSecond =

@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "cli/CliHost.h"
-#include "compute/Compute.h"
 
 namespace valdora {
 
@@ -30,10 +29,9 @@ struct CliComputation {
   bool resultIsSecond = false;  // the computed date is the second date (else the first)
   std::string error;            // Refused, Nothing: the message (one line)
   const char* errorKind = "";   // Refused, Nothing: its kind name
-  ComputeState state;           // what the Compute command read and left (dates, day count)
 };
 
-// Runs one computation on `host` (which holds the settings): the strict field checks in the
+// Runs one computation on `host` (which holds the settings and the command's state): the strict field checks in the
 // Compute command's order (second date, difference, first date), the unit letter of the
 // difference (weeks and years become days and months; a day unit against --months is
 // refused), then the Compute command.

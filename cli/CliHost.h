@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "cli/AnswerBuffer.h"
+#include "compute/Compute.h"
 #include "compute/ComputeHost.h"
 #include "engine/DateTypes.h"
 
@@ -61,6 +62,17 @@ class CliHost final : public ComputeHost {
   // The field the clear-field question emptied in this computation (Cancel: none asked or
   // none emptied).
   ClearChoice Cleared() const noexcept { return cleared_; }
+  // The Compute command's state for the computations run on this host: what the last one
+  // read and left (both dates, the day count, the holidays in the span). Kept from one
+  // computation to the next, as the window keeps its own; each overwrites what it uses.
+  ComputeState& State() noexcept { return state_; }
+  const ComputeState& State() const noexcept { return state_; }
+  // Buffers for the checked field texts of a computation (RunComputation), reused from one
+  // to the next so that a batch line allocates nothing for them.
+  struct CheckedTexts {
+    std::string first, diff, second;
+  };
+  CheckedTexts& CheckedTextBuffers() noexcept { return checked_; }
 
   std::string FieldText(ComputeField field) const override;
   void SetFieldText(ComputeField field, std::string_view text) override;
@@ -97,6 +109,8 @@ class CliHost final : public ComputeHost {
   bool messageShown_ = false;
   bool days_ = true;
   ClearChoice cleared_ = ClearChoice::Cancel;
+  ComputeState state_;
+  CheckedTexts checked_;
 };
 
 // The months refusal for two dates as valdora-cli words it: the window's first sentence, then

@@ -162,9 +162,10 @@ void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run
   const std::string& second = host.Field(ComputeField::SecondDate);
   const CalendarCode firstCal = host.GetCal(1), secondCal = host.GetCal(2);
   w.Key("first");
-  first.empty() ? w.Null() : DateValue(w, firstCal, first, run.state.FirstDateRec.jdn, false);
+  first.empty() ? w.Null() : DateValue(w, firstCal, first, host.State().FirstDateRec.jdn, false);
   w.Key("second");
-  second.empty() ? w.Null() : DateValue(w, secondCal, second, run.state.SecondDateRec.jdn, false);
+  second.empty() ? w.Null()
+                 : DateValue(w, secondCal, second, host.State().SecondDateRec.jdn, false);
   // A conversion within one calendar writes no second field: the result is the given date.
   w.Key("result");
   const bool toSecond = run.resultIsSecond;
@@ -174,12 +175,12 @@ void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run
     const std::string& written = toSecond ? second : first;
     DateValue(w, toSecond ? secondCal : firstCal,
               written.empty() ? (toSecond ? first : second) : written,
-              toSecond ? run.state.SecondDateRec.jdn : run.state.FirstDateRec.jdn, true);
+              toSecond ? host.State().SecondDateRec.jdn : host.State().FirstDateRec.jdn, true);
   }
   const bool moves = run.operation == CliOperation::Add || run.operation == CliOperation::Subtract;
   w.Key("days");
   if (run.operation == CliOperation::DaysBetween || (moves && !run.months)) {
-    w.Int(run.state.lngDateDiffDays);
+    w.Int(host.State().lngDateDiffDays);
   } else {
     w.Null();
   }
@@ -193,7 +194,7 @@ void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run
   w.Key("breakdown");
   DateDiffBreakdown b;
   if (run.operation == CliOperation::DaysBetween &&
-      BreakDownDateDiff(run.state, run.state.lngDateDiffDays, b)) {
+      BreakDownDateDiff(host.State(), host.State().lngDateDiffDays, b)) {
     w.Open();
     w.Key("years").Int(b.years);
     w.Key("months").Int(b.months);
@@ -206,7 +207,7 @@ void SuccessValues(JsonWriter& w, const CliHost& host, const CliComputation& run
   w.Key("workingCalendar").Raw(workingCalendar);
   w.Key("holidaysInSpan");
   if (run.operation == CliOperation::DaysBetween && host.Settings().includeWeekends == 0) {
-    w.Int(run.state.lngHolidaysInSpan);
+    w.Int(host.State().lngHolidaysInSpan);
   } else {
     w.Null();
   }
