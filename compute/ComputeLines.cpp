@@ -12,17 +12,12 @@
 #include "engine/DateDifference.h"
 #include "engine/DateFormatting.h"
 #include "engine/IsoOrdinal.h"
+#include "engine/StringHelpers.h"
 #include "text/GenText.h"
 #include "text/Language.h"
 
 namespace valdora {
 namespace {
-
-std::string Lower(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
 
 // Writes the side's date in its calendar into its field and its text-with-calendar, appends
 // that text, the day name and (for a day difference, verbose on) the notes.
@@ -85,10 +80,10 @@ ComputeWords WordsIn(std::int16_t language) {
   const bool german = language == intGerman;
   auto text = [language](std::string_view english) { return FixedText(english, language); };
   auto unit = [german, &text](std::string_view english) {
-    return german ? text(english) : Lower(text(english));
+    return german ? text(english) : AsciiLower(text(english));
   };
   ComputeWords w;
-  w.to = Lower(text("To"));
+  w.to = AsciiLower(text("To"));
   w.plus = text("plus");
   w.minus = text("minus");
   w.day = unit("Day");

@@ -87,4 +87,20 @@ void TrimTrailingControl(std::string& text) noexcept;
 // Removes trailing characters with a code of 32 or below.
 void TrimTrailingBlanks(std::string& text) noexcept;
 
+// ---- letter case ----------------------------------------------------------------------------
+
+// `c` with A..Z lowered; every other byte (those of UTF-8 sequences included) kept, whatever
+// the C locale says.
+constexpr char AsciiLower(char c) noexcept {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+static_assert(AsciiLower('A') == 'a' && AsciiLower('Z') == 'z' && AsciiLower('a') == 'a' &&
+              AsciiLower('@') == '@' && AsciiLower('[') == '[' && AsciiLower('\xC4') == '\xC4');
+
+// `text` with A..Z lowered, byte by byte as AsciiLower.
+inline std::string AsciiLower(std::string text) noexcept {
+  for (char& c : text) c = AsciiLower(c);
+  return text;
+}
+
 }  // namespace valdora

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/StringHelpers.h"
+
 namespace valdora {
 namespace {
 
@@ -14,8 +16,7 @@ constexpr std::array<std::pair<std::string_view, int>, 7> kWeekdayNames = {
 
 bool SameLetters(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-           return lower(x) == lower(y);
+           return AsciiLower(x) == AsciiLower(y);
          });
 }
 

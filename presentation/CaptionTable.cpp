@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "presentation/CaptionTable.h"
 
-#include <cctype>
 
+#include "engine/StringHelpers.h"
 #include "text/GenText.h"
 #include "text/Language.h"
 
@@ -115,11 +115,6 @@ constexpr CaptionRule kWorkingWeek[] = {
     {"cmdCancel", W::Plain, {"Cancel"}},
 };
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
 }  // namespace
 
 std::span<const CaptionRule> CaptionRules(CaptionWindow window) {
@@ -147,7 +142,7 @@ std::string FormCaption(const CaptionRule& rule, std::int16_t language,
   switch (rule.way) {
     case W::Plain: return fixed(rule.words[0]);
     case W::Label: return fixed(rule.words[0]) + ":";
-    case W::Lowered: return Lower(fixed(rule.words[0]));
+    case W::Lowered: return AsciiLower(fixed(rule.words[0]));
     case W::LoweredUnlessGerman: {
       std::string text;
       for (std::string_view word : rule.words) {
@@ -155,7 +150,7 @@ std::string FormCaption(const CaptionRule& rule, std::int16_t language,
         if (!text.empty()) text += ' ';
         text += fixed(word);
       }
-      return language == intGerman ? text : Lower(text);
+      return language == intGerman ? text : AsciiLower(text);
     }
     case W::WithCode: return fixed(rule.words[0]) + " (" + std::string(rule.code) + ")";
     case W::DayName: return DayName(rule.day, language);

@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
-#include <cctype>
 #include <utility>
 
+#include "engine/StringHelpers.h"
 #include "text/Language.h"
 #include "ui/common/MessageBox.h"
 
@@ -58,10 +58,7 @@ std::string FileExtension(const std::string& path, bool blnLowerCase) {
   const std::size_t dot = last.rfind('.');
   if (dot == std::string::npos) return {};
   std::string extension = last.substr(dot + 1);
-  if (blnLowerCase) {
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
-  return extension;
+  return blnLowerCase ? AsciiLower(std::move(extension)) : extension;
 }
 
 std::string WebLaunchErrorMessage(std::int32_t code, const std::string& extension) {
