@@ -79,15 +79,12 @@ bool ParseDateSide(ComputeHost& host, const ComputeState& state, std::string& te
                    ComputeField field, EuroDate& rec, std::string& withCal,
                    ComputeMessageKind malformedKind, ComputeMessageKind rangeKind) {
   const CalendarCode cal = host.GetCal(which);
-  const DateFormat format = host.UsersDateFormat();
-  const bool hyphen = state.intHyphen == 1;
+  const DateTextSettings settings =
+      CurrentDateTextSettings(host.UsersDateFormat(), state.intHyphen == 1);
   Jdn jdn = 0;
-  ParseStatus status = ReadDateInCalendar(text, cal, CurrentDateTextSettings(format, hyphen), jdn);
+  ParseStatus status = ReadDateInCalendar(text, cal, settings, jdn);
   // The normalised text replaces the typed one; a failed write leaves `text` as it was.
-  if (status > 0 &&
-      !WriteDateInCalendar(jdn, cal, CurrentDateTextSettings(format, hyphen), text)) {
-    status = StatusOutOfRange;
-  }
+  if (status > 0 && !WriteDateInCalendar(jdn, cal, settings, text)) status = StatusOutOfRange;
   if (status <= 0) {
     ShowComputeError(host, status < 0 ? rangeKind : malformedKind);
     return false;
