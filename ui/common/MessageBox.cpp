@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/common/MessageBox.h"
 
+#include <QDialog>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -75,6 +76,13 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
 }
 
 void KeepFromMinimising(QWidget* window) { window->installEventFilter(new Unminimiser(window)); }
+
+void MakeModalQuestion(QDialog* dialog) {
+  dialog->setModal(true);
+  dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint);
+  KeepFromMinimising(dialog);
+}
 
 void SetMessageRecorder(MessageRecorder recorder) { Recorder() = std::move(recorder); }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 
+class QDialog;
 class QWidget;
 
 namespace valdora {
@@ -33,6 +34,10 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
 // Keeps a modal `window` from being minimised (a window manager may offer that for any
 // window): minimised, it comes straight back, since the windows it blocks cannot bring it back.
 void KeepFromMinimising(QWidget* window);
+
+// Makes `dialog` a modal question: a title bar with a close button only (a question to
+// answer, not a window to minimise or maximise), kept from being minimised.
+void MakeModalQuestion(QDialog* dialog);
 
 // Replaces the real box: every ShowMessage call goes to `recorder` and returns its answer.
 // An empty function restores the real box.

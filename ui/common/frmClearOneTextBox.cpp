@@ -56,11 +56,7 @@ void frmClearOneTextBox::SetPlace(const QRect& beside, const QRect& room) {
 frmClearOneTextBox::frmClearOneTextBox() : QDialog(nullptr) {
   setObjectName(QStringLiteral("frmClearOneTextBox"));
   setWindowTitle(QStringLiteral("Clear one textbox"));
-  setModal(true);
-  // A question to answer, not a window to minimise or maximise.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  KeepFromMinimising(this);
+  MakeModalQuestion(this);
   setFont(InterfaceFont(QStringLiteral("DokChampa")));
 
   lblNeedToClear = new QLabel(QStringLiteral("Need to clear"), this);

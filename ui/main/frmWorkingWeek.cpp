@@ -44,10 +44,7 @@ frmWorkingWeek::frmWorkingWeek(const WorkingWeekSettings& settings, std::int16_t
                                QWidget* parent)
     : QDialog(parent), language_(language) {
   setObjectName(QStringLiteral("frmWorkingWeek"));
-  setModal(true);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  KeepFromMinimising(this);
+  MakeModalQuestion(this);
 
   lblWorkingWeekdays = Named(new QLabel(this), QStringLiteral("lblWorkingWeekdays"));
   // Monday first, as a working week is read; the tab order follows.
