@@ -206,14 +206,29 @@ def program_tree(layout):
     return root
 
 
+def focused(p):
+    """The name of the control the report shows with the keyboard focus, or None."""
+    for w in p.windows():
+        for c in w["controls"]:
+            if c.get("focus"):
+                return c["name"]
+    return None
+
+
 def tab_to(p, name, presses=80):
-    """Presses Tab until control `name` has the keyboard focus."""
+    """Presses Tab until control `name` has the keyboard focus. After each press it waits for
+    the report to show the focus moved, so that a slow report never lets a press pass the
+    control unseen."""
     for _ in range(presses):
-        if p.control(name)["focus"]:
+        before = focused(p)
+        if before == name:
             return
         p.key("Tab")
-        time.sleep(0.05)
-    wait_until(name + " focused by Tab", lambda: p.control(name)["focus"], timeout=2)
+        try:
+            wait_until("the focus to leave " + str(before), lambda: focused(p) != before, timeout=2)
+        except Failure:
+            pass  # a focus chain of one control: the next round tells
+    raise Failure("timed out waiting for %s focused by Tab" % name)
 
 
 def manual_shown(p):
